@@ -1,0 +1,55 @@
+// The entry's steps: one instance, the windows in their order, the loop.
+#include "app/Application.h"
+#include "access/frmPassUnit.h"
+#include "app/OneAppRun.h"
+#include "app/frmConfUnit.h"
+#include "hide/frmCurrentUnit.h"
+#include "shell/frmAboutUnit.h"
+#include "words/frmCheckCap.h"
+
+namespace hd {
+
+Application::Application(Platform& p) : platform(p) {
+  SetTitle("");
+  frmConfigure = std::make_unique<TfrmConfigure>(*this, p);
+  frmAbout = std::make_unique<TfrmAbout>(p.forms);
+  frmPassword = std::make_unique<TfrmPassword>(p.forms);
+  frmCurrent = std::make_unique<TfrmCurrent>(p.forms);
+  frmCapEdit = std::make_unique<TfrmCapEdit>(p.forms);
+  SetTitle("");
+}
+
+Application::~Application() {
+  frmCapEdit.reset();
+  frmCurrent.reset();
+  frmPassword.reset();
+  frmAbout.reset();
+  frmConfigure.reset();
+}
+
+void Application::SetTitle(const std::string& title) {
+  title_ = title;
+  platform.windows.SetWindowText(platform.forms.ApplicationWindow(), title);
+}
+
+void Application::ShowException(const std::string& text) {
+  platform.forms.MessageBox(text, kAppTaskbarTitle, win::MB_OK | win::MB_ICONERROR);
+}
+
+void Application::Run() {
+  // The configuration window stays hidden: nothing of the program is on the
+  // screen until the tray menu opens it.
+  if (!frmConfigure->FTerminating) platform.forms.RunMessageLoop();
+}
+
+int RunProgram(Platform& platform) {
+  Handle mutex = 0;
+  if (CheckSingleInstance(platform.system, mutex)) {
+    Application app(platform);
+    app.Run();
+  }
+  if (mutex) platform.system.CloseHandle(mutex);
+  return 0;
+}
+
+}  // namespace hd

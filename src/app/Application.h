@@ -1,0 +1,50 @@
+// The program: its windows in their fixed order, the title and the run loop.
+#pragma once
+#include <memory>
+#include <string>
+#include "platform/Platform.h"
+
+namespace hd {
+
+class TfrmConfigure;
+class TfrmAbout;
+class TfrmPassword;
+class TfrmCurrent;
+class TfrmCapEdit;
+
+inline constexpr const char* kAppTitle = "Velmora Hushdesk 1.5";
+inline constexpr const char* kAppTaskbarTitle = "Velmora Hushdesk";
+
+class Application {
+public:
+  // Creates the windows; the configuration window's FormCreate runs here.
+  explicit Application(Platform& platform);
+  ~Application();  // destroys them: FormDestroy
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Runs the message loop until the main window closes.
+  void Run();
+
+  // The application window's title: the text of its taskbar button.
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+  std::string HelpFile;
+  // The application's error box, for errors that end a user action.
+  void ShowException(const std::string& text);
+
+  Platform& platform;
+  std::unique_ptr<TfrmConfigure> frmConfigure;
+  std::unique_ptr<TfrmAbout> frmAbout;
+  std::unique_ptr<TfrmPassword> frmPassword;
+  std::unique_ptr<TfrmCurrent> frmCurrent;
+  std::unique_ptr<TfrmCapEdit> frmCapEdit;
+
+private:
+  std::string title_;
+};
+
+// The whole entry: single-instance check, windows, loop. The exit code.
+int RunProgram(Platform& platform);
+
+}  // namespace hd

@@ -1,0 +1,61 @@
+// Creation, showing, closing and destruction of the configuration window.
+#include "app/frmConfUnit.h"
+#include "app/Application.h"
+#include "settings/ListFiles.h"
+
+namespace hd {
+
+TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
+    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 395, 407),
+      AppSettings(static_cast<Form&>(*this)), app_(app), p_(platform) {
+  Realise();
+  FormCreate();
+}
+
+TfrmConfigure::~TfrmConfigure() { FormDestroy(); }
+
+void TfrmConfigure::FormCreate() {
+  const std::string exePath = p_.system.GetModuleFileName();
+  ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
+  app_.HelpFile = ExeDir + "Help\\Help.chm";
+  SetAppWindowStyle(true);
+  HideAppWindow();
+  app_.SetTitle(kAppTitle);
+  SetAppWindowStyle(true);
+  // Beyond the right edge until the tray menu first shows it centred.
+  SetLeft(p_.system.ScreenWidth());
+  LoadSystemProcessList();
+  p_.shell.DragAcceptFiles(Handle(), true);
+  LoadAllSettings();
+  RegisterHotKeys();
+  const std::vector<std::string> params = p_.system.CommandLineParams();
+  if (!params.empty() && params.front() == "/hidden")
+    SetInvisibleMode();
+  else
+    SetTrayIconMode();
+}
+
+void TfrmConfigure::LoadSystemProcessList() {
+  SystemProcessList = ReadListFile(p_.files, ExeDir + "Settings\\SysProcs.lst");
+}
+
+void TfrmConfigure::FormShow() {
+  p_.forms.ProcessMessages();
+  p_.shell.DragAcceptFiles(Handle(), true);
+}
+
+void TfrmConfigure::FormDestroy() { SystemProcessList.clear(); }
+
+std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wParam, LParam lParam) {
+  switch (message) {
+    case win::WM_HOTKEY:
+      WMHotKey(wParam);
+      return 0;
+    case win::WM_QUERYENDSESSION:
+      return WMQueryEndSession();
+    default:
+      return Form::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace hd

@@ -1,0 +1,71 @@
+// The configuration window, which is also the program's controller.
+#pragma once
+#include <string>
+#include <vector>
+#include "platform/Platform.h"
+#include "settings/AppSettings.h"
+#include "ui/Form.h"
+
+namespace hd {
+
+class Application;
+
+// Hotkey ids registered on the configuration window.
+enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
+
+class TfrmConfigure : public Form, public AppSettings {
+public:
+  // Runs FormCreate.
+  TfrmConfigure(Application& app, Platform& platform);
+  // Runs FormDestroy.
+  ~TfrmConfigure() override;
+
+  // Controller state.
+  std::string ExeDir;
+  bool FHideMode = false;
+  bool FInvisible = false;
+  bool FTerminating = false;
+  std::vector<std::string> SystemProcessList;  // compared ignoring case
+
+  // Hotkeys and mode.
+  void RegisterHotKeys();
+  void UnregisterHotKeys();
+  static unsigned HotKeyModifiers(const HotKeyEdit& control);
+  void WMHotKey(WParam id);
+  void ToggleMode();
+  void TerminateProgram();
+  LResult WMQueryEndSession();
+
+  // HIDE mode.
+  void EnterHideMode();
+  void LeaveHideMode();
+  void ExitAction();
+
+  // Visible modes.
+  void SetTrayIconMode();
+  void SetInvisibleMode();
+  void ToggleVisibleMode();
+  void HideAppWindow();
+  void SetAppWindowStyle(bool toolWindow);
+
+  // Settings.
+  void LoadAllSettings();
+
+  std::optional<LResult> HandleMessage(unsigned message, WParam wParam, LParam lParam) override;
+
+protected:
+  void FormShow() override;
+  void FormHide() override;
+  bool FormCloseQuery() override { return FTerminating; }
+  void FormClose() override;
+
+private:
+  void FormCreate();
+  void FormDestroy();
+  void LoadSystemProcessList();
+
+  Application& app_;
+  Platform& p_;
+};
+
+}  // namespace hd

@@ -1,0 +1,11 @@
+// The Windows entry: the real backend, then the program.
+#include "platform/win32/WinApi.h"
+#include "app/Application.h"
+#include "platform/win32/Win32Desktop.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
+  ::InitCommonControlsEx(&controls);
+  hd::Win32Desktop desktop;
+  return hd::RunProgram(desktop.platform);
+}

@@ -1,0 +1,41 @@
+// The shell: notification icons, starting files, dropped files.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "platform/Types.h"
+
+namespace hd {
+
+// NOTIFYICONDATAA in its first form (88 bytes).
+struct NotifyIconData {
+  std::uint32_t cbSize = 88;
+  WindowHandle hWnd = 0;
+  std::uint32_t uID = 0;
+  std::uint32_t uFlags = 0;
+  std::uint32_t uCallbackMessage = 0;
+  Handle hIcon = 0;
+  std::string szTip;  // at most 63 characters reach the shell
+};
+
+namespace win {
+constexpr unsigned NIM_ADD = 0, NIM_MODIFY = 1, NIM_DELETE = 2;
+constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
+}  // namespace win
+
+struct Point { int x = 0, y = 0; };
+
+class IShell {
+public:
+  virtual ~IShell() = default;
+  virtual bool NotifyIcon(unsigned message, const NotifyIconData& data) = 0;
+  // ShellExecuteA with the default verb; the instance value.
+  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& file,
+                                     const std::string& parameters, const std::string& directory,
+                                     int showCommand) = 0;
+  virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;
+  virtual Point GetCursorPos() = 0;
+  virtual Handle ApplicationIcon() = 0;
+};
+
+}  // namespace hd

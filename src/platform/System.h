@@ -1,0 +1,43 @@
+// The program's own process and the system it runs on.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <vector>
+#include <string>
+#include "platform/Types.h"
+
+namespace hd {
+
+struct OsVersionInfo {
+  std::uint32_t size = 148;  // dwOSVersionInfoSize as passed in
+  std::uint32_t majorVersion = 0, minorVersion = 0, buildNumber = 0, platformId = 0;
+  std::string csdVersion;
+};
+
+class ISystem {
+public:
+  virtual ~ISystem() = default;
+  // CreateMutexA(NULL, FALSE, name); lastError is GetLastError right after.
+  virtual Handle CreateMutex(const std::string& name, std::uint32_t& lastError) = 0;
+  virtual bool CloseHandle(Handle handle) = 0;
+  virtual std::string GetModuleFileName() = 0;  // the running executable
+  virtual std::vector<std::string> CommandLineParams() = 0;  // without the program
+  virtual int ScreenWidth() = 0;   // GetSystemMetrics(SM_CXSCREEN)
+  virtual int ScreenHeight() = 0;  // GetSystemMetrics(SM_CYSCREEN)
+  // GetVersionExA with the size field as given; false when refused.
+  virtual bool GetVersionEx(OsVersionInfo& info) = 0;
+  // The kernel32 export "RegisterServiceProcess", when it exists: called.
+  // Returns false when the export is missing.
+  virtual bool CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) = 0;
+  virtual bool MessageBeep(unsigned type) = 0;
+  virtual void Sleep(unsigned milliseconds) = 0;
+  virtual std::uint64_t TickCountMs() = 0;
+  // CharLowerBuffA over the whole text.
+  virtual std::string CharLower(const std::string& text) = 0;
+  // lstrcmpiA == 0.
+  virtual bool EqualTextIgnoreCase(const std::string& a, const std::string& b) = 0;
+  // The user's decimal separator (LOCALE_SDECIMAL).
+  virtual char DecimalSeparator() = 0;
+};
+
+}  // namespace hd

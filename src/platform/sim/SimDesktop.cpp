@@ -1,0 +1,74 @@
+// Set-up helpers for tests of the simulated desktop.
+#include "platform/sim/SimDesktop.h"
+#include <stdexcept>
+
+namespace hd {
+
+SimDesktop::SimDesktop() {
+  state.programProcess = AddProcess(kProgramPath);
+  MakeDirectories("C:\\Program Files\\Hushdesk");
+}
+
+ProcessId SimDesktop::AddProcess(const std::string& exePath) {
+  const ProcessId id = state.nextProcessId;
+  state.nextProcessId += 4;
+  state.processes[id] = SimProcess{id, exePath};
+  return id;
+}
+
+WindowHandle SimDesktop::AddWindow(ProcessId process, const std::string& caption, WindowOptions options) {
+  SimWindow window;
+  window.handle = state.nextHandle;
+  state.nextHandle += 4;
+  window.caption = caption;
+  window.className = options.className;
+  window.processId = process;
+  window.owner = options.owner;
+  window.parent = options.parent;
+  window.visible = options.visible;
+  if (window.parent == 0) state.zOrder.insert(state.zOrder.begin(), window.handle);
+  state.windows[window.handle] = window;
+  return window.handle;
+}
+
+bool SimDesktop::ProcessAlive(ProcessId process) const {
+  auto it = state.processes.find(process);
+  return it != state.processes.end() && it->second.alive;
+}
+
+bool SimDesktop::PressHotkey(unsigned modifiers, unsigned virtualKey) {
+  auto it = state.hotkeys.find({modifiers, virtualKey});
+  if (it == state.hotkeys.end()) return false;
+  windows.PostMessage(it->second.window, win::WM_HOTKEY, static_cast<WParam>(it->second.id),
+                      static_cast<LParam>((virtualKey << 16) | modifiers));
+  Pump();
+  return true;
+}
+
+bool SimDesktop::HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const {
+  return state.hotkeys.count({modifiers, virtualKey}) > 0;
+}
+
+void SimDesktop::MakeDirectories(const std::string& path) {
+  std::uint32_t error = 0;
+  for (std::size_t pos = path.find('\\', 3); ; pos = path.find('\\', pos + 1)) {
+    const std::string part = path.substr(0, pos);
+    if (!files.DirectoryExists(part)) files.CreateDirectory(part, error);
+    if (pos == std::string::npos) break;
+  }
+}
+
+void SimDesktop::WriteFile(const std::string& path, const std::string& content) {
+  MakeDirectories(path.substr(0, path.find_last_of('\\')));
+  std::uint32_t error = 0;
+  if (!files.WriteFile(path, content, error)) throw std::runtime_error("cannot write " + path);
+}
+
+std::string SimDesktop::ReadFile(const std::string& path) {
+  std::string content;
+  std::uint32_t error = 0;
+  if (!files.ReadFile(path, content, error)) throw std::runtime_error("cannot read " + path);
+  return content;
+}
+
+}  // namespace hd

@@ -1,0 +1,64 @@
+// The simulated desktop: every platform interface over one shared state, and
+// what a test needs to play the user and other programs.
+#pragma once
+#include <string>
+#include <vector>
+#include "platform/Platform.h"
+#include "platform/sim/SimFiles.h"
+#include "platform/sim/SimFormHost.h"
+#include "platform/sim/SimHotkeys.h"
+#include "platform/sim/SimProcesses.h"
+#include "platform/sim/SimProfile.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimShell.h"
+#include "platform/sim/SimSystem.h"
+#include "platform/sim/SimWindows.h"
+
+namespace hd {
+
+class SimDesktop {
+public:
+  // The program's executable; its folder is ExeDir.
+  static constexpr const char* kProgramPath = "C:\\Program Files\\Hushdesk\\hushdesk.exe";
+
+  SimDesktop();
+
+  SimState state;
+  SimWindows windows{state};
+  SimProcesses processes{state};
+  SimSystem system{state};
+  SimFiles files{state};
+  SimProfile profile{files};
+  SimRegistry registry{state};
+  SimHotkeys hotkeys{state};
+  SimShell shell{state};
+  SimFormHost forms{state};
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms};
+
+  // Other programs.
+  ProcessId AddProcess(const std::string& exePath);
+  struct WindowOptions {
+    bool visible = true;
+    WindowHandle owner = 0;
+    std::string className = "Window";
+    WindowHandle parent = 0;
+  };
+  WindowHandle AddWindow(ProcessId process, const std::string& caption, WindowOptions options);
+  WindowHandle AddWindow(ProcessId process, const std::string& caption) { return AddWindow(process, caption, {}); }
+  SimWindow& Window(WindowHandle handle) { return state.windows.at(handle); }
+  bool ProcessAlive(ProcessId process) const;
+
+  // The user.
+  // Presses a key combination (MOD_* bits) and lets the program handle it.
+  // Returns whether a registered hotkey took it.
+  bool PressHotkey(unsigned modifiers, unsigned virtualKey);
+  bool HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const;
+  void Pump() { forms.ProcessMessages(); }
+
+  // Files: folders are created as needed.
+  void WriteFile(const std::string& path, const std::string& content);
+  std::string ReadFile(const std::string& path);
+  void MakeDirectories(const std::string& path);
+};
+
+}  // namespace hd

@@ -1,0 +1,167 @@
+// Paths are compared without letter case and a file needs its folder, as on Windows.
+#include "platform/sim/SimFiles.h"
+#include <algorithm>
+#include <cctype>
+
+namespace hd {
+
+std::string SimFiles::Key(const std::string& path) {
+  std::string key = path;
+  std::replace(key.begin(), key.end(), '/', '\\');
+  while (key.size() > 3 && key.back() == '\\') key.pop_back();
+  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  return key;
+}
+
+std::string SimFiles::Parent(const std::string& path) {
+  const std::string key = Key(path);
+  const auto slash = key.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : key.substr(0, slash);
+}
+
+SimFile* SimFiles::Find(const std::string& path) {
+  auto it = s_.files.find(Key(path));
+  return it == s_.files.end() ? nullptr : &it->second;
+}
+
+bool SimFiles::FileExists(const std::string& path) {
+  SimFile* f = Find(path);
+  return f && !f->directory;
+}
+
+bool SimFiles::DirectoryExists(const std::string& path) {
+  const std::string key = Key(path);
+  if (key.size() == 2 && key[1] == ':') return true;  // a drive
+  SimFile* f = Find(path);
+  return f && f->directory;
+}
+
+bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint32_t& error) {
+  SimFile* f = Find(path);
+  if (!f) {
+    error = DirectoryExists(Parent(path)) ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+    return false;
+  }
+  if (f->directory) {
+    error = win::ERROR_ACCESS_DENIED;
+    return false;
+  }
+  content = f->content;
+  return true;
+}
+
+bool SimFiles::WriteFile(const std::string& path, const std::string& content, std::uint32_t& error) {
+  if (auto failing = s_.failingWrites.find(Key(path)); failing != s_.failingWrites.end()) {
+    error = failing->second;
+    return false;
+  }
+  const std::string parent = Parent(path);
+  if (!DirectoryExists(parent)) {
+    error = win::ERROR_PATH_NOT_FOUND;
+    return false;
+  }
+  SimFile* f = Find(path);
+  if (f && f->directory) {
+    error = win::ERROR_ACCESS_DENIED;
+    return false;
+  }
+  if (f) {
+    f->content = content;
+  } else {
+    s_.files[Key(path)] = SimFile{path, content, false};
+  }
+  return true;
+}
+
+bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::uint32_t& error) {
+  SimFile* source = Find(from);
+  SimFile* target = Find(to);
+  if (!source || source->directory) {
+    error = win::ERROR_FILE_NOT_FOUND;
+    return false;
+  }
+  if (target && target->directory) {
+    error = win::ERROR_ACCESS_DENIED;
+    return false;
+  }
+  SimFile moved{target ? target->path : to, source->content, false};
+  s_.files.erase(Key(from));
+  s_.files[Key(to)] = moved;
+  return true;
+}
+
+bool SimFiles::DeleteFile(const std::string& path) {
+  SimFile* f = Find(path);
+  if (!f || f->directory) return false;
+  s_.files.erase(Key(path));
+  return true;
+}
+
+bool SimFiles::CreateDirectory(const std::string& path, std::uint32_t& error) {
+  if (Find(path)) {
+    error = win::ERROR_ALREADY_EXISTS;
+    return false;
+  }
+  if (!DirectoryExists(Parent(path))) {
+    error = win::ERROR_PATH_NOT_FOUND;
+    return false;
+  }
+  s_.files[Key(path)] = SimFile{path, {}, true};
+  return true;
+}
+
+bool SimFiles::WildcardMatch(const std::string& pattern, const std::string& name) {
+  auto lower = [](std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::tolower(c); });
+    return t;
+  };
+  const std::string p = lower(pattern), n = lower(name);
+  // "*.*"-style endings also match a name without a dot, as FindFirstFile does.
+  if (p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0 && n.find('.') == std::string::npos &&
+      WildcardMatch(p.substr(0, p.size() - 2), n))
+    return true;
+  std::size_t pi = 0, ni = 0, starP = std::string::npos, starN = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+      ++pi;
+      ++ni;
+    } else if (pi < p.size() && p[pi] == '*') {
+      starP = pi++;
+      starN = ni;
+    } else if (starP != std::string::npos) {
+      pi = starP + 1;
+      ni = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+std::vector<std::string> SimFiles::FindFiles(const std::string& pattern) {
+  const std::string folder = Parent(pattern);
+  const auto slash = pattern.find_last_of("\\/");
+  const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  std::vector<std::string> names;
+  for (const auto& [key, file] : s_.files) {
+    if (Parent(key) != folder) continue;
+    const auto nameStart = file.path.find_last_of("\\/");
+    const std::string name = nameStart == std::string::npos ? file.path : file.path.substr(nameStart + 1);
+    if (WildcardMatch(namePattern, name)) names.push_back(name);
+  }
+  return names;
+}
+
+std::string SimFiles::SystemErrorText(std::uint32_t error) {
+  switch (error) {
+    case win::ERROR_FILE_NOT_FOUND: return "The system cannot find the file specified.";
+    case win::ERROR_PATH_NOT_FOUND: return "The system cannot find the path specified.";
+    case win::ERROR_ACCESS_DENIED: return "Access is denied.";
+    case win::ERROR_DISK_FULL: return "There is not enough space on the disk.";
+    case win::ERROR_INVALID_NAME: return "The filename, directory name, or volume label syntax is incorrect.";
+    default: return "Unknown error " + std::to_string(error) + ".";
+  }
+}
+
+}  // namespace hd

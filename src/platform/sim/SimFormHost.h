@@ -1,0 +1,34 @@
+// Shows the program's forms as simulated windows and plays the user at dialogs.
+#pragma once
+#include "platform/sim/SimState.h"
+#include "ui/FormHost.h"
+
+namespace hd {
+
+class SimFormHost : public IFormHost {
+public:
+  explicit SimFormHost(SimState& state) : s_(state) {}
+  WindowHandle ApplicationWindow() override;
+  WindowHandle Realise(Form& form) override;
+  void Destroy(Form& form) override;
+  void SetVisible(Form& form, bool visible) override;
+  void MoveForm(Form&, int, int) override {}
+  void Retitle(Form& form) override;
+  void BringToFront(Form& form) override;
+  void ControlChanged(Control&) override {}
+  WindowHandle CreateMessageWindow(MessageHandler handler) override;
+  void DestroyMessageWindow(WindowHandle window) override;
+  bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
+  bool KillTimer(WindowHandle window, unsigned id) override;
+  void ProcessMessages() override;
+  void RunMessageLoop() override;
+  void QuitMessageLoop() override { s_.quitRequested = true; }
+  int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  int TrackPopupMenu(const PopupMenu& menu, Point at) override;
+
+private:
+  WindowHandle NewWindow(SimWindow window);
+  SimState& s_;
+};
+
+}  // namespace hd

@@ -1,0 +1,52 @@
+// Ending a simulated process takes its windows with it, as on Windows.
+#include "platform/sim/SimProcesses.h"
+#include <algorithm>
+
+namespace hd {
+
+SimProcess* SimProcesses::Alive(ProcessId processId) {
+  auto it = s_.processes.find(processId);
+  return it == s_.processes.end() || !it->second.alive ? nullptr : &it->second;
+}
+
+std::vector<ProcessEntry> SimProcesses::SnapshotProcesses() {
+  ++snapshots;
+  std::vector<ProcessEntry> entries;
+  if (!s_.toolhelpAvailable) return entries;
+  for (const auto& [id, process] : s_.processes) {
+    if (!process.alive) continue;
+    const auto slash = process.exePath.find_last_of("\\:");
+    entries.push_back({id, slash == std::string::npos ? process.exePath : process.exePath.substr(slash + 1)});
+  }
+  return entries;
+}
+
+std::optional<std::string> SimProcesses::FirstModulePath(ProcessId processId) {
+  SimProcess* process = Alive(processId);
+  if (!s_.toolhelpAvailable || !process || !process->modulesReadable) return std::nullopt;
+  return process->exePath;
+}
+
+std::optional<std::string> SimProcesses::QueryFullProcessImageName(ProcessId processId) {
+  SimProcess* process = Alive(processId);
+  if (!process || !process->imagePathQueryable) return std::nullopt;
+  return process->exePath;
+}
+
+bool SimProcesses::TerminateProcess(ProcessId processId, unsigned exitCode) {
+  SimProcess* process = Alive(processId);
+  if (!process) return false;
+  process->alive = false;
+  process->exitCode = exitCode;
+  for (auto it = s_.windows.begin(); it != s_.windows.end();) {
+    if (it->second.processId == processId) {
+      std::erase(s_.zOrder, it->first);
+      it = s_.windows.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  return true;
+}
+
+}  // namespace hd

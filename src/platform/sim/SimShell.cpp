@@ -1,0 +1,46 @@
+// Icons are keyed by window and id, as the shell keys them.
+#include "platform/sim/SimShell.h"
+#include <algorithm>
+
+namespace hd {
+
+bool SimShell::NotifyIcon(unsigned message, const NotifyIconData& data) {
+  s_.notifyCalls.emplace_back(message, data);
+  if (!s_.shellAccepts) return false;
+  auto it = std::find_if(s_.notifyIcons.begin(), s_.notifyIcons.end(),
+                         [&](const NotifyIconData& icon) { return icon.hWnd == data.hWnd && icon.uID == data.uID; });
+  switch (message) {
+    case win::NIM_ADD:
+      if (it != s_.notifyIcons.end()) return false;
+      s_.notifyIcons.push_back(data);
+      return true;
+    case win::NIM_MODIFY:
+      if (it == s_.notifyIcons.end()) return false;
+      if (data.uFlags & win::NIF_ICON) it->hIcon = data.hIcon;
+      if (data.uFlags & win::NIF_TIP) it->szTip = data.szTip;
+      if (data.uFlags & win::NIF_MESSAGE) it->uCallbackMessage = data.uCallbackMessage;
+      return true;
+    case win::NIM_DELETE:
+      if (it == s_.notifyIcons.end()) return false;
+      s_.notifyIcons.erase(it);
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::intptr_t SimShell::ShellExecute(WindowHandle owner, const std::string& file, const std::string& parameters,
+                                     const std::string& directory, int showCommand) {
+  s_.shellExecutes.push_back({owner, file, parameters, directory, showCommand});
+  return 42;  // above 32: started
+}
+
+bool SimShell::DragAcceptFiles(WindowHandle window, bool accept) {
+  if (accept)
+    s_.dropTargets.insert(window);
+  else
+    s_.dropTargets.erase(window);
+  return true;
+}
+
+}  // namespace hd

@@ -1,0 +1,22 @@
+// The simulated shell: a notification area, started files, drop targets.
+#pragma once
+#include "platform/Shell.h"
+#include "platform/sim/SimState.h"
+
+namespace hd {
+
+class SimShell : public IShell {
+public:
+  explicit SimShell(SimState& state) : s_(state) {}
+  bool NotifyIcon(unsigned message, const NotifyIconData& data) override;
+  std::intptr_t ShellExecute(WindowHandle owner, const std::string& file, const std::string& parameters,
+                             const std::string& directory, int showCommand) override;
+  bool DragAcceptFiles(WindowHandle window, bool accept) override;
+  Point GetCursorPos() override { return s_.cursor; }
+  Handle ApplicationIcon() override { return s_.applicationIcon; }
+
+private:
+  SimState& s_;
+};
+
+}  // namespace hd

@@ -1,0 +1,123 @@
+// The simulated desktop's state, shared by the simulated platform interfaces.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+#include "platform/Shell.h"
+#include "platform/System.h"
+#include "platform/Types.h"
+#include "ui/FormHost.h"
+
+namespace hd {
+
+class Form;
+
+struct SimWindow {
+  WindowHandle handle = 0;
+  std::string caption;
+  std::string className;
+  ProcessId processId = 0;
+  WindowHandle owner = 0;
+  WindowHandle parent = 0;  // 0 for top-level windows
+  bool visible = false;
+  bool iconic = false;
+  bool hung = false;        // its thread stopped answering
+  long exStyle = 0;
+  Form* form = nullptr;      // the program's own forms
+  MessageHandler handler;    // the program's message windows
+  std::vector<bool> toolbarButtonsHidden;  // a toolbar's buttons
+};
+
+struct SimProcess {
+  ProcessId processId = 0;
+  std::string exePath;
+  bool modulesReadable = true;        // false: ToolHelp cannot list its modules
+  bool imagePathQueryable = true;     // QueryFullProcessImageName answers
+  bool alive = true;
+  unsigned exitCode = 0;
+};
+
+struct PostedMessage {
+  WindowHandle window;
+  unsigned message;
+  WParam wParam;
+  LParam lParam;
+};
+
+struct ShownMessageBox {
+  std::string text, caption;
+  unsigned type;
+};
+
+struct ShellExecuteCall {
+  WindowHandle owner;
+  std::string file, parameters, directory;
+  int showCommand;
+};
+
+struct SimFile {
+  std::string path;  // as first written (letter case kept)
+  std::string content;
+  bool directory = false;
+};
+
+struct SimState {
+  // Windows: handles and the top-level Z order, topmost first.
+  std::map<WindowHandle, SimWindow> windows;
+  std::vector<WindowHandle> zOrder;
+  WindowHandle nextHandle = 0x10010;
+  WindowHandle foreground = 0;
+  WindowHandle applicationWindow = 0;
+  std::deque<PostedMessage> queue;
+  std::map<std::string, unsigned> registeredMessages;
+  std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
+
+  // Processes; the program's own is programProcess.
+  std::map<ProcessId, SimProcess> processes;
+  ProcessId nextProcessId = 2000;
+  ProcessId programProcess = 0;
+  std::vector<std::string> commandLine;
+  bool toolhelpAvailable = true;
+
+  // Hotkeys: (modifiers, vk) -> (window, id).
+  struct HotkeyEntry { WindowHandle window; int id; };
+  std::map<std::pair<unsigned, unsigned>, HotkeyEntry> hotkeys;
+  std::vector<std::pair<unsigned, unsigned>> registrationLog;  // (id, modifiers)
+
+  // System.
+  std::set<std::string> mutexes;
+  std::map<Handle, std::string> mutexHandles;
+  Handle nextKernelHandle = 0x100;
+  OsVersionInfo version{148, 5, 1, 2600, 2, "Service Pack 2"};
+  std::vector<std::pair<ProcessId, std::uint32_t>> serviceProcessCalls;
+  int screenWidth = 1024, screenHeight = 768;
+  char decimalSeparator = '.';
+  std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
+  std::vector<unsigned> beeps;
+
+  // Files, by lower-cased path.
+  std::map<std::string, SimFile> files;
+  std::map<std::string, std::uint32_t> failingWrites;  // lower-cased path -> error
+
+  // The user interface: scripted answers and what was shown.
+  std::deque<int> messageBoxAnswers;  // default: IDOK / IDNO
+  std::vector<ShownMessageBox> messageBoxes;
+  std::deque<int> popupChoices;       // default: -1 (dismissed)
+  std::vector<std::vector<std::string>> popupsShown;
+  Point cursor{1000, 740};
+  bool quitRequested = false;
+
+  // The shell.
+  std::vector<NotifyIconData> notifyIcons;  // the icons in the notification area
+  std::vector<std::pair<unsigned, NotifyIconData>> notifyCalls;
+  std::vector<ShellExecuteCall> shellExecutes;
+  std::set<WindowHandle> dropTargets;
+  Handle applicationIcon = 0x7001;
+  bool shellAccepts = true;
+};
+
+}  // namespace hd

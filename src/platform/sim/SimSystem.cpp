@@ -1,0 +1,69 @@
+// Lower-casing follows the Windows-1252 code page, as CharLowerBuffA does there.
+#include "platform/sim/SimSystem.h"
+
+namespace hd {
+
+namespace {
+unsigned char Lower1252(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
+  switch (c) {
+    case 0x8A: return 0x9A;  // S caron
+    case 0x8C: return 0x9C;  // OE
+    case 0x8E: return 0x9E;  // Z caron
+    case 0x9F: return 0xFF;  // Y diaeresis
+    default: return c;
+  }
+}
+}  // namespace
+
+Handle SimSystem::CreateMutex(const std::string& name, std::uint32_t& lastError) {
+  lastError = s_.mutexes.insert(name).second ? 0 : win::ERROR_ALREADY_EXISTS;
+  Handle handle = s_.nextKernelHandle++;
+  s_.mutexHandles[handle] = name;
+  return handle;
+}
+
+bool SimSystem::CloseHandle(Handle handle) {
+  auto it = s_.mutexHandles.find(handle);
+  if (it == s_.mutexHandles.end()) return false;
+  const std::string name = it->second;
+  s_.mutexHandles.erase(it);
+  bool stillOpen = false;
+  for (const auto& [h, n] : s_.mutexHandles) stillOpen = stillOpen || n == name;
+  if (!stillOpen) s_.mutexes.erase(name);
+  return true;
+}
+
+std::string SimSystem::GetModuleFileName() { return s_.processes.at(s_.programProcess).exePath; }
+
+bool SimSystem::GetVersionEx(OsVersionInfo& info) {
+  if (info.size != 148 && info.size != 156) return false;
+  const std::uint32_t size = info.size;
+  info = s_.version;
+  info.size = size;
+  return true;
+}
+
+bool SimSystem::CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) {
+  const bool has9xExport = s_.version.platformId == win::VER_PLATFORM_WIN32_WINDOWS;
+  if (!has9xExport) return false;
+  s_.serviceProcessCalls.emplace_back(processId, type);
+  return true;
+}
+
+bool SimSystem::MessageBeep(unsigned type) {
+  s_.beeps.push_back(type);
+  return true;
+}
+
+std::string SimSystem::CharLower(const std::string& text) {
+  std::string lower = text;
+  for (char& c : lower) c = static_cast<char>(Lower1252(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+bool SimSystem::EqualTextIgnoreCase(const std::string& a, const std::string& b) {
+  return CharLower(a) == CharLower(b);
+}
+
+}  // namespace hd

@@ -1,0 +1,264 @@
+// Simulated windows behave as Wine's were measured to: hiding a window moves it
+// down the Z order, activation across processes is refused, hung threads block.
+#include "platform/sim/SimWindows.h"
+#include <algorithm>
+#include "ui/Form.h"
+
+namespace hd {
+
+SimWindow* SimWindows::Find(WindowHandle window) {
+  auto it = s_.windows.find(window);
+  return it == s_.windows.end() ? nullptr : &it->second;
+}
+
+bool SimWindows::CallerWaits(SimWindow& window) {
+  if (window.hung && window.processId != s_.programProcess) {
+    s_.clockMs += kHangMs;
+    return true;
+  }
+  return false;
+}
+
+WindowHandle SimWindows::GetWindow(WindowHandle window, unsigned command) {
+  if (command == win::GW_OWNER) {
+    SimWindow* w = Find(window);
+    return w ? w->owner : 0;
+  }
+  auto it = std::find(s_.zOrder.begin(), s_.zOrder.end(), window);
+  if (it == s_.zOrder.end()) return 0;
+  if (command == win::GW_HWNDFIRST) return s_.zOrder.front();
+  if (command == win::GW_HWNDNEXT) return ++it == s_.zOrder.end() ? 0 : *it;
+  return 0;
+}
+
+std::vector<WindowHandle> SimWindows::TopLevelWindows() { return s_.zOrder; }
+
+bool SimWindows::IsWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+bool SimWindows::IsWindowVisible(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w && w->visible;
+}
+
+bool SimWindows::IsIconic(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w && w->iconic;
+}
+
+std::string SimWindows::GetWindowText(WindowHandle window, int maxCount) {
+  SimWindow* w = Find(window);
+  if (!w || maxCount <= 0) return {};
+  return w->caption.substr(0, static_cast<std::size_t>(maxCount - 1));
+}
+
+int SimWindows::GetWindowTextLength(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w ? static_cast<int>(w->caption.size()) : 0;
+}
+
+bool SimWindows::SetWindowText(WindowHandle window, const std::string& text) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  w->caption = text;
+  return true;
+}
+
+std::string SimWindows::GetClassName(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w ? w->className : std::string();
+}
+
+ProcessId SimWindows::GetWindowThreadProcessId(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w ? w->processId : 0;
+}
+
+void SimWindows::ApplyShow(SimWindow& w, int command) {
+  switch (command) {
+    case win::SW_HIDE:
+      w.visible = false;
+      // Hidden windows sink in the Z order, so a walk that asks for the next
+      // window after hiding one loses its place.
+      if (auto it = std::find(s_.zOrder.begin(), s_.zOrder.end(), w.handle); it != s_.zOrder.end()) {
+        s_.zOrder.erase(it);
+        s_.zOrder.push_back(w.handle);
+      }
+      break;
+    case win::SW_MINIMIZE:
+    case win::SW_SHOWMINIMIZED:
+      w.iconic = true;
+      if (command == win::SW_SHOWMINIMIZED) w.visible = true;
+      break;
+    case win::SW_RESTORE:
+      w.visible = true;
+      w.iconic = false;
+      break;
+    default:
+      w.visible = true;
+      break;
+  }
+}
+
+bool SimWindows::ShowWindow(WindowHandle window, int command) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  const bool wasVisible = w->visible;
+  CallerWaits(*w);
+  ApplyShow(*w, command);
+  return wasVisible;
+}
+
+bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  // A hung thread takes the request when it wakes: in the simulation at once,
+  // which is what a test observes after the window recovers.
+  ApplyShow(*w, command);
+  return true;
+}
+
+bool SimWindows::CloseWindow(WindowHandle window) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  CallerWaits(*w);
+  w->iconic = true;
+  return true;
+}
+
+bool SimWindows::OpenIcon(WindowHandle window) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  CallerWaits(*w);
+  w->iconic = false;
+  w->visible = true;
+  return true;
+}
+
+bool SimWindows::BringWindowToTop(WindowHandle window) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  if (auto it = std::find(s_.zOrder.begin(), s_.zOrder.end(), window); it != s_.zOrder.end()) {
+    s_.zOrder.erase(it);
+    s_.zOrder.insert(s_.zOrder.begin(), window);
+  }
+  s_.foreground = window;
+  return true;
+}
+
+WindowHandle SimWindows::SetActiveWindow(WindowHandle window) {
+  SimWindow* w = Find(window);
+  // Only a window of the caller's own thread can be activated this way.
+  if (!w || w->processId != s_.programProcess) return 0;
+  WindowHandle previous = s_.foreground;
+  s_.foreground = window;
+  return previous;
+}
+
+bool SimWindows::SetForegroundWindow(WindowHandle window) {
+  if (!Find(window)) return false;
+  s_.foreground = window;
+  return true;
+}
+
+WindowHandle SimWindows::GetForegroundWindow() { return s_.foreground; }
+
+bool SimWindows::PostMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+  if (!Find(window)) return false;
+  s_.queue.push_back({window, message, wParam, lParam});
+  return true;
+}
+
+std::optional<LResult> SimWindows::Dispatch(SimState& state, WindowHandle window, unsigned message,
+                                            WParam wParam, LParam lParam) {
+  auto it = state.windows.find(window);
+  if (it == state.windows.end()) return std::nullopt;
+  if (it->second.form) return it->second.form->HandleMessage(message, wParam, lParam);
+  if (it->second.handler) {
+    MessageHandler handler = it->second.handler;  // the handler may destroy its window
+    return handler(message, wParam, lParam);
+  }
+  return std::nullopt;
+}
+
+LResult SimWindows::ToolbarMessage(SimWindow& w, unsigned message, WParam wParam, LParam lParam) {
+  auto& buttons = w.toolbarButtonsHidden;
+  const std::size_t index = wParam;
+  switch (message) {
+    case win::TB_BUTTONCOUNT:
+      return static_cast<LResult>(buttons.size());
+    case win::TB_ISBUTTONHIDDEN:
+      return index < buttons.size() && buttons[index] ? 8 : 0;
+    case win::TB_HIDEBUTTON:
+      if (index >= buttons.size()) return 0;
+      buttons[index] = (lParam & 0xFFFF) != 0;
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+LResult SimWindows::SendMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+  SimWindow* w = Find(window);
+  if (!w) return 0;
+  if (CallerWaits(*w)) return 0;
+  if (w->className == "ToolBarWindow32") return ToolbarMessage(*w, message, wParam, lParam);
+  return Dispatch(s_, window, message, wParam, lParam).value_or(0);
+}
+
+bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WParam wParam, LParam lParam,
+                                    unsigned timeoutMs, LResult& result) {
+  SimWindow* w = Find(window);
+  if (!w) return false;
+  if (w->hung) {
+    s_.clockMs += timeoutMs;
+    return false;
+  }
+  result = SendMessage(window, message, wParam, lParam);
+  return true;
+}
+
+WindowHandle SimWindows::FindWindow(const std::string& className, const std::string& windowName) {
+  for (WindowHandle handle : s_.zOrder) {
+    const SimWindow& w = s_.windows.at(handle);
+    if (w.className == className && w.caption == windowName) return handle;
+  }
+  return 0;
+}
+
+WindowHandle SimWindows::FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,
+                                      const std::string& windowName) {
+  if (parent == 0) return 0;
+  bool passed = after == 0;
+  for (const auto& [handle, w] : s_.windows) {
+    if (w.parent != parent) continue;
+    if (!passed) {
+      passed = handle == after;
+      continue;
+    }
+    if ((className.empty() || w.className == className) && (windowName.empty() || w.caption == windowName))
+      return handle;
+  }
+  return 0;
+}
+
+long SimWindows::GetWindowLong(WindowHandle window, int index) {
+  SimWindow* w = Find(window);
+  return w && index == win::GWL_EXSTYLE ? w->exStyle : 0;
+}
+
+long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
+  SimWindow* w = Find(window);
+  if (!w || index != win::GWL_EXSTYLE) return 0;
+  long previous = w->exStyle;
+  w->exStyle = value;
+  return previous;
+}
+
+bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+unsigned SimWindows::RegisterWindowMessage(const std::string& name) {
+  auto [it, added] = s_.registeredMessages.emplace(name, 0xC000u + static_cast<unsigned>(s_.registeredMessages.size()));
+  return it->second;
+}
+
+}  // namespace hd

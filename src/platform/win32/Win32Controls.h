@@ -1,0 +1,20 @@
+// One small wrapper per control kind: creation from the control's description
+// and the mirroring of its state into the real control.
+#pragma once
+#include "platform/win32/WinApi.h"
+#include "ui/Control.h"
+
+namespace hd {
+
+HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont);
+// Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.
+void MirrorControl(HWND window, Control& control);
+// A notification from the real control (WM_COMMAND, WM_NOTIFY, WM_HSCROLL):
+// the control object takes the new state and raises its event.
+void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Hotkey control value (HKM_GETHOTKEY) to shortcut value and back.
+WORD ShortcutFromHotKey(WORD hotKey);
+WORD HotKeyFromShortcut(WORD shortcut);
+
+}  // namespace hd

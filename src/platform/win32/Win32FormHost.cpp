@@ -1,0 +1,236 @@
+// One window procedure maps a window to its form and reflects control
+// notifications to the control that sent them.
+#include "platform/win32/WinApi.h"
+#include "platform/win32/Win32FormHost.h"
+#include "platform/win32/Win32Controls.h"
+#include "ui/Form.h"
+#include "ui/Menu.h"
+
+namespace hd {
+
+Win32FormHost* Win32FormHost::instance = nullptr;
+
+namespace {
+
+constexpr const char* kApplicationClass = "THushdeskApplication";
+constexpr const char* kFormClass = "THushdeskForm";
+constexpr const char* kUtilClass = "THushdeskUtilWindow";
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+HWND H(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle W(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+Form* FormOf(HWND window) { return reinterpret_cast<Form*>(::GetWindowLongPtrA(window, GWLP_USERDATA)); }
+
+Button* DialogButton(Form& form, bool wantDefault) {
+  for (Control* control : form.Controls())
+    if (control->Kind() == ControlKind::Button) {
+      auto* button = static_cast<Button*>(control);
+      if (wantDefault ? button->IsDefault : button->IsCancel) return button;
+    }
+  return nullptr;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = FormOf(window);
+  if (form) {
+    HWND from = nullptr;
+    int id = 0;
+    if (message == WM_COMMAND && lParam) {
+      from = reinterpret_cast<HWND>(lParam);
+      id = LOWORD(wParam);
+    } else if (message == WM_NOTIFY) {
+      from = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+      id = static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->idFrom);
+    } else if (message == WM_HSCROLL && lParam) {
+      from = reinterpret_cast<HWND>(lParam);
+      id = ::GetDlgCtrlID(from);
+    }
+    if (from) {
+      if (Control* control = form->FindControl(id)) {
+        ReflectNotification(from, *control, message, wParam, lParam);
+        return 0;
+      }
+    }
+    // Enter and Escape arrive as IDOK and IDCANCEL through IsDialogMessage.
+    if (message == WM_COMMAND && !lParam && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+      if (Button* button = DialogButton(*form, LOWORD(wParam) == IDOK)) button->Click();
+      return 0;
+    }
+    if (auto result = form->HandleMessage(message, wParam, static_cast<LParam>(lParam))) return *result;
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK UtilProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32FormHost* host = Win32FormHost::instance;
+  if (host) {
+    auto it = host->messageWindows.find(W(window));
+    if (it != host->messageWindows.end()) {
+      MessageHandler handler = it->second;  // the handler may destroy its window
+      if (auto result = handler(message, wParam, static_cast<LParam>(lParam))) return *result;
+    }
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterClass(const char* name, WNDPROC procedure, HICON icon) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.hIcon = icon;
+  windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  ::RegisterClassA(&windowClass);
+}
+
+}  // namespace
+
+Win32FormHost::Win32FormHost() {
+  instance = this;
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(1));
+  RegisterClass(kApplicationClass, ::DefWindowProcA, icon);
+  RegisterClass(kFormClass, FormProc, icon);
+  RegisterClass(kUtilClass, UtilProc, icon);
+  font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
+  boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
+}
+
+WindowHandle Win32FormHost::ApplicationWindow() {
+  // Made on first use, so a second instance that ends at once creates no window.
+  if (!applicationWindow_) {
+    const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
+    applicationWindow_ = W(::CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, "",
+                                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                                             nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+  }
+  return applicationWindow_;
+}
+
+Win32FormHost::~Win32FormHost() {
+  if (applicationWindow_) ::DestroyWindow(H(applicationWindow_));
+  ::DeleteObject(static_cast<HFONT>(font_));
+  ::DeleteObject(static_cast<HFONT>(boldFont_));
+  instance = nullptr;
+}
+
+WindowHandle Win32FormHost::Realise(Form& form) {
+  RECT rect{0, 0, form.ClientWidth(), form.ClientHeight()};
+  ::AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);
+  HWND window = ::CreateWindowExA(kFormExStyle, kFormClass, form.Caption().c_str(), kFormStyle, form.Left(),
+                                  form.Top(), rect.right - rect.left, rect.bottom - rect.top, H(ApplicationWindow()),
+                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (Control* control : form.Controls())
+    controlWindows[control] =
+        W(CreateRealControl(window, *control, static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_)));
+  return W(window);
+}
+
+void Win32FormHost::Destroy(Form& form) {
+  for (Control* control : form.Controls()) controlWindows.erase(control);
+  ::SetWindowLongPtrA(H(form.Handle()), GWLP_USERDATA, 0);
+  ::DestroyWindow(H(form.Handle()));
+}
+
+void Win32FormHost::SetVisible(Form& form, bool visible) { ::ShowWindow(H(form.Handle()), visible ? SW_SHOW : SW_HIDE); }
+
+void Win32FormHost::MoveForm(Form& form, int left, int top) {
+  ::SetWindowPos(H(form.Handle()), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormHost::Retitle(Form& form) { ::SetWindowTextA(H(form.Handle()), form.Caption().c_str()); }
+
+void Win32FormHost::BringToFront(Form& form) {
+  ::SetForegroundWindow(H(form.Handle()));
+  ::BringWindowToTop(H(form.Handle()));
+}
+
+void Win32FormHost::ApplyPages(Form& form) {
+  for (Control* control : form.Controls())
+    if (auto it = controlWindows.find(control); it != controlWindows.end())
+      ::ShowWindow(H(it->second), control->Visible() && control->OnShownPage() ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32FormHost::ControlChanged(Control& control) {
+  auto it = controlWindows.find(&control);
+  if (it == controlWindows.end()) return;
+  MirrorControl(H(it->second), control);
+  if (control.Kind() == ControlKind::PageControl) ApplyPages(control.Owner());
+}
+
+WindowHandle Win32FormHost::CreateMessageWindow(MessageHandler handler) {
+  // A hidden top-level window rather than a message-only one: only top-level
+  // windows hear broadcasts such as the shell's "TaskbarCreated".
+  HWND window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+  messageWindows[W(window)] = std::move(handler);
+  return W(window);
+}
+
+void Win32FormHost::DestroyMessageWindow(WindowHandle window) {
+  messageWindows.erase(window);
+  ::DestroyWindow(H(window));
+}
+
+bool Win32FormHost::SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) {
+  return ::SetTimer(H(window), id, milliseconds, nullptr) != 0;
+}
+
+bool Win32FormHost::KillTimer(WindowHandle window, unsigned id) { return ::KillTimer(H(window), id); }
+
+bool Win32FormHost::DispatchOne(void* raw) {
+  MSG& message = *static_cast<MSG*>(raw);
+  HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && FormOf(root) && ::IsDialogMessageA(root, &message)) return true;
+  ::TranslateMessage(&message);
+  ::DispatchMessageA(&message);
+  return true;
+}
+
+void Win32FormHost::ProcessMessages() {
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    DispatchOne(&message);
+  }
+}
+
+void Win32FormHost::RunMessageLoop() {
+  MSG message;
+  while (!quit_ && ::GetMessageA(&message, nullptr, 0, 0) > 0) DispatchOne(&message);
+}
+
+void Win32FormHost::QuitMessageLoop() {
+  quit_ = true;
+  ::PostQuitMessage(0);
+}
+
+int Win32FormHost::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
+  return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
+}
+
+int Win32FormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
+  HMENU popup = ::CreatePopupMenu();
+  const auto& items = menu.Items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].IsSeparator())
+      ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    else
+      ::AppendMenuA(popup, MF_STRING, i + 1, items[i].caption.c_str());
+    if (items[i].isDefault) ::SetMenuDefaultItem(popup, static_cast<UINT>(i + 1), FALSE);
+  }
+  HWND owner = messageWindows.empty() ? H(ApplicationWindow()) : H(messageWindows.begin()->first);
+  const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
+                                      nullptr);
+  ::DestroyMenu(popup);
+  return chosen - 1;
+}
+
+}  // namespace hd

@@ -1,0 +1,45 @@
+// Realises forms as real windows with common controls and keeps both in step.
+#pragma once
+#include <map>
+#include "ui/FormHost.h"
+
+namespace hd {
+
+class Win32FormHost : public IFormHost {
+public:
+  Win32FormHost();
+  ~Win32FormHost() override;
+
+  WindowHandle ApplicationWindow() override;
+  WindowHandle Realise(Form& form) override;
+  void Destroy(Form& form) override;
+  void SetVisible(Form& form, bool visible) override;
+  void MoveForm(Form& form, int left, int top) override;
+  void Retitle(Form& form) override;
+  void BringToFront(Form& form) override;
+  void ControlChanged(Control& control) override;
+  WindowHandle CreateMessageWindow(MessageHandler handler) override;
+  void DestroyMessageWindow(WindowHandle window) override;
+  bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
+  bool KillTimer(WindowHandle window, unsigned id) override;
+  void ProcessMessages() override;
+  void RunMessageLoop() override;
+  void QuitMessageLoop() override;
+  int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  int TrackPopupMenu(const PopupMenu& menu, Point at) override;
+
+  // For the window procedures.
+  static Win32FormHost* instance;
+  std::map<WindowHandle, MessageHandler> messageWindows;
+  std::map<Control*, WindowHandle> controlWindows;
+  void ApplyPages(Form& form);
+
+private:
+  bool DispatchOne(void* message);
+  WindowHandle applicationWindow_ = 0;
+  void* font_ = nullptr;
+  void* boldFont_ = nullptr;
+  bool quit_ = false;
+};
+
+}  // namespace hd

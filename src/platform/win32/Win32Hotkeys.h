@@ -1,0 +1,13 @@
+// Global hotkeys through user32.
+#pragma once
+#include "platform/Hotkeys.h"
+
+namespace hd {
+
+class Win32Hotkeys : public IHotkeys {
+public:
+  bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) override;
+  bool UnregisterHotKey(WindowHandle window, int id) override;
+};
+
+}  // namespace hd

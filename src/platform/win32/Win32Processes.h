@@ -1,0 +1,16 @@
+// Processes through ToolHelp and kernel32, the snapshot calls looked up by name.
+#pragma once
+#include "platform/Processes.h"
+
+namespace hd {
+
+class Win32Processes : public IProcesses {
+public:
+  std::vector<ProcessEntry> SnapshotProcesses() override;
+  std::optional<std::string> FirstModulePath(ProcessId processId) override;
+  std::optional<std::string> QueryFullProcessImageName(ProcessId processId) override;
+  bool TerminateProcess(ProcessId processId, unsigned exitCode) override;
+  ProcessId GetCurrentProcessId() override;
+};
+
+}  // namespace hd

@@ -1,0 +1,16 @@
+// The INI profile functions of kernel32.
+#pragma once
+#include "platform/Profile.h"
+
+namespace hd {
+
+class Win32Profile : public IProfile {
+public:
+  std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                      const std::string& defaultValue, const std::string& file,
+                                      unsigned bufferSize) override;
+  bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
+                                 const std::string& file) override;
+};
+
+}  // namespace hd

@@ -1,0 +1,85 @@
+// Each operation is the one kernel32 or user32 call of the same purpose.
+#include "platform/win32/WinApi.h"
+#include "platform/win32/Win32System.h"
+#include <cstdlib>
+
+namespace hd {
+
+Handle Win32System::CreateMutex(const std::string& name, std::uint32_t& lastError) {
+  HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+  lastError = ::GetLastError();
+  return reinterpret_cast<Handle>(mutex);
+}
+
+bool Win32System::CloseHandle(Handle handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)); }
+
+std::string Win32System::GetModuleFileName() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::vector<std::string> Win32System::CommandLineParams() {
+  // The C runtime splits the command line as every Windows program does.
+  std::vector<std::string> params;
+  for (int i = 1; i < __argc; ++i) params.emplace_back(__argv[i]);
+  return params;
+}
+
+int Win32System::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
+int Win32System::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
+
+bool Win32System::GetVersionEx(OsVersionInfo& info) {
+  // A buffer larger than any version structure, with the size field as asked.
+  union {
+    OSVERSIONINFOA v;
+    char bytes[512];
+  } buffer{};
+  if (info.size > sizeof buffer) return false;
+  buffer.v.dwOSVersionInfoSize = info.size;
+  if (!::GetVersionExA(&buffer.v)) return false;
+  info.majorVersion = buffer.v.dwMajorVersion;
+  info.minorVersion = buffer.v.dwMinorVersion;
+  info.buildNumber = buffer.v.dwBuildNumber;
+  info.platformId = buffer.v.dwPlatformId;
+  info.csdVersion = buffer.v.szCSDVersion;
+  return true;
+}
+
+bool Win32System::CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) {
+  using RegisterServiceProcess = DWORD(WINAPI*)(DWORD, DWORD);
+  HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
+  if (!kernel) return false;
+  auto call = reinterpret_cast<RegisterServiceProcess>(
+      reinterpret_cast<void*>(::GetProcAddress(kernel, "RegisterServiceProcess")));
+  if (!call) return false;
+  call(processId, type);
+  return true;
+}
+
+bool Win32System::MessageBeep(unsigned type) { return ::MessageBeep(type); }
+void Win32System::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+std::uint64_t Win32System::TickCountMs() { return ::GetTickCount(); }
+
+std::string Win32System::CharLower(const std::string& text) {
+  std::string lower = text;
+  if (!lower.empty()) ::CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+  return lower;
+}
+
+bool Win32System::EqualTextIgnoreCase(const std::string& a, const std::string& b) {
+  return ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+char Win32System::DecimalSeparator() {
+  char separator[4] = {};
+  return ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1 ? separator[0] : '.';
+}
+
+}  // namespace hd

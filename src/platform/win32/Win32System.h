@@ -1,0 +1,25 @@
+// The program's process and the system, through kernel32 and user32.
+#pragma once
+#include "platform/System.h"
+
+namespace hd {
+
+class Win32System : public ISystem {
+public:
+  Handle CreateMutex(const std::string& name, std::uint32_t& lastError) override;
+  bool CloseHandle(Handle handle) override;
+  std::string GetModuleFileName() override;
+  std::vector<std::string> CommandLineParams() override;
+  int ScreenWidth() override;
+  int ScreenHeight() override;
+  bool GetVersionEx(OsVersionInfo& info) override;
+  bool CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) override;
+  bool MessageBeep(unsigned type) override;
+  void Sleep(unsigned milliseconds) override;
+  std::uint64_t TickCountMs() override;
+  std::string CharLower(const std::string& text) override;
+  bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
+  char DecimalSeparator() override;
+};
+
+}  // namespace hd

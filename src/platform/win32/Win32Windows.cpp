@@ -1,0 +1,102 @@
+// Each operation is the one user32 call of the same name.
+#include "platform/win32/WinApi.h"
+#include "platform/win32/Win32Windows.h"
+
+namespace hd {
+
+namespace {
+HWND H(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle W(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+}  // namespace
+
+WindowHandle Win32Windows::GetWindow(WindowHandle window, unsigned command) {
+  return W(::GetWindow(H(window), command));
+}
+
+std::vector<WindowHandle> Win32Windows::TopLevelWindows() {
+  // The Z order from the top, read in one pass before anyone acts on it.
+  std::vector<WindowHandle> windows;
+  for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    windows.push_back(W(window));
+  return windows;
+}
+
+bool Win32Windows::IsWindow(WindowHandle window) { return ::IsWindow(H(window)); }
+bool Win32Windows::IsWindowVisible(WindowHandle window) { return ::IsWindowVisible(H(window)); }
+bool Win32Windows::IsIconic(WindowHandle window) { return ::IsIconic(H(window)); }
+
+std::string Win32Windows::GetWindowText(WindowHandle window, int maxCount) {
+  if (maxCount <= 0) return {};
+  std::string buffer(static_cast<std::size_t>(maxCount), '\0');
+  const int written = ::GetWindowTextA(H(window), buffer.data(), maxCount);
+  buffer.resize(static_cast<std::size_t>(written > 0 ? written : 0));
+  return buffer;
+}
+
+int Win32Windows::GetWindowTextLength(WindowHandle window) { return ::GetWindowTextLengthA(H(window)); }
+
+bool Win32Windows::SetWindowText(WindowHandle window, const std::string& text) {
+  return ::SetWindowTextA(H(window), text.c_str());
+}
+
+std::string Win32Windows::GetClassName(WindowHandle window) {
+  char name[256] = {};
+  const int length = ::GetClassNameA(H(window), name, sizeof name);
+  return std::string(name, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+ProcessId Win32Windows::GetWindowThreadProcessId(WindowHandle window) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(H(window), &processId);
+  return processId;
+}
+
+bool Win32Windows::ShowWindow(WindowHandle window, int command) { return ::ShowWindow(H(window), command); }
+bool Win32Windows::ShowWindowAsync(WindowHandle window, int command) {
+  return ::ShowWindowAsync(H(window), command);
+}
+bool Win32Windows::CloseWindow(WindowHandle window) { return ::CloseWindow(H(window)); }
+bool Win32Windows::OpenIcon(WindowHandle window) { return ::OpenIcon(H(window)); }
+bool Win32Windows::BringWindowToTop(WindowHandle window) { return ::BringWindowToTop(H(window)); }
+WindowHandle Win32Windows::SetActiveWindow(WindowHandle window) { return W(::SetActiveWindow(H(window))); }
+bool Win32Windows::SetForegroundWindow(WindowHandle window) { return ::SetForegroundWindow(H(window)); }
+WindowHandle Win32Windows::GetForegroundWindow() { return W(::GetForegroundWindow()); }
+
+bool Win32Windows::PostMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+  return ::PostMessageA(H(window), message, wParam, lParam);
+}
+
+LResult Win32Windows::SendMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+  return ::SendMessageA(H(window), message, wParam, lParam);
+}
+
+bool Win32Windows::SendMessageTimeout(WindowHandle window, unsigned message, WParam wParam, LParam lParam,
+                                      unsigned timeoutMs, LResult& result) {
+  DWORD_PTR answer = 0;
+  const LRESULT ok =
+      ::SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &answer);
+  result = static_cast<LResult>(answer);
+  return ok != 0;
+}
+
+WindowHandle Win32Windows::FindWindow(const std::string& className, const std::string& windowName) {
+  return W(::FindWindowA(className.c_str(), windowName.c_str()));
+}
+
+WindowHandle Win32Windows::FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,
+                                        const std::string& windowName) {
+  if (parent == 0) return 0;  // a search under no window finds nothing
+  return W(::FindWindowExA(H(parent), H(after), OrNull(className), OrNull(windowName)));
+}
+
+long Win32Windows::GetWindowLong(WindowHandle window, int index) { return ::GetWindowLongA(H(window), index); }
+long Win32Windows::SetWindowLong(WindowHandle window, int index, long value) {
+  return ::SetWindowLongA(H(window), index, value);
+}
+bool Win32Windows::UpdateWindow(WindowHandle window) { return ::UpdateWindow(H(window)); }
+unsigned Win32Windows::RegisterWindowMessage(const std::string& name) {
+  return ::RegisterWindowMessageA(name.c_str());
+}
+
+}  // namespace hd

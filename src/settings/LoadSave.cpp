@@ -1,0 +1,8 @@
+// Loading and saving every settings file in a fixed order.
+#include "app/frmConfUnit.h"
+
+namespace hd {
+
+void TfrmConfigure::LoadAllSettings() {}
+
+}  // namespace hd

@@ -1,0 +1,123 @@
+// Control state changes, each mirrored to the form's host.
+#include "ui/Control.h"
+#include <algorithm>
+#include "ui/Form.h"
+
+namespace hd {
+
+Control::Control(Form& owner, ControlKind kind, int id, std::string name, std::string caption, Bounds bounds)
+    : owner_(owner), kind_(kind), id_(id), name_(std::move(name)), caption_(std::move(caption)), bounds_(bounds) {
+  owner_.Register(*this);
+}
+
+void Control::Changed() { owner_.ControlChanged(*this); }
+
+void Control::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  Changed();
+}
+
+void Control::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Changed();
+}
+
+void Control::SetVisible(bool visible) {
+  visible_ = visible;
+  Changed();
+}
+
+bool Control::OnShownPage() const {
+  return pages_ == nullptr || (pages_->ActivePage() == page_ && pages_->OnShownPage());
+}
+
+void Control::Click() {
+  if (OnClick) OnClick();
+}
+
+void CheckBox::SetChecked(bool checked) {
+  checked_ = checked;
+  Changed();
+}
+
+void CheckBox::Click() {
+  SetChecked(!checked_);
+  Control::Click();
+}
+
+void RadioButton::SetChecked(bool checked) {
+  checked_ = checked;
+  if (checked)
+    for (RadioButton* other : group_)
+      if (other != this && other->checked_) {
+        other->checked_ = false;
+        other->Changed();
+      }
+  Changed();
+}
+
+void RadioButton::Click() {
+  SetChecked(true);
+  Control::Click();
+}
+
+void RadioButton::Group(std::initializer_list<RadioButton*> buttons) {
+  for (RadioButton* button : buttons) button->group_.assign(buttons.begin(), buttons.end());
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  Changed();
+}
+
+void ListBox::Add(const std::string& item) {
+  items_.push_back(item);
+  Changed();
+}
+
+void ListBox::Replace(int index, const std::string& item) {
+  if (index < 0 || index >= Count()) return;
+  items_[static_cast<std::size_t>(index)] = item;
+  Changed();
+}
+
+void ListBox::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  items_.erase(items_.begin() + index);
+  if (itemIndex_ >= Count()) itemIndex_ = Count() - 1;
+  Changed();
+}
+
+void ListBox::Clear() { SetItems({}); }
+
+void ListBox::SetItemIndex(int index) {
+  itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
+  Changed();
+}
+
+std::uint16_t HotKeyEdit::Value() {
+  shift_ = (value_ & kShift) != 0;
+  ctrl_ = (value_ & kCtrl) != 0;
+  alt_ = (value_ & kAlt) != 0;
+  return value_;
+}
+
+void HotKeyEdit::SetValue(std::uint16_t value) {
+  value_ = value;
+  Value();
+  Changed();
+}
+
+void TrackBar::SetPosition(int position) {
+  position_ = std::clamp(position, min_, max_);
+  Changed();
+}
+
+void PageControl::SetActivePage(int page) {
+  if (page < 0 || page >= static_cast<int>(pages_.size())) return;
+  active_ = page;
+  Changed();
+}
+
+}  // namespace hd

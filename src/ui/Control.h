@@ -1,0 +1,188 @@
+// Controls as state with events; the form host mirrors them into real controls.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hd {
+
+class Form;
+
+enum class ControlKind { Button, CheckBox, RadioButton, ListBox, HotKey, TrackBar, Label, GroupBox, PageControl };
+
+// Position in dialog units, relative to the form's client area.
+struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
+
+class Control {
+public:
+  Control(Form& owner, ControlKind kind, int id, std::string name, std::string caption, Bounds bounds);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  ControlKind Kind() const { return kind_; }
+  int Id() const { return id_; }
+  const std::string& Name() const { return name_; }
+  const Bounds& Position() const { return bounds_; }
+  Form& Owner() const { return owner_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  // The page of a page control this control sits on; none means the form itself.
+  void PlaceOn(const class PageControl& pages, int page) { pages_ = &pages; page_ = page; }
+  const class PageControl* Pages() const { return pages_; }
+  int Page() const { return page_; }
+  // Whether every page it sits on is the one shown.
+  bool OnShownPage() const;
+  bool Bold() const { return bold_; }
+  void SetBold(bool bold) { bold_ = bold; }
+
+  std::function<void()> OnClick;
+
+  // The user clicked it (a real click reflected by the host, or a test).
+  virtual void Click();
+
+protected:
+  void Changed();
+
+private:
+  Form& owner_;
+  ControlKind kind_;
+  int id_;
+  std::string name_;
+  std::string caption_;
+  Bounds bounds_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool bold_ = false;
+  const class PageControl* pages_ = nullptr;
+  int page_ = -1;
+};
+
+class Button : public Control {
+public:
+  Button(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
+      : Control(owner, ControlKind::Button, id, std::move(name), std::move(caption), bounds) {}
+  bool IsDefault = false;
+  bool IsCancel = false;
+};
+
+class Label : public Control {
+public:
+  Label(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
+      : Control(owner, ControlKind::Label, id, std::move(name), std::move(caption), bounds) {}
+};
+
+class GroupBox : public Control {
+public:
+  GroupBox(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
+      : Control(owner, ControlKind::GroupBox, id, std::move(name), std::move(caption), bounds) {}
+};
+
+class CheckBox : public Control {
+public:
+  CheckBox(Form& owner, int id, std::string name, std::string caption, Bounds bounds, bool checked)
+      : Control(owner, ControlKind::CheckBox, id, std::move(name), std::move(caption), bounds),
+        checked_(checked) {}
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  void Click() override;  // toggles, then OnClick
+
+private:
+  bool checked_;
+};
+
+// Radio buttons of one group are linked: checking one unchecks the others.
+class RadioButton : public Control {
+public:
+  RadioButton(Form& owner, int id, std::string name, std::string caption, Bounds bounds, bool checked)
+      : Control(owner, ControlKind::RadioButton, id, std::move(name), std::move(caption), bounds),
+        checked_(checked) {}
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  void Click() override;  // checks, then OnClick
+  static void Group(std::initializer_list<RadioButton*> buttons);
+  bool StartsGroup() const { return group_.empty() || group_.front() == this; }
+
+private:
+  bool checked_;
+  std::vector<RadioButton*> group_;
+};
+
+class ListBox : public Control {
+public:
+  ListBox(Form& owner, int id, std::string name, Bounds bounds)
+      : Control(owner, ControlKind::ListBox, id, std::move(name), "", bounds) {}
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void Add(const std::string& item);
+  void Replace(int index, const std::string& item);
+  void Delete(int index);
+  void Clear();
+  int Count() const { return static_cast<int>(items_.size()); }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  std::function<void()> OnDblClick;
+
+private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+// A hotkey edit: a shortcut value (virtual key plus 0x2000 Shift, 0x4000 Ctrl,
+// 0x8000 Alt) and the modifier state last read from the control.
+class HotKeyEdit : public Control {
+public:
+  static constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
+
+  HotKeyEdit(Form& owner, int id, std::string name, Bounds bounds, std::uint16_t value)
+      : Control(owner, ControlKind::HotKey, id, std::move(name), "", bounds) { SetValue(value); }
+  // Reading refreshes the modifier flags from the same answer.
+  std::uint16_t Value();
+  void SetValue(std::uint16_t value);
+  bool Shift() const { return shift_; }
+  bool Ctrl() const { return ctrl_; }
+  bool Alt() const { return alt_; }
+  // The host calls this when the user typed a new combination.
+  void Typed(std::uint16_t value) { value_ = value; }
+
+private:
+  std::uint16_t value_ = 0;
+  bool shift_ = false, ctrl_ = false, alt_ = false;
+};
+
+class TrackBar : public Control {
+public:
+  TrackBar(Form& owner, int id, std::string name, Bounds bounds, int min, int max, int position)
+      : Control(owner, ControlKind::TrackBar, id, std::move(name), "", bounds),
+        min_(min), max_(max), position_(position) {}
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const { return position_; }
+  void SetPosition(int position);
+  int Frequency = 5;
+
+private:
+  int min_, max_, position_;
+};
+
+class PageControl : public Control {
+public:
+  PageControl(Form& owner, int id, std::string name, Bounds bounds, std::vector<std::string> pages)
+      : Control(owner, ControlKind::PageControl, id, std::move(name), "", bounds),
+        pages_(std::move(pages)) {}
+  const std::vector<std::string>& Pages() const { return pages_; }
+  int ActivePage() const { return active_; }
+  void SetActivePage(int page);
+
+private:
+  std::vector<std::string> pages_;
+  int active_ = 0;
+};
+
+}  // namespace hd

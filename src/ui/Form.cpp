@@ -1,0 +1,71 @@
+// Form visibility and closing, written once for both backends.
+#include "ui/Form.h"
+#include <algorithm>
+
+namespace hd {
+
+Form::Form(IFormHost& host, std::string name, std::string caption, int clientWidth, int clientHeight)
+    : host_(host), name_(std::move(name)), caption_(std::move(caption)),
+      clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+
+Form::~Form() {
+  if (handle_) host_.Destroy(*this);
+}
+
+void Form::Realise() { handle_ = host_.Realise(*this); }
+
+void Form::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (handle_) host_.Retitle(*this);
+}
+
+void Form::Show() {
+  const bool wasVisible = visible_;
+  visible_ = true;
+  host_.SetVisible(*this, true);
+  if (!wasVisible) FormShow();
+}
+
+void Form::Hide() {
+  if (!visible_) return;
+  visible_ = false;
+  host_.SetVisible(*this, false);
+  FormHide();
+}
+
+bool Form::Close() {
+  if (!FormCloseQuery()) return false;
+  Hide();
+  FormClose();
+  return true;
+}
+
+void Form::SetLeft(int left) {
+  left_ = left;
+  host_.MoveForm(*this, left_, top_);
+}
+
+void Form::Centre(int screenWidth, int screenHeight) {
+  left_ = (screenWidth - clientWidth_) / 2;
+  top_ = (screenHeight - clientHeight_) / 2;
+  host_.MoveForm(*this, left_, top_);
+}
+
+std::optional<LResult> Form::HandleMessage(unsigned message, WParam, LParam) {
+  if (message == win::WM_CLOSE) {
+    Close();
+    return 0;
+  }
+  return std::nullopt;
+}
+
+void Form::ControlChanged(Control& control) {
+  if (handle_) host_.ControlChanged(control);
+}
+
+Control* Form::FindControl(int id) const {
+  auto it = std::find_if(controls_.begin(), controls_.end(), [id](Control* c) { return c->Id() == id; });
+  return it == controls_.end() ? nullptr : *it;
+}
+
+}  // namespace hd

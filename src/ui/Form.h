@@ -1,0 +1,68 @@
+// A form: a top-level window of the program, its controls and its events.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+#include "platform/Types.h"
+#include "ui/Control.h"
+#include "ui/FormHost.h"
+
+namespace hd {
+
+class Form {
+public:
+  Form(IFormHost& host, std::string name, std::string caption, int clientWidth, int clientHeight);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  WindowHandle Handle() const { return handle_; }
+  const std::vector<Control*>& Controls() const { return controls_; }
+  IFormHost& Host() const { return host_; }
+
+  bool Visible() const { return visible_; }
+  void Show();  // FormShow after it became visible
+  void Hide();  // FormHide after it was hidden
+  // Asks FormCloseQuery; when allowed hides the form and runs FormClose.
+  // Returns whether it closed.
+  bool Close();
+  // Visible is the form's own flag: hiding its window directly leaves it set,
+  // so the next Show raises no FormShow.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  void SetLeft(int left);
+  void Centre(int screenWidth, int screenHeight);
+
+  // Every message that reaches the form's window; nothing means "not handled".
+  virtual std::optional<LResult> HandleMessage(unsigned message, WParam wParam, LParam lParam);
+
+  // For controls and the host.
+  void Register(Control& control) { controls_.push_back(&control); }
+  void ControlChanged(Control& control);
+  Control* FindControl(int id) const;
+
+protected:
+  // Creates the real window; call at the end of the derived constructor.
+  void Realise();
+  virtual void FormShow() {}
+  virtual void FormHide() {}
+  virtual bool FormCloseQuery() { return true; }
+  virtual void FormClose() {}
+
+private:
+  IFormHost& host_;
+  std::string name_;
+  std::string caption_;
+  int clientWidth_, clientHeight_;
+  WindowHandle handle_ = 0;
+  bool visible_ = false;
+  int left_ = 0, top_ = 0;
+  std::vector<Control*> controls_;
+};
+
+}  // namespace hd

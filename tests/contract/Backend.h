@@ -1,0 +1,26 @@
+// What a contract test needs from a backend: its platform and a few set-ups
+// that the simulation fakes and Windows does for real.
+#pragma once
+#include <memory>
+#include <string>
+#include "platform/Platform.h"
+
+namespace hd::contract {
+
+class Backend {
+public:
+  virtual ~Backend() = default;
+  virtual Platform& platform() = 0;
+  // A fresh, empty folder, as a Windows path with a trailing backslash.
+  virtual std::string TempDir() = 0;
+  // A top-level window of this process with the caption; visible or not.
+  virtual WindowHandle MakeWindow(const std::string& caption, bool visible) = 0;
+  virtual void DestroyWindow(WindowHandle window) = 0;
+  // Another running process and its full executable path; ends with the test.
+  virtual ProcessId StartProcess(std::string& exePath) = 0;
+  virtual bool ProcessRunning(ProcessId process) = 0;
+};
+
+std::unique_ptr<Backend> MakeBackend();
+
+}  // namespace hd::contract

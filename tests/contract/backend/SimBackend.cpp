@@ -1,0 +1,39 @@
+// The contract tests' backend on the host: the simulated desktop.
+#include "Backend.h"
+#include "platform/sim/SimDesktop.h"
+
+namespace hd::contract {
+
+namespace {
+class SimBackend : public Backend {
+public:
+  Platform& platform() override { return desktop_.platform; }
+  std::string TempDir() override {
+    const std::string dir = "C:\\temp\\contract" + std::to_string(++dirs_);
+    desktop_.MakeDirectories(dir);
+    return dir + "\\";
+  }
+  WindowHandle MakeWindow(const std::string& caption, bool visible) override {
+    SimDesktop::WindowOptions options;
+    options.visible = visible;
+    return desktop_.AddWindow(desktop_.state.programProcess, caption, options);
+  }
+  void DestroyWindow(WindowHandle window) override {
+    std::erase(desktop_.state.zOrder, window);
+    desktop_.state.windows.erase(window);
+  }
+  ProcessId StartProcess(std::string& exePath) override {
+    exePath = "C:\\Tools\\Child.exe";
+    return desktop_.AddProcess(exePath);
+  }
+  bool ProcessRunning(ProcessId process) override { return desktop_.ProcessAlive(process); }
+
+private:
+  SimDesktop desktop_;
+  int dirs_ = 0;
+};
+}  // namespace
+
+std::unique_ptr<Backend> MakeBackend() { return std::make_unique<SimBackend>(); }
+
+}  // namespace hd::contract

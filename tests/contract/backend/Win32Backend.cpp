@@ -1,0 +1,67 @@
+// The contract tests' backend on Windows: real windows, files and processes.
+#include "platform/win32/WinApi.h"
+#include <vector>
+#include "Backend.h"
+#include "platform/win32/Win32Desktop.h"
+
+namespace hd::contract {
+
+namespace {
+class Win32Backend : public Backend {
+public:
+  ~Win32Backend() override {
+    for (PROCESS_INFORMATION& child : children_) {
+      ::TerminateProcess(child.hProcess, 0);
+      ::CloseHandle(child.hProcess);
+      ::CloseHandle(child.hThread);
+    }
+  }
+  Platform& platform() override { return desktop_.platform; }
+  std::string TempDir() override {
+    char base[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, base);
+    std::string dir;
+    for (unsigned n = ::GetTickCount();; ++n) {
+      dir = std::string(base) + "hdcontract" + std::to_string(n);
+      if (::CreateDirectoryA(dir.c_str(), nullptr)) break;
+    }
+    return dir + "\\";
+  }
+  WindowHandle MakeWindow(const std::string& caption, bool visible) override {
+    HWND window = ::CreateWindowExA(0, "STATIC", caption.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
+                                    10, 10, 200, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    return reinterpret_cast<WindowHandle>(window);
+  }
+  void DestroyWindow(WindowHandle window) override { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
+  ProcessId StartProcess(std::string& exePath) override {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    exePath = std::string(system) + "\\cmd.exe";
+    std::string commandLine = "\"" + exePath + "\" /c pause";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    if (!::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                          nullptr, &startup, &child))
+      return 0;
+    children_.push_back(child);
+    ::WaitForInputIdle(child.hProcess, 2000);
+    return child.dwProcessId;
+  }
+  bool ProcessRunning(ProcessId process) override {
+    HANDLE handle = ::OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (!handle) return false;
+    const bool running = ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(handle);
+    return running;
+  }
+
+private:
+  Win32Desktop desktop_;
+  std::vector<PROCESS_INFORMATION> children_;
+};
+}  // namespace
+
+std::unique_ptr<Backend> MakeBackend() { return std::make_unique<Win32Backend>(); }
+
+}  // namespace hd::contract

@@ -1,0 +1,36 @@
+// A running program on the simulated desktop, started as the entry starts it.
+#pragma once
+#include <gtest/gtest.h>
+#include <memory>
+#include "app/Application.h"
+#include "app/frmConfUnit.h"
+#include "platform/sim/SimDesktop.h"
+
+namespace hd::test {
+
+// Virtual keys of the default hotkeys.
+constexpr unsigned kVkOem3 = 0xC0, kVkBack = 0x08, kVkQ = 0x51;
+constexpr const char* kExeDir = "C:\\Program Files\\Hushdesk\\";
+
+class ProgramTest : public ::testing::Test {
+protected:
+  SimDesktop desktop;
+  std::unique_ptr<Application> app;
+
+  // Starts the program with these command-line parameters.
+  void Start(std::vector<std::string> params = {}) {
+    desktop.state.commandLine = std::move(params);
+    app = std::make_unique<Application>(desktop.platform);
+    app->Run();
+  }
+  TfrmConfigure& frm() { return *app->frmConfigure; }
+  void PressMode() { desktop.PressHotkey(win::MOD_CONTROL, kVkOem3); }
+  void PressVisible() { desktop.PressHotkey(win::MOD_CONTROL, kVkBack); }
+  void PressClose() { desktop.PressHotkey(win::MOD_CONTROL, kVkQ); }
+  bool ModeHotkeyWorks() { return desktop.HotkeyRegistered(win::MOD_CONTROL, kVkOem3); }
+  void WriteSetting(const std::string& relative, const std::string& content) {
+    desktop.WriteFile(std::string(kExeDir) + relative, content);
+  }
+};
+
+}  // namespace hd::test
