@@ -1,6 +1,7 @@
 // Creation, showing, closing and destruction of the configuration window.
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
+#include "hide/tray_man.h"
 #include "settings/ListFiles.h"
 
 namespace hd {
@@ -24,6 +25,7 @@ void TfrmConfigure::FormCreate() {
   SetAppWindowStyle(true);
   // Beyond the right edge until the tray menu first shows it centred.
   SetLeft(p_.system.ScreenWidth());
+  WindowsBar = std::make_unique<TWindowsBar>(p_);
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
   LoadAllSettings();
@@ -44,7 +46,10 @@ void TfrmConfigure::FormShow() {
   p_.shell.DragAcceptFiles(Handle(), true);
 }
 
-void TfrmConfigure::FormDestroy() { SystemProcessList.clear(); }
+void TfrmConfigure::FormDestroy() {
+  WindowsBar.reset();
+  SystemProcessList.clear();
+}
 
 std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wParam, LParam lParam) {
   switch (message) {

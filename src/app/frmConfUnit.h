@@ -1,5 +1,6 @@
 // The configuration window, which is also the program's controller.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 #include "platform/Platform.h"
@@ -9,6 +10,7 @@
 namespace hd {
 
 class Application;
+class TWindowsBar;
 
 // Hotkey ids registered on the configuration window.
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
@@ -50,6 +52,16 @@ public:
 
   // Settings.
   void LoadAllSettings();
+  void SaveAllSettings();
+  // The words lists' files (loaded and saved with the settings).
+  void LoadBook();
+  void SaveBook();
+
+  // The access password check: whether the user may go on.
+  bool CheckAccess();
+
+  // The taskbar's notification area.
+  std::unique_ptr<TWindowsBar> WindowsBar;
 
   std::optional<LResult> HandleMessage(unsigned message, WParam wParam, LParam lParam) override;
 

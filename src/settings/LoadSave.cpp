@@ -5,4 +5,6 @@ namespace hd {
 
 void TfrmConfigure::LoadAllSettings() {}
 
+void TfrmConfigure::SaveAllSettings() {}
+
 }  // namespace hd

@@ -99,9 +99,13 @@ struct SimState {
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
   std::vector<unsigned> beeps;
 
+  // -- settings additions --
+
   // Files, by lower-cased path.
   std::map<std::string, SimFile> files;
   std::map<std::string, std::uint32_t> failingWrites;  // lower-cased path -> error
+
+  // -- hiding additions --
 
   // The user interface: scripted answers and what was shown.
   std::deque<int> messageBoxAnswers;  // default: IDOK / IDNO
@@ -110,6 +114,8 @@ struct SimState {
   std::vector<std::vector<std::string>> popupsShown;
   Point cursor{1000, 740};
   bool quitRequested = false;
+
+  // -- tray additions --
 
   // The shell.
   std::vector<NotifyIconData> notifyIcons;  // the icons in the notification area
