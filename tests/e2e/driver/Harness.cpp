@@ -1,0 +1,192 @@
+// Processes, windows, files and keys for the end-to-end tests.
+#include "Harness.h"
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (::GetTickCount() - start > timeoutMs) return condition();
+    ::Sleep(20);
+  }
+}
+
+void PressKeys(std::initializer_list<WORD> modifiers, WORD key) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (WORD m : modifiers) add(m, false);
+  add(key, false);
+  add(key, true);
+  for (auto it = modifiers.end(); it != modifiers.begin();) add(*--it, true);
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void PressModeHotkey() { PressKeys({VK_CONTROL}, VK_OEM_3); }
+void PressVisibleHotkey() { PressKeys({VK_CONTROL}, VK_BACK); }
+void PressTerminateHotkey() { PressKeys({VK_CONTROL}, 'Q'); }
+
+std::string NewTempDir(const std::string& prefix) {
+  char base[MAX_PATH] = {};
+  ::GetTempPathA(MAX_PATH, base);
+  for (unsigned n = ::GetTickCount();; ++n) {
+    const std::string dir = std::string(base) + prefix + std::to_string(n);
+    if (::CreateDirectoryA(dir.c_str(), nullptr)) return dir + "\\";
+  }
+}
+
+void WriteTextFile(const std::string& path, const std::string& content) {
+  for (std::size_t pos = path.find('\\', 3); pos != std::string::npos; pos = path.find('\\', pos + 1))
+    ::CreateDirectoryA(path.substr(0, pos).c_str(), nullptr);
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadTextFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string SelfPath() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+std::vector<HWND> WindowsOfProcess(DWORD processId) {
+  std::vector<HWND> windows;
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(w, &owner);
+    if (owner == processId) windows.push_back(w);
+  }
+  return windows;
+}
+
+std::string WindowText(HWND window) {
+  char text[512] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+HWND FindWindowOfProcess(DWORD processId, const std::string& caption) {
+  for (HWND w : WindowsOfProcess(processId))
+    if (WindowText(w) == caption) return w;
+  return nullptr;
+}
+
+Process::Process(const std::string& exe, const std::string& arguments, const std::string& directory) {
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info_))
+    info_ = {};
+}
+
+Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
+
+Process& Process::operator=(Process&& other) noexcept {
+  if (this != &other) {
+    Kill();
+    info_ = other.info_;
+    other.info_ = {};
+  }
+  return *this;
+}
+
+Process::~Process() { Kill(); }
+
+bool Process::Running() const { return info_.hProcess && ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+DWORD Process::WaitForExit(DWORD timeoutMs) {
+  if (!info_.hProcess) return STILL_ACTIVE;
+  ::WaitForSingleObject(info_.hProcess, timeoutMs);
+  DWORD code = STILL_ACTIVE;
+  ::GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+void Process::Kill() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    ::TerminateProcess(info_.hProcess, 1);
+    ::WaitForSingleObject(info_.hProcess, 5000);
+  }
+  ::CloseHandle(info_.hProcess);
+  ::CloseHandle(info_.hThread);
+  info_ = {};
+}
+
+Process StartHelperApp(const std::string& exe, const std::string& caption, const std::string& options) {
+  Process process(exe, "--app \"" + caption + "\" " + options);
+  // Ready once its window exists (visible or not).
+  WaitUntil([&] { return FindWindowOfProcess(process.Id(), caption) != nullptr; });
+  return process;
+}
+
+std::string CopySelfTo(const std::string& path) {
+  for (std::size_t pos = path.find('\\', 3); pos != std::string::npos; pos = path.find('\\', pos + 1))
+    ::CreateDirectoryA(path.substr(0, pos).c_str(), nullptr);
+  ::CopyFileA(SelfPath().c_str(), path.c_str(), FALSE);
+  return path;
+}
+
+namespace {
+// The build's Unix path as Wine sees it.
+std::string BuiltExePath() {
+  std::string path = HD_EXE_PATH;
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+}  // namespace
+
+Hushdesk::Hushdesk(const std::string& name) : dir_(NewTempDir(name)), exe_(dir_ + "hushdesk.exe") {
+  ::CopyFileA(BuiltExePath().c_str(), exe_.c_str(), FALSE);
+}
+
+void Hushdesk::WriteSetting(const std::string& relativePath, const std::string& content) {
+  WriteTextFile(dir_ + relativePath, content);
+}
+
+bool HotkeyTaken(UINT modifiers, UINT key) {
+  constexpr int kProbeId = 0xBFFE;
+  if (!::RegisterHotKey(nullptr, kProbeId, modifiers, key)) return true;
+  ::UnregisterHotKey(nullptr, kProbeId);
+  return false;
+}
+
+bool Hushdesk::Start(const std::string& arguments, UINT readyModifiers, UINT readyKey) {
+  process_ = Process(exe_, arguments, dir_);
+  if (!process_.Started() || !WaitUntil([this] { return ConfigWindow() != nullptr; }, 10000)) return false;
+  // Start-up has finished once the program holds its hotkeys.
+  return readyKey == 0 || WaitUntil([&] { return HotkeyTaken(readyModifiers, readyKey); }, 10000);
+}
+
+HWND Hushdesk::ConfigWindow() const {
+  if (!process_.Started()) return nullptr;
+  return FindWindowOfProcess(process_.Id(), "Hushdesk - Configuration");
+}
+
+DWORD Hushdesk::TerminateByHotkey() {
+  PressTerminateHotkey();
+  return process_.WaitForExit(10000);
+}
+
+}  // namespace e2e

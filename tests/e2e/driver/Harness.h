@@ -1,0 +1,85 @@
+// The end-to-end harness: the real program in a folder of its own, other
+// programs' windows, the keyboard, and bounded waits.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Polls until the condition holds or the time is up; whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Whether another program holds this hotkey.
+bool HotkeyTaken(UINT modifiers, UINT key);
+
+// Presses and releases a key combination through SendInput.
+void PressKeys(std::initializer_list<WORD> modifiers, WORD key);
+
+std::string NewTempDir(const std::string& prefix);
+void WriteTextFile(const std::string& path, const std::string& content);
+std::string ReadTextFile(const std::string& path);
+bool FileExists(const std::string& path);
+// The path of this test program (to start it again as a helper application).
+std::string SelfPath();
+
+// Top-level windows of a process, in Z order.
+std::vector<HWND> WindowsOfProcess(DWORD processId);
+std::string WindowText(HWND window);
+HWND FindWindowOfProcess(DWORD processId, const std::string& caption);
+
+// A started process; ended at destruction when still running.
+class Process {
+public:
+  Process() = default;
+  Process(const std::string& exe, const std::string& arguments, const std::string& directory = "");
+  Process(Process&& other) noexcept;
+  Process& operator=(Process&& other) noexcept;
+  ~Process();
+  bool Started() const { return info_.hProcess != nullptr; }
+  DWORD Id() const { return info_.dwProcessId; }
+  bool Running() const;
+  // The exit code, or STILL_ACTIVE when it did not end in time.
+  DWORD WaitForExit(DWORD timeoutMs);
+  void Kill();
+
+private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Another program for the tests: the helper mode of this test program.
+// Options: "--hidden", "--owned" (adds a dialog owned by the window),
+// "--hang-after MS" (its thread stops answering after MS milliseconds).
+Process StartHelperApp(const std::string& exe, const std::string& caption, const std::string& options = "");
+// Copies this test program to a new file, so a helper runs under that path.
+std::string CopySelfTo(const std::string& path);
+
+// The real hushdesk.exe, copied into a folder of its own with its settings.
+class Hushdesk {
+public:
+  explicit Hushdesk(const std::string& name);
+  const std::string& Dir() const { return dir_; }
+  const std::string& Exe() const { return exe_; }
+  // Writes a file relative to the program's folder, creating folders.
+  void WriteSetting(const std::string& relativePath, const std::string& content);
+  // Starts it and waits until start-up has finished, told by the program
+  // holding the given hotkey (0: only until its configuration window exists).
+  bool Start(const std::string& arguments = "", UINT readyModifiers = MOD_CONTROL, UINT readyKey = 'Q');
+  Process& process() { return process_; }
+  HWND ConfigWindow() const;
+  // Ends it with the terminate hotkey; the exit code.
+  DWORD TerminateByHotkey();
+
+private:
+  std::string dir_;
+  std::string exe_;
+  Process process_;
+};
+
+// Default hotkeys.
+void PressModeHotkey();
+void PressVisibleHotkey();
+void PressTerminateHotkey();
+
+}  // namespace e2e

@@ -1,0 +1,54 @@
+// The helper mode of the test program: another application with a window.
+#include <windows.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace e2e {
+
+namespace {
+LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) ::PostQuitMessage(0);
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+}  // namespace
+
+int RunHelperApp(int argc, char** argv) {
+  const std::string caption = argc > 2 ? argv[2] : "Helper";
+  bool hidden = false, owned = false;
+  DWORD hangAfter = 0;
+  for (int i = 3; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--hidden")) hidden = true;
+    if (!std::strcmp(argv[i], "--owned")) owned = true;
+    if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
+  }
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = HelperProc;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = "HushdeskTestHelper";
+  ::RegisterClassA(&windowClass);
+  HWND window = ::CreateWindowExA(0, "HushdeskTestHelper", caption.c_str(), WS_OVERLAPPEDWINDOW, 60, 60, 320, 200,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!hidden) ::ShowWindow(window, SW_SHOWNORMAL);
+  if (owned) {
+    HWND dialog = ::CreateWindowExA(0, "HushdeskTestHelper", (caption + " - owned").c_str(),
+                                    WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 200, 100, window, nullptr,
+                                    windowClass.hInstance, nullptr);
+    (void)dialog;
+  }
+  const DWORD start = ::GetTickCount();
+  MSG message;
+  for (;;) {
+    if (hangAfter && ::GetTickCount() - start >= hangAfter) ::Sleep(INFINITE);  // stops answering
+    if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
+      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) return 0;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+      }
+    }
+  }
+}
+
+}  // namespace e2e
