@@ -2,12 +2,23 @@
 #include <gtest/gtest.h>
 #include <cstring>
 
+#include <windows.h>
+#include <string>
+
 namespace e2e {
-int RunHelperApp(int argc, char** argv);
+int RunHelperApp(int argc, char** argv, const std::string& caption);
 }
 
 int main(int argc, char** argv) {
-  if (argc > 1 && !std::strcmp(argv[1], "--app")) return e2e::RunHelperApp(argc, argv);
+  if (argc > 2 && !std::strcmp(argv[1], "--app")) return e2e::RunHelperApp(argc - 3, argv + 3, argv[2]);
+  // A copy under another name is an application of that name (the program
+  // starts serious applications without parameters).
+  char self[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string name = self;
+  name = name.substr(name.find_last_of('\\') + 1);
+  name = name.substr(0, name.find_last_of('.'));
+  if (_stricmp(name.c_str(), "e2e_tests") != 0) return e2e::RunHelperApp(argc - 1, argv + 1, name);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

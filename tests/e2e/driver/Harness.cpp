@@ -1,5 +1,6 @@
 // Processes, windows, files and keys for the end-to-end tests.
 #include "Harness.h"
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -87,6 +88,35 @@ HWND FindWindowOfProcess(DWORD processId, const std::string& caption) {
   for (HWND w : WindowsOfProcess(processId))
     if (WindowText(w) == caption) return w;
   return nullptr;
+}
+
+HWND FindMessageBox(DWORD processId) {
+  for (HWND w : WindowsOfProcess(processId)) {
+    char className[64] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    if (std::string(className) == "#32770" && ::IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+std::string DialogText(HWND dialog) {
+  std::string text;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char className[64] = {};
+    ::GetClassNameA(child, className, sizeof className);
+    if (_stricmp(className, "Static") == 0) text += WindowText(child) + "\n";
+  }
+  return text;
+}
+
+void DismissDialog(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
+
+void Screenshot(const std::string& name) {
+  const char* dir = std::getenv("HD_SCREENSHOT_DIR");
+  if (!dir || !*dir) return;
+  ::Sleep(300);  // let the windows paint
+  Process import("/usr/bin/import", std::string("-window root ") + dir + "/" + name + ".png");
+  import.WaitForExit(15000);
 }
 
 Process::Process(const std::string& exe, const std::string& arguments, const std::string& directory) {

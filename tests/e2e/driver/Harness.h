@@ -29,6 +29,16 @@ std::vector<HWND> WindowsOfProcess(DWORD processId);
 std::string WindowText(HWND window);
 HWND FindWindowOfProcess(DWORD processId, const std::string& caption);
 
+// A message box of the process: its window, or null.
+HWND FindMessageBox(DWORD processId);
+// The texts of a dialog's static controls, joined by line breaks.
+std::string DialogText(HWND dialog);
+// Presses the dialog's OK (or the only) button.
+void DismissDialog(HWND dialog);
+
+// With HD_SCREENSHOT_DIR set, saves the screen there as NAME.png.
+void Screenshot(const std::string& name);
+
 // A started process; ended at destruction when still running.
 class Process {
 public:

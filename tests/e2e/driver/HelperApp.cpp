@@ -13,14 +13,15 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 }  // namespace
 
-int RunHelperApp(int argc, char** argv) {
-  const std::string caption = argc > 2 ? argv[2] : "Helper";
+int RunHelperApp(int argc, char** argv, const std::string& caption) {
   bool hidden = false, owned = false;
   DWORD hangAfter = 0;
-  for (int i = 3; i < argc; ++i) {
+  int count = 1;
+  for (int i = 0; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
     if (!std::strcmp(argv[i], "--owned")) owned = true;
     if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
+    if (!std::strcmp(argv[i], "--count") && i + 1 < argc) count = std::atoi(argv[++i]);
   }
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = HelperProc;
@@ -28,9 +29,13 @@ int RunHelperApp(int argc, char** argv) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = "HushdeskTestHelper";
   ::RegisterClassA(&windowClass);
-  HWND window = ::CreateWindowExA(0, "HushdeskTestHelper", caption.c_str(), WS_OVERLAPPEDWINDOW, 60, 60, 320, 200,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-  if (!hidden) ::ShowWindow(window, SW_SHOWNORMAL);
+  HWND window = nullptr;
+  for (int i = 1; i <= count; ++i) {
+    const std::string text = count == 1 ? caption : caption + " " + std::to_string(i);
+    window = ::CreateWindowExA(0, "HushdeskTestHelper", text.c_str(), WS_OVERLAPPEDWINDOW, 40 + 4 * i, 40 + 4 * i,
+                               320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!hidden) ::ShowWindow(window, SW_SHOWNORMAL);
+  }
   if (owned) {
     HWND dialog = ::CreateWindowExA(0, "HushdeskTestHelper", (caption + " - owned").c_str(),
                                     WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 200, 100, window, nullptr,

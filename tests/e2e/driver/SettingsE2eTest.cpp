@@ -1,0 +1,33 @@
+// The real program reads its settings folder: changed hotkeys, a bad file.
+#include <gtest/gtest.h>
+#include "Harness.h"
+
+namespace e2e {
+
+TEST(Settings, HotkeysFromTheSettingsFolderReplaceTheDefaults) {
+  Hushdesk program("hdkeys");
+  // Ctrl+Alt+J terminates; the mode and visible keys are unchanged.
+  const int ctrlAltJ = 0x4000 | 0x8000 | 'J';
+  program.WriteSetting("Settings\\HotKeys.cfg", "16576\r\n16392\r\n" + std::to_string(ctrlAltJ) + "\r\n");
+  ASSERT_TRUE(program.Start("", MOD_CONTROL | MOD_ALT, 'J'));
+  EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, 'Q')) << "the default terminate key is free";
+  PressTerminateHotkey();
+  EXPECT_EQ(program.process().WaitForExit(1500), static_cast<DWORD>(STILL_ACTIVE));
+  PressKeys({VK_CONTROL, VK_MENU}, 'J');
+  EXPECT_EQ(program.process().WaitForExit(10000), 0u);
+}
+
+TEST(Settings, BadHotkeysFileShowsTheErrorAndTheProgramStillAnswers) {
+  Hushdesk program("hdbadkeys");
+  program.WriteSetting("Settings\\HotKeys.cfg", "16576\r\nsixteen\r\n16465\r\n");
+  ASSERT_TRUE(program.Start("", 0, 0));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(program.process().Id())) != nullptr; }, 10000));
+  EXPECT_NE(DialogText(box).find("'sixteen' is not a valid integer value"), std::string::npos) << DialogText(box);
+  Screenshot("error-box");
+  DismissDialog(box);
+  EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL, 'Q'); }, 10000)) << "hotkeys registered after the error";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+}  // namespace e2e
