@@ -1,0 +1,159 @@
+// The boss-key cycle on the real desktop: hiding, the serious switch, showing
+// again, and what termination does with the hidden windows.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdio>
+#include "Harness.h"
+
+namespace e2e {
+
+namespace {
+
+bool Hidden(HWND w) { return w && !::IsWindowVisible(w) && ::IsIconic(w); }
+bool ShownMinimised(HWND w) { return w && ::IsWindowVisible(w) && ::IsIconic(w); }
+
+// A program whose words list hides "solitaire" captions, with other programs around.
+class HideCycle : public ::testing::Test {
+protected:
+  Hushdesk program{"hdhide"};
+  std::string apps = program.Dir() + "apps\\";
+
+  void SetUp() override {
+    program.WriteSetting("Settings\\Book\\File", "1\r\n");
+    program.WriteSetting("Settings\\Book\\File.0", "Games\r\n-1\r\n0\r\nsolitaire\r\n");
+  }
+  void HideApps(const std::string& list) { program.WriteSetting("Settings\\HideAppList.lst", list); }
+  void SeriousApps(const std::string& list) { program.WriteSetting("Settings\\SerAppList.lst", list); }
+  Process App(const std::string& exeName, const std::string& caption, const std::string& options = "") {
+    return StartHelperApp(CopySelfTo(apps + exeName), caption, options);
+  }
+};
+
+}  // namespace
+
+TEST_F(HideCycle, HidesTheUnwantedActivatesTheSeriousAndShowsThemAgain) {
+  HideApps(apps + "Tool.exe\r\n");
+  SeriousApps(apps + "Serious.exe\r\n");
+  Process game = App("Player.exe", "Solitaire game");
+  Process tool = App("Tool.exe", "Some tool");
+  Process editor = App("Editor.exe", "Plain editor", "--owned");
+  Process invisible = App("Other.exe", "Invisible solitaire", "--hidden");
+  Process serious = App("Serious.exe", "Quarterly figures");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  HWND toolWindow = FindWindowOfProcess(tool.Id(), "Some tool");
+  HWND dialog = FindWindowOfProcess(editor.Id(), "Plain editor - owned");
+  HWND invisibleWindow = FindWindowOfProcess(invisible.Id(), "Invisible solitaire");
+  HWND seriousWindow = FindWindowOfProcess(serious.Id(), "Quarterly figures");
+  ASSERT_TRUE(gameWindow && toolWindow && dialog && invisibleWindow && seriousWindow);
+  ASSERT_TRUE(program.Start());
+
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return Hidden(gameWindow) && Hidden(toolWindow); }));
+  EXPECT_TRUE(::IsWindowVisible(dialog)) << "an owned window is never hidden by itself";
+  EXPECT_FALSE(::IsWindowVisible(invisibleWindow));
+  EXPECT_FALSE(::IsIconic(invisibleWindow)) << "an invisible window is not touched";
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == seriousWindow; }));
+  Screenshot("hide-mode");
+
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ShownMinimised(gameWindow) && ShownMinimised(toolWindow); }));
+  EXPECT_FALSE(::IsWindowVisible(invisibleWindow)) << "leaving does not show what was not hidden";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  EXPECT_TRUE(game.Running() && tool.Running()) << "nothing was hidden at the end";
+}
+
+TEST_F(HideCycle, MissingSeriousApplicationIsStarted) {
+  CopySelfTo(apps + "Serious.exe");
+  SeriousApps(program.Dir() + "missing.exe\r\n" + apps + "Serious.exe\r\n");
+  Process game = App("Player.exe", "Solitaire game");
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  HWND started = nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return (started = ::FindWindowA("HushdeskTestHelper", "Serious")) != nullptr; }, 10000));
+  PressModeHotkey();
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  if (started) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(started, &pid);
+    HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    ::TerminateProcess(process, 0);
+    ::CloseHandle(process);
+  }
+}
+
+TEST_F(HideCycle, TerminatingInHideModeClosesTheHiddenProcesses) {
+  Process game = App("Player.exe", "Solitaire game");
+  Process other = App("Notes.exe", "Notes");
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return Hidden(FindWindowOfProcess(game.Id(), "Solitaire game")); }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  EXPECT_NE(game.WaitForExit(5000), static_cast<DWORD>(STILL_ACTIVE)) << "the hidden window's process ended";
+  EXPECT_TRUE(other.Running());
+}
+
+TEST_F(HideCycle, TerminatingWithShowWindowsShowsThemAgain) {
+  program.WriteSetting("Settings\\Main.cfg", "[Hide_mode]\r\nrbCloseHidden=0\r\n");
+  Process game = App("Player.exe", "Solitaire game");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  EXPECT_TRUE(game.Running());
+  EXPECT_TRUE(ShownMinimised(gameWindow));
+}
+
+TEST_F(HideCycle, AHungApplicationDoesNotStopTheOthers) {
+  Process hung = App("Hung.exe", "Solitaire stuck", "--hang-after 300");
+  Process game = App("Player.exe", "Solitaire game");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  ::Sleep(600);  // the first helper has stopped answering
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }, 3000));
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ShownMinimised(gameWindow); }, 3000)) << "the program still answers";
+  hung.Kill();
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+// Not a pass/fail timing: prints how long the hotkey takes to hide 100
+// windows next to a bare loop of the same ShowWindow calls.
+TEST_F(HideCycle, BenchmarkHundredWindows) {
+  program.WriteSetting("Settings\\Book\\File.0", "Bench\r\n-1\r\n0\r\nbench\r\n");
+  std::vector<Process> apps;
+  std::vector<HWND> windows;
+  for (int i = 0; i < 10; ++i) {
+    const std::string caption = "Bench app" + std::to_string(i);
+    apps.push_back(App("Bench" + std::to_string(i) + ".exe", caption + " 10", "--count 10"));
+    for (int n = 1; n <= 10; ++n) windows.push_back(FindWindowOfProcess(apps.back().Id(), caption + " " + std::to_string(n)));
+  }
+  ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+  ASSERT_TRUE(program.Start());
+  auto allHidden = [&] {
+    return std::none_of(windows.begin(), windows.end(), [](HWND w) { return ::IsWindowVisible(w); });
+  };
+  LARGE_INTEGER frequency, start, end;
+  ::QueryPerformanceFrequency(&frequency);
+  ::QueryPerformanceCounter(&start);
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil(allHidden, 20000));
+  ::QueryPerformanceCounter(&end);
+  const double hotkeyMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return std::all_of(windows.begin(), windows.end(), ::IsWindowVisible); }, 20000));
+
+  ::QueryPerformanceCounter(&start);
+  for (HWND w : windows) ::ShowWindow(w, SW_HIDE);
+  ::QueryPerformanceCounter(&end);
+  const double bareMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  for (HWND w : windows) ::ShowWindow(w, SW_SHOW);
+  std::printf("hide 100 windows in 10 processes: hotkey to last hidden %.1f ms; bare ShowWindow loop %.1f ms; ratio %.2f\n",
+              hotkeyMs, bareMs, hotkeyMs / bareMs);
+  RecordProperty("hotkey_ms", std::to_string(hotkeyMs));
+  RecordProperty("bare_ms", std::to_string(bareMs));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+}  // namespace e2e
