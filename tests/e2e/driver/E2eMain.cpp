@@ -7,9 +7,11 @@
 
 namespace e2e {
 int RunHelperApp(int argc, char** argv, const std::string& caption);
+int RunFakeTaskbar(int argc, char** argv);
 }
 
 int main(int argc, char** argv) {
+  if (argc > 1 && !std::strcmp(argv[1], "--taskbar")) return e2e::RunFakeTaskbar(argc - 2, argv + 2);
   if (argc > 2 && !std::strcmp(argv[1], "--app")) return e2e::RunHelperApp(argc - 3, argv + 3, argv[2]);
   // A copy under another name is an application of that name (the program
   // starts serious applications without parameters).
