@@ -1,10 +1,23 @@
 // Real common controls for the control objects of ui/.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
+#include <uxtheme.h>
 
 namespace hd {
 
 namespace {
+
+// A frame lies over the page beneath, which does not paint under it: the
+// frame fills its own background.
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_ERASEBKGND) {
+    RECT rect;
+    ::GetClientRect(window, &rect);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &rect, ::GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
 
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
@@ -64,13 +77,18 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
   const Bounds& b = control.Position();
-  HWND window = ::CreateWindowExA(control.Kind() == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0, className,
+  const bool sunken = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::HotKey;
+  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className,
                                   control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(control.Bold() ? boldFont : font), FALSE);
   switch (control.Kind()) {
     case ControlKind::PageControl: {
+      // Classic drawing: the page takes the form's face colour like the
+      // controls on it. Narrow tabs, so that every page's tab fits on one row.
+      ::SetWindowTheme(window, L"", L"");
+      if (!control.Pages()) ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
         TCITEMA item{};
@@ -78,12 +96,10 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
         item.pszText = const_cast<char*>(pages[i].c_str());
         ::SendMessageA(window, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
       }
-      // Pages lie under the controls drawn on them.
-      ::SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
     }
     case ControlKind::GroupBox:
-      ::SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      ::SetWindowSubclass(window, FrameProc, 0, 0);
       break;
     case ControlKind::HotKey:
       // A key without a modifier is taken with Ctrl.
@@ -100,6 +116,16 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
   }
   MirrorControl(window, control);
   return window;
+}
+
+void LayerControls(const std::vector<std::pair<Control*, HWND>>& created) {
+  // Pages and frames lie under the controls drawn on them, an outer page
+  // under an inner one: each goes to the bottom, the first-made last.
+  for (auto it = created.rbegin(); it != created.rend(); ++it) {
+    const ControlKind kind = it->first->Kind();
+    if (kind == ControlKind::PageControl || kind == ControlKind::GroupBox)
+      ::SetWindowPos(it->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void MirrorControl(HWND window, Control& control) {

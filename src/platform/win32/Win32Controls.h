@@ -2,11 +2,15 @@
 // and the mirroring of its state into the real control.
 #pragma once
 #include "platform/win32/WinApi.h"
+#include <utility>
+#include <vector>
 #include "ui/Control.h"
 
 namespace hd {
 
 HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont);
+// Orders the made controls so that pages and frames lie beneath the rest.
+void LayerControls(const std::vector<std::pair<Control*, HWND>>& created);
 // Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.
 void MirrorControl(HWND window, Control& control);
 // A notification from the real control (WM_COMMAND, WM_NOTIFY, WM_HSCROLL):

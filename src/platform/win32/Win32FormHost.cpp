@@ -52,6 +52,11 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
     }
+    // Texts and check boxes take the form's face colour, not the theme's own.
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+      ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
     // Enter and Escape arrive as IDOK and IDCANCEL through IsDialogMessage.
     if (message == WM_COMMAND && !lParam && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
       if (Button* button = DialogButton(*form, LOWORD(wParam) == IDOK)) button->Click();
@@ -94,8 +99,8 @@ Win32FormHost::Win32FormHost() {
   RegisterClass(kApplicationClass, ::DefWindowProcA, icon);
   RegisterClass(kFormClass, FormProc, icon);
   RegisterClass(kUtilClass, UtilProc, icon);
-  font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
-  boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg");
+  font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
 }
 
 WindowHandle Win32FormHost::ApplicationWindow() {
@@ -124,9 +129,13 @@ WindowHandle Win32FormHost::Realise(Form& form) {
                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  for (Control* control : form.Controls())
-    controlWindows[control] =
-        W(CreateRealControl(window, *control, static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_)));
+  std::vector<std::pair<Control*, HWND>> created;
+  for (Control* control : form.Controls()) {
+    HWND real = CreateRealControl(window, *control, static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_));
+    controlWindows[control] = W(real);
+    created.emplace_back(control, real);
+  }
+  LayerControls(created);
   return W(window);
 }
 
