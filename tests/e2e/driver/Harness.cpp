@@ -111,6 +111,84 @@ std::string DialogText(HWND dialog) {
 
 void DismissDialog(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
 
+void RunUnixTool(const std::string& commandLine) {
+  const std::string exe = commandLine.substr(0, commandLine.find(' '));
+  Process tool(exe, commandLine.substr(exe.size() + (commandLine.size() > exe.size() ? 1 : 0)));
+  tool.WaitForExit(15000);
+}
+
+void ClickAt(int x, int y, int button) {
+  RunUnixTool("/usr/bin/xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click " +
+              std::to_string(button));
+}
+
+int TrayIconCount() {
+  int count = 0;
+  for (HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr); tray;
+       tray = ::FindWindowExA(nullptr, tray, "__winex11_standalone_tray", nullptr))
+    for (HWND icon = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); icon;
+         icon = ::FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr))
+      if (::IsWindowVisible(icon)) ++count;
+  return count;
+}
+
+HWND FindPopupMenu() {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+namespace {
+constexpr UINT kMenuGetHMenu = 0x01E1;  // MN_GETHMENU
+HMENU MenuOf(HWND menuWindow) {
+  return reinterpret_cast<HMENU>(::SendMessageA(menuWindow, kMenuGetHMenu, 0, 0));
+}
+}  // namespace
+
+std::vector<std::string> MenuItems(HWND menuWindow) {
+  std::vector<std::string> items;
+  HMENU menu = MenuOf(menuWindow);
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    if (info.fType & MFT_SEPARATOR) {
+      items.emplace_back("-");
+      continue;
+    }
+    ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+bool ChooseMenuItem(HWND menuWindow, const std::string& caption) {
+  HMENU menu = MenuOf(menuWindow);
+  const std::vector<std::string> items = MenuItems(menuWindow);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i] != caption) continue;
+    RECT rect{};
+    ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
+    return true;
+  }
+  return false;
+}
+
+void SetReportedWindowsVersion(const std::string& version) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\hushdesk.exe", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  if (version.empty())
+    ::RegDeleteValueA(key, "Version");
+  else
+    ::RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                     static_cast<DWORD>(version.size() + 1));
+  ::RegCloseKey(key);
+}
+
 void Screenshot(const std::string& name) {
   const char* dir = std::getenv("HD_SCREENSHOT_DIR");
   if (!dir || !*dir) return;

@@ -36,6 +36,24 @@ std::string DialogText(HWND dialog);
 // Presses the dialog's OK (or the only) button.
 void DismissDialog(HWND dialog);
 
+// Runs a program of the Unix side (xdotool, import) and waits for it.
+void RunUnixTool(const std::string& commandLine);
+// Clicks at a screen point with the X pointer (button 1 left, 3 right).
+void ClickAt(int x, int y, int button);
+
+// The notification icons shown in Wine's system tray.
+int TrayIconCount();
+// The open popup menu (its window), or null.
+HWND FindPopupMenu();
+// The captions of a popup menu's items, "-" for separators.
+std::vector<std::string> MenuItems(HWND menuWindow);
+// Clicks the item with this caption; whether it was there.
+bool ChooseMenuItem(HWND menuWindow, const std::string& caption);
+
+// Sets the system version Wine reports to hushdesk.exe ("winxp", "win2k"
+// ...); an empty text removes the setting.
+void SetReportedWindowsVersion(const std::string& version);
+
 // With HD_SCREENSHOT_DIR set, saves the screen there as NAME.png.
 void Screenshot(const std::string& name);
 

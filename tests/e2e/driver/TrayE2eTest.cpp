@@ -1,0 +1,155 @@
+// The notification icon, the visible modes, the tray menu and hiding the
+// notification area, on the real desktop.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include "Harness.h"
+
+namespace e2e {
+
+namespace {
+
+// Wine's system tray shows one icon window per notification icon.
+HWND OurTrayIcon(int before) {
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  HWND icon = nullptr;
+  int n = 0;
+  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
+       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
+    if (::IsWindowVisible(w) && n++ == before) icon = w;
+  return icon;
+}
+
+HWND OpenTrayMenu(int iconsBefore) {
+  HWND icon = OurTrayIcon(iconsBefore);
+  if (!icon) return nullptr;
+  RECT rect{};
+  ::GetWindowRect(icon, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 3);
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; });
+  return menu;
+}
+
+HWND ApplicationWindow(DWORD processId) {
+  for (HWND w : WindowsOfProcess(processId)) {
+    char className[64] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    if (std::string(className) == "THushdeskApplication") return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(Tray, IconFollowsTheStartModeAndTheVisibleHotkey) {
+  const int before = TrayIconCount();
+  Hushdesk program("hdtray");
+  ASSERT_TRUE(program.Start());
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; })) << "a plain start shows the icon";
+  PressVisibleHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before; })) << "invisible mode";
+  PressVisibleHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before; })) << "the icon leaves with the program";
+
+  Hushdesk hidden("hdtrayhidden");
+  ASSERT_TRUE(hidden.Start("/hidden"));
+  ::Sleep(500);
+  EXPECT_EQ(TrayIconCount(), before) << "\"/hidden\" starts invisible";
+  EXPECT_EQ(hidden.TerminateByHotkey(), 0u);
+}
+
+TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
+  const int before = TrayIconCount();
+  Hushdesk program("hdmenu");
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
+  HWND menu = OpenTrayMenu(before);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(MenuItems(menu), (std::vector<std::string>{"Configure...", "About", "-", "Help", "-", "Exit"}));
+  Screenshot("tray-menu");
+  EXPECT_TRUE(ChooseMenuItem(menu, "Exit"));
+  EXPECT_EQ(program.process().WaitForExit(10000), 0u);
+}
+
+TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
+  const int before = TrayIconCount();
+  Hushdesk program("hdconfigure");
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
+  HWND menu = OpenTrayMenu(before);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(ChooseMenuItem(menu, "Configure..."));
+  HWND config = program.ConfigWindow();
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }));
+  HWND app = ApplicationWindow(program.process().Id());
+  EXPECT_TRUE(::IsWindowVisible(app));
+  EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
+  EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
+  Screenshot("configuration");
+
+  constexpr int kCancel = 1002;
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config) && !::IsWindowVisible(app); }));
+  EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL, VK_OEM_3); })) << "registered again after Cancel";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+namespace {
+
+// The test plays the shell: its own taskbar with five icon buttons, the
+// third already hidden, while the program starts.
+class NotifyArea : public ::testing::Test {
+protected:
+  Process taskbar{SelfPath(), "--taskbar --buttons 5 --prehidden 2"};
+  HWND toolbar = nullptr;
+  HWND notify = nullptr;
+
+  void SetUp() override {
+    ASSERT_TRUE(WaitUntil([&] { return FindWindowOfProcess(taskbar.Id(), "") != nullptr; }));
+    HWND shell = ::FindWindowA("Shell_TrayWnd", "");
+    notify = ::FindWindowExA(shell, nullptr, "TrayNotifyWnd", nullptr);
+    toolbar = ::FindWindowExA(::FindWindowExA(notify, nullptr, "SysPager", nullptr), nullptr, "ToolbarWindow32",
+                              nullptr);
+    ASSERT_NE(toolbar, nullptr);
+  }
+  void TearDown() override { SetReportedWindowsVersion(""); }
+  std::vector<bool> HiddenButtons() {
+    std::vector<bool> hidden;
+    for (int i = 0; i < 5; ++i) hidden.push_back(::SendMessageA(toolbar, TB_ISBUTTONHIDDEN, i, 0) != 0);
+    return hidden;
+  }
+};
+
+}  // namespace
+
+TEST_F(NotifyArea, OnWindowsXpHideModeHidesTheVisibleButtonsOnly) {
+  SetReportedWindowsVersion("winxp");
+  Hushdesk program("hdtrayxp");
+  program.WriteSetting("Settings\\Main.cfg", "[Hide_mode]\r\ncbHideTray=1\r\n");
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return HiddenButtons() == std::vector<bool>(5, true); }));
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return HiddenButtons() == std::vector<bool>{false, false, true, false, false}; }))
+      << "the button hidden before stays hidden";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST_F(NotifyArea, OnLaterVersionsTheWholeAreaIsHiddenAndShown) {
+  Hushdesk program("hdtraywin");
+  program.WriteSetting("Settings\\Main.cfg", "[Hide_mode]\r\ncbHideTray=1\r\n");
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(::IsWindowVisible(notify));
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(notify); }));
+  EXPECT_EQ(HiddenButtons(), (std::vector<bool>{false, false, true, false, false})) << "buttons untouched";
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(notify) != FALSE; }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+}  // namespace e2e
