@@ -89,7 +89,11 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
   EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
-  Screenshot("configuration");
+  constexpr int kPages = 1000;
+  for (int page = 0; page < 6; ++page) {
+    ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
+    Screenshot("configuration-page" + std::to_string(page));
+  }
 
   constexpr int kCancel = 1002;
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
