@@ -28,4 +28,25 @@ TEST(ShellContract, NotificationIconLivesFromAddToDelete) {
   backend->DestroyWindow(data.hWnd);
 }
 
+// The tray icon hears a restarted shell's "TaskbarCreated" only because its
+// window is top-level: broadcasts skip message-only windows.
+TEST(ShellContract, BroadcastReachesTheProgramsMessageWindow) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  const unsigned message = p.windows.RegisterWindowMessage("HushdeskContractBroadcast");
+  int heard = 0;
+  const WindowHandle window = p.forms.CreateMessageWindow([&](unsigned m, WParam w, LParam l) -> std::optional<LResult> {
+    if (m != message) return std::nullopt;
+    heard += w == 7 && l == 9;
+    return 0;
+  });
+  EXPECT_TRUE(p.windows.PostMessage(win::HWND_BROADCAST, message, 7, 9));
+  for (int i = 0; i < 50 && heard == 0; ++i) {
+    p.forms.ProcessMessages();
+    if (heard == 0) p.system.Sleep(10);
+  }
+  EXPECT_EQ(heard, 1);
+  p.forms.DestroyMessageWindow(window);
+}
+
 }  // namespace hd::contract

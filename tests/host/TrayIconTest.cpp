@@ -169,8 +169,8 @@ TEST_F(TrayIconTest, StoppingAnAnimationThatNeverRanEmptiesTheIcon) {
 TEST_F(TrayIconTest, NewTaskbarGetsTheIconBackOnlyWhenActive) {
   auto restartShell = [this] {
     desktop.state.notifyIcons.clear();
-    const unsigned created = Message("TaskbarCreated");
-    for (WindowHandle window : desktop.state.zOrder) SimWindows::Dispatch(desktop.state, window, created, 0, 0);
+    desktop.windows.PostMessage(win::HWND_BROADCAST, Message("TaskbarCreated"), 0, 0);
+    desktop.Pump();
   };
   tray.SetToolTip("tip");
   restartShell();
