@@ -3,7 +3,7 @@
 
 namespace hd {
 
-// Until password protection exists every user may go on.
-bool TfrmConfigure::CheckAccess() { return true; }
+// Protection on with no way to ask yet lets nobody in.
+bool TfrmConfigure::CheckAccess() { return !rbEnable.Checked() || (AskAccessPassword && AskAccessPassword()); }
 
 }  // namespace hd

@@ -13,6 +13,7 @@ Application::Application(Platform& p) : platform(p) {
   SetTitle("");
   frmConfigure = std::make_unique<TfrmConfigure>(*this, p);
   frmAbout = std::make_unique<TfrmAbout>(p.forms);
+  frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
   frmPassword = std::make_unique<TfrmPassword>(p.forms);
   frmCurrent = std::make_unique<TfrmCurrent>(p.forms);
   frmCapEdit = std::make_unique<TfrmCapEdit>(p.forms);

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "hide/tray_man.h"
 #include "settings/ListFiles.h"
+#include "shell/TrayIcon.h"
 
 namespace hd {
 
@@ -28,6 +29,7 @@ void TfrmConfigure::FormCreate() {
   WindowsBar = std::make_unique<TWindowsBar>(p_);
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
+  CreateTrayIcon();
   LoadAllSettings();
   RegisterHotKeys();
   const std::vector<std::string> params = p_.system.CommandLineParams();
@@ -47,6 +49,7 @@ void TfrmConfigure::FormShow() {
 }
 
 void TfrmConfigure::FormDestroy() {
+  TrayIcon.reset();
   WindowsBar.reset();
   SystemProcessList.clear();
 }

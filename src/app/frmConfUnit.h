@@ -1,16 +1,19 @@
 // The configuration window, which is also the program's controller.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
 #include "ui/Form.h"
+#include "ui/Menu.h"
 
 namespace hd {
 
 class Application;
 class TWindowsBar;
+class TTrayIcon;
 
 // Hotkey ids registered on the configuration window.
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
@@ -48,7 +51,20 @@ public:
   void SetInvisibleMode();
   void ToggleVisibleMode();
   void HideAppWindow();
+  void ShowAppWindow();
   void SetAppWindowStyle(bool toolWindow);
+  void SetServiceProcess(bool doRegister);
+
+  // The tray icon and its menu.
+  std::unique_ptr<TTrayIcon> TrayIcon;
+  PopupMenu TrayMenu{"TrayMenu"};
+  void mConfigureClick();
+  void CloseConfigWindow();
+  void mAboutClick();
+  void AboutFormClose();
+  void mHelpClick();
+  void mExitClick();
+  void TrayIconDblClick();
 
   // Settings.
   void LoadAllSettings();
@@ -59,6 +75,8 @@ public:
 
   // The access password check: whether the user may go on.
   bool CheckAccess();
+  // Asks for the password while the protection is on: whether it was right.
+  std::function<bool()> AskAccessPassword;
 
   // The taskbar's notification area.
   std::unique_ptr<TWindowsBar> WindowsBar;
@@ -75,6 +93,7 @@ private:
   void FormCreate();
   void FormDestroy();
   void LoadSystemProcessList();
+  void CreateTrayIcon();
 
   Application& app_;
   Platform& p_;

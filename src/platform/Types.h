@@ -23,6 +23,7 @@ constexpr unsigned WM_NULL = 0x0000, WM_ACTIVATE = 0x0006, WM_CLOSE = 0x0010,
                    WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONUP = 0x0205, WM_USER = 0x0400;
 constexpr unsigned MOD_ALT = 1, MOD_CONTROL = 2, MOD_SHIFT = 4;
 constexpr int GWL_EXSTYLE = -20;
+constexpr WindowHandle HWND_BROADCAST = 0xFFFF;
 constexpr long WS_EX_TOOLWINDOW = 0x80, WS_EX_APPWINDOW = 0x40000;
 constexpr unsigned TB_HIDEBUTTON = 0x404, TB_ISBUTTONHIDDEN = 0x40C, TB_BUTTONCOUNT = 0x418,
                    TB_SETBUTTONSIZE = 0x41F;

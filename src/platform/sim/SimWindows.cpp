@@ -163,6 +163,11 @@ bool SimWindows::SetForegroundWindow(WindowHandle window) {
 WindowHandle SimWindows::GetForegroundWindow() { return s_.foreground; }
 
 bool SimWindows::PostMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+  // A broadcast reaches top-level windows only, as the shell's "TaskbarCreated" does.
+  if (window == win::HWND_BROADCAST) {
+    for (WindowHandle topLevel : s_.zOrder) s_.queue.push_back({topLevel, message, wParam, lParam});
+    return true;
+  }
   if (!Find(window)) return false;
   s_.queue.push_back({window, message, wParam, lParam});
   return true;

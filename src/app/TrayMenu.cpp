@@ -1,0 +1,67 @@
+// The tray icon, its menu and the windows the menu opens and closes.
+#include "app/Application.h"
+#include "app/frmConfUnit.h"
+#include "shell/TrayIcon.h"
+#include "shell/frmAboutUnit.h"
+
+namespace hd {
+
+void TfrmConfigure::CreateTrayIcon() {
+  TrayApplication link;
+  link.ShowMainForm = [this](bool visible) { visible ? Show() : Hide(); };
+  link.ActiveFormWindow = [this] { return Visible() ? Handle() : WindowHandle{0}; };
+  TrayIcon = std::make_unique<TTrayIcon>(p_, std::move(link));
+  TrayIcon->SetIcon(p_.shell.ApplicationIcon());
+  TrayIcon->SetToolTip(app_.Title());
+
+  TrayMenu.Add({"mConfigure", "Configure...", true, [this] { mConfigureClick(); }});
+  TrayMenu.Add({"mAbout", "About", false, [this] { mAboutClick(); }});
+  TrayMenu.Add({"N1", "-", false, nullptr});
+  TrayMenu.Add({"mHelp", "Help", false, [this] { mHelpClick(); }});
+  TrayMenu.Add({"N2", "-", false, nullptr});
+  TrayMenu.Add({"mExit", "Exit", false, [this] { mExitClick(); }});
+  TrayIcon->PopupMenu = &TrayMenu;
+  TrayIcon->OnDblClick = [this](TTrayIcon&) { TrayIconDblClick(); };
+}
+
+void TfrmConfigure::mConfigureClick() {
+  if (!CheckAccess()) return;
+  // No mode change may run while the settings are being edited.
+  UnregisterHotKeys();
+  ShowAppWindow();
+  Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
+  Show();
+  p_.forms.BringToFront(*this);
+}
+
+void TfrmConfigure::CloseConfigWindow() {
+  Hide();
+  TrayIcon->SetActive(true);
+  HideAppWindow();
+  SetAppWindowStyle(true);
+}
+
+void TfrmConfigure::mAboutClick() {
+  if (!CheckAccess()) return;
+  UnregisterHotKeys();
+  ShowAppWindow();
+  app_.frmAbout->Show();
+}
+
+void TfrmConfigure::AboutFormClose() {
+  RegisterHotKeys();
+  // This hides an open configuration window too.
+  HideAppWindow();
+  SetAppWindowStyle(true);
+}
+
+// The help viewer opens the help file here; it needs no password.
+void TfrmConfigure::mHelpClick() {}
+
+void TfrmConfigure::mExitClick() { TerminateProgram(); }
+
+// Replaces the component's RestoreApplication, which would show the
+// configuration window without asking for the password.
+void TfrmConfigure::TrayIconDblClick() {}
+
+}  // namespace hd
