@@ -3,7 +3,8 @@
 
 namespace hd {
 
-// Protection on with no way to ask yet lets nobody in.
-bool TfrmConfigure::CheckAccess() { return !rbEnable.Checked() || (AskAccessPassword && AskAccessPassword()); }
+// Until a password prompt is plugged in, protection cannot ask, so it lets
+// the user through rather than lock the settings away for good.
+bool TfrmConfigure::CheckAccess() { return !rbEnable.Checked() || !AskAccessPassword || AskAccessPassword(); }
 
 }  // namespace hd

@@ -10,6 +10,8 @@ namespace hd {
 TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
     : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 395, 407),
       AppSettings(static_cast<Form&>(*this)), app_(app), p_(platform) {
+  butOk.OnClick = [this] { butOkClick(); };
+  butCancel.OnClick = [this] { butCancelClick(); };
   Realise();
   FormCreate();
 }

@@ -66,6 +66,11 @@ public:
   void mExitClick();
   void TrayIconDblClick();
 
+  // OK and Cancel of the configuration window.
+  void butOkClick();
+  void butCancelClick();
+  bool HotKeysDistinct();
+
   // Settings.
   void LoadAllSettings();
   void SaveAllSettings();

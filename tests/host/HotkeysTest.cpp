@@ -94,3 +94,34 @@ TEST_F(ProgramTest, HidingTheConfigurationWindowRegistersTheHotkeysAgain) {
 }
 
 }  // namespace hd::test
+
+namespace hd::test {
+
+TEST_F(ProgramTest, OkRefusesEqualHotkeysAndKeepsTheWindowOpen) {
+  Start();
+  frm().mConfigureClick();
+  frm().hkVisible.SetValue(0);
+  frm().hkClose.SetValue(0);
+  frm().butOk.Click();
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u) << "two empty hotkeys count as equal";
+  EXPECT_EQ(desktop.state.messageBoxes[0].text, "\r\nHotkeys for actions should be different");
+  EXPECT_TRUE(frm().Visible());
+  EXPECT_FALSE(ModeHotkeyWorks()) << "still suspended while the window is open";
+
+  frm().butCancel.Click();
+  EXPECT_FALSE(frm().Visible());
+  EXPECT_TRUE(ModeHotkeyWorks()) << "Cancel closes the window and the hotkeys come back";
+}
+
+TEST_F(ProgramTest, OkWithAChangedModeHotkeyMakesItTheOneThatWorks) {
+  Start();
+  frm().mConfigureClick();
+  frm().hkMode.SetValue(HotKeyEdit::kCtrl | HotKeyEdit::kShift | 'H');
+  frm().butOk.Click();
+  EXPECT_FALSE(frm().Visible());
+  EXPECT_FALSE(ModeHotkeyWorks());
+  desktop.PressHotkey(win::MOD_CONTROL | win::MOD_SHIFT, 'H');
+  EXPECT_TRUE(frm().FHideMode);
+}
+
+}  // namespace hd::test
