@@ -138,42 +138,20 @@ HWND FindPopupMenu() {
 }
 
 namespace {
-constexpr UINT kMenuGetHMenu = 0x01E1;  // MN_GETHMENU
-HMENU MenuOf(HWND menuWindow) {
-  return reinterpret_cast<HMENU>(::SendMessageA(menuWindow, kMenuGetHMenu, 0, 0));
+void MenuKey(HWND menuWindow, WPARAM key) {
+  ::PostMessageA(menuWindow, WM_KEYDOWN, key, 0);
+  ::PostMessageA(menuWindow, WM_KEYUP, key, 0);
 }
 }  // namespace
 
-std::vector<std::string> MenuItems(HWND menuWindow) {
-  std::vector<std::string> items;
-  HMENU menu = MenuOf(menuWindow);
-  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-    char text[256] = {};
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE;
-    ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-    if (info.fType & MFT_SEPARATOR) {
-      items.emplace_back("-");
-      continue;
-    }
-    ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-    items.emplace_back(text);
-  }
-  return items;
+void ChooseFirstMenuItem(HWND menuWindow) {
+  MenuKey(menuWindow, VK_DOWN);
+  MenuKey(menuWindow, VK_RETURN);
 }
 
-bool ChooseMenuItem(HWND menuWindow, const std::string& caption) {
-  HMENU menu = MenuOf(menuWindow);
-  const std::vector<std::string> items = MenuItems(menuWindow);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i] != caption) continue;
-    RECT rect{};
-    ::GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
-    return true;
-  }
-  return false;
+void ChooseLastMenuItem(HWND menuWindow) {
+  MenuKey(menuWindow, VK_UP);
+  MenuKey(menuWindow, VK_RETURN);
 }
 
 void SetReportedWindowsVersion(const std::string& version) {

@@ -45,10 +45,10 @@ void ClickAt(int x, int y, int button);
 int TrayIconCount();
 // The open popup menu (its window), or null.
 HWND FindPopupMenu();
-// The captions of a popup menu's items, "-" for separators.
-std::vector<std::string> MenuItems(HWND menuWindow);
-// Clicks the item with this caption; whether it was there.
-bool ChooseMenuItem(HWND menuWindow, const std::string& caption);
+// Chooses a popup menu's first or last item with the keyboard (the menu's
+// items cannot be read from another process under Wine).
+void ChooseFirstMenuItem(HWND menuWindow);
+void ChooseLastMenuItem(HWND menuWindow);
 
 // Sets the system version Wine reports to hushdesk.exe ("winxp", "win2k"
 // ...); an empty text removes the setting.
