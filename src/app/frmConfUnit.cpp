@@ -2,6 +2,7 @@
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
 #include "hide/tray_man.h"
+#include "settings/SettingsError.h"
 #include "settings/ListFiles.h"
 
 namespace hd {
@@ -28,7 +29,14 @@ void TfrmConfigure::FormCreate() {
   WindowsBar = std::make_unique<TWindowsBar>(p_);
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
-  LoadAllSettings();
+  WireEnablingRules();
+  // A file that fails to load must not leave the program without hotkeys and
+  // tray icon: report it and go on with what was loaded and the defaults.
+  try {
+    LoadAllSettings();
+  } catch (const SettingsError& error) {
+    app_.ShowException(error.what());
+  }
   RegisterHotKeys();
   const std::vector<std::string> params = p_.system.CommandLineParams();
   if (!params.empty() && params.front() == "/hidden")
