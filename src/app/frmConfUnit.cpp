@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "hide/tray_man.h"
 #include "settings/ListFiles.h"
+#include "settings/SettingsError.h"
 #include "shell/TrayIcon.h"
 
 namespace hd {
@@ -32,7 +33,14 @@ void TfrmConfigure::FormCreate() {
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
-  LoadAllSettings();
+  WireEnablingRules();
+  // A file that fails to load must not leave the program without hotkeys and
+  // tray icon: report it and go on with what was loaded and the defaults.
+  try {
+    LoadAllSettings();
+  } catch (const SettingsError& error) {
+    app_.ShowException(error.what());
+  }
   RegisterHotKeys();
   const std::vector<std::string> params = p_.system.CommandLineParams();
   if (!params.empty() && params.front() == "/hidden")

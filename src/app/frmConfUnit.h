@@ -77,6 +77,12 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
+  // Enabling rules: controls that follow a check box or a choice.
+  void UpdateSoundControls();
+  void UpdateVideoControls();
+  void UpdateExitActionControls();
+  void UpdatePasswordButton();  // butSetPass follows rbEnable
+  void UpdateEnablingRules();   // all of the above
 
   // The access password check: whether the user may go on.
   bool CheckAccess();
@@ -99,6 +105,7 @@ private:
   void FormDestroy();
   void LoadSystemProcessList();
   void CreateTrayIcon();
+  void WireEnablingRules();
 
   Application& app_;
   Platform& p_;

@@ -19,6 +19,8 @@ public:
   // Another running process and its full executable path; ends with the test.
   virtual ProcessId StartProcess(std::string& exePath) = 0;
   virtual bool ProcessRunning(ProcessId process) = 0;
+  // Removes a registry key of HKEY_CURRENT_USER that has no subkeys.
+  virtual void DeleteUserKey(const std::string& path) = 0;
 };
 
 std::unique_ptr<Backend> MakeBackend();

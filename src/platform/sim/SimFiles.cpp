@@ -2,6 +2,7 @@
 #include "platform/sim/SimFiles.h"
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace hd {
 
@@ -50,8 +51,28 @@ bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint
   return true;
 }
 
+namespace {
+// Characters Windows refuses in a file name (the drive's colon aside).
+bool InvalidName(const std::string& path) {
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const unsigned char c = path[i];
+    if (c < 0x20 || std::string_view("<>\"|?*").find(static_cast<char>(c)) != std::string_view::npos ||
+        (c == ':' && i != 1))
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
 bool SimFiles::WriteFile(const std::string& path, const std::string& content, std::uint32_t& error) {
+  if (InvalidName(path)) {
+    error = win::ERROR_INVALID_NAME;
+    return false;
+  }
   if (auto failing = s_.failingWrites.find(Key(path)); failing != s_.failingWrites.end()) {
+    // The file was created or truncated before the write failed part-way.
+    if (SimFile* f = Find(path); !f || !f->directory)
+      s_.files[Key(path)] = SimFile{f ? f->path : path, content.substr(0, content.size() / 2), false};
     error = failing->second;
     return false;
   }
@@ -84,6 +105,10 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
     error = win::ERROR_ACCESS_DENIED;
     return false;
   }
+  if (auto failing = s_.failingWrites.find(Key(to)); failing != s_.failingWrites.end()) {
+    error = failing->second;
+    return false;
+  }
   SimFile moved{target ? target->path : to, source->content, false};
   s_.files.erase(Key(from));
   s_.files[Key(to)] = moved;
@@ -98,6 +123,10 @@ bool SimFiles::DeleteFile(const std::string& path) {
 }
 
 bool SimFiles::CreateDirectory(const std::string& path, std::uint32_t& error) {
+  if (InvalidName(path)) {
+    error = win::ERROR_INVALID_NAME;
+    return false;
+  }
   if (Find(path)) {
     error = win::ERROR_ALREADY_EXISTS;
     return false;

@@ -1,17 +1,32 @@
-// An INI reader and writer that keeps the rest of the file as it stands.
+// An INI reader and writer that behaves as the profile functions measured on
+// Wine: the file is parsed into sections and keys and written back whole.
 #include "platform/sim/SimProfile.h"
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <vector>
 
 namespace hd {
 
 namespace {
 
+struct Entry {
+  std::string name;
+  std::optional<std::string> value;  // none: a line without "=" (a comment, say)
+};
+
+struct Section {
+  std::string name;  // empty: the lines before the first section
+  std::vector<Entry> entries;
+};
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n'; }
+
 std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && IsSpace(text[begin])) ++begin;
+  while (end > begin && IsSpace(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -20,35 +35,50 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += text[i];
+// Any CR or LF ends a line; blank lines are dropped.
+std::vector<Section> Parse(const std::string& text) {
+  std::vector<Section> sections{Section{}};
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = Trim(text.substr(start, end - start));
+    start = end + 1;
+    if (line.empty()) continue;
+    const auto close = line.rfind(']');
+    if (line.front() == '[' && close != std::string::npos) {
+      sections.push_back(Section{Trim(line.substr(1, close - 1)), {}});
+      continue;
     }
+    const auto eq = line.find('=');
+    if (eq == std::string::npos)
+      sections.back().entries.push_back(Entry{line, std::nullopt});
+    else
+      sections.back().entries.push_back(Entry{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))});
   }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
+  return sections;
 }
 
-bool IsSection(const std::string& line, std::string& name) {
-  const std::string t = Trim(line);
-  if (t.empty() || t.front() != '[') return false;
-  const auto close = t.find(']');
-  name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-  return true;
+std::string Serialise(const std::vector<Section>& sections) {
+  std::string out;
+  for (const Section& section : sections) {
+    if (!section.name.empty()) out += "[" + section.name + "]\r\n";
+    for (const Entry& entry : section.entries) out += entry.name + (entry.value ? "=" + *entry.value : "") + "\r\n";
+  }
+  return out;
 }
 
-bool IsKey(const std::string& line, const std::string& key, std::string& value) {
-  const auto eq = line.find('=');
-  if (eq == std::string::npos || !SameName(Trim(line.substr(0, eq)), key)) return false;
-  value = Trim(line.substr(eq + 1));
-  return true;
+// Only the first section of a name counts, and in it the first key of a name.
+Section* FindSection(std::vector<Section>& sections, const std::string& name) {
+  for (Section& section : sections)
+    if (SameName(section.name, name)) return &section;
+  return nullptr;
+}
+
+Entry* FindEntry(Section& section, const std::string& name) {
+  for (Entry& entry : section.entries)
+    if (SameName(entry.name, name)) return &entry;
+  return nullptr;
 }
 
 }  // namespace
@@ -56,65 +86,47 @@ bool IsKey(const std::string& line, const std::string& key, std::string& value) 
 std::string SimProfile::GetPrivateProfileString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue, const std::string& file,
                                                 unsigned bufferSize) {
-  auto fit = [bufferSize](std::string text) {
-    if (bufferSize == 0) return std::string();
-    if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
-    return text;
-  };
+  if (bufferSize == 0) return {};
   std::string content;
   std::uint32_t error = 0;
-  if (files_.ReadFile(file, content, error)) {
-    bool inSection = false;
-    for (const std::string& line : Lines(content)) {
-      std::string name, value;
-      if (IsSection(line, name)) {
-        inSection = SameName(name, section);
-      } else if (inSection && IsKey(line, key, value)) {
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-          value = value.substr(1, value.size() - 2);
-        return fit(value);
-      }
+  if (!files_.ReadFile(file, content, error)) content.clear();
+  std::vector<Section> sections = Parse(content);
+  std::string value = defaultValue;
+  // The default loses trailing blanks but keeps its first character.
+  while (value.size() > 1 && value.back() == ' ') value.pop_back();
+  if (Section* s = FindSection(sections, Trim(section))) {
+    if (Entry* e = FindEntry(*s, Trim(key)); e && e->value) {
+      value = *e->value;
+      // One pair of matching quotes around the value is removed.
+      if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
     }
   }
-  std::string fallback = defaultValue;
-  while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
-  return fit(fallback);
+  if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
+  return value;
 }
 
 bool SimProfile::WritePrivateProfileString(const std::string& section, const std::string& key,
                                            const std::string& value, const std::string& file) {
   std::string content;
   std::uint32_t error = 0;
-  files_.ReadFile(file, content, error);
-  std::vector<std::string> lines = Lines(content);
-  const std::string entry = key + "=" + value;
-  std::size_t sectionLine = lines.size(), insertAt = lines.size();
-  bool done = false;
-  for (std::size_t i = 0; i < lines.size() && !done; ++i) {
-    std::string name, old;
-    if (IsSection(lines[i], name)) {
-      if (sectionLine != lines.size()) break;  // past the section
-      if (SameName(name, section)) sectionLine = insertAt = i + 1;
-    } else if (sectionLine != lines.size()) {
-      if (IsKey(lines[i], key, old)) {
-        lines[i] = entry;
-        done = true;
-      } else if (!Trim(lines[i]).empty()) {
-        insertAt = i + 1;
-      }
-    }
+  if (!files_.ReadFile(file, content, error)) content.clear();
+  std::vector<Section> sections = Parse(content);
+  std::size_t lead = 0;
+  while (lead < value.size() && IsSpace(value[lead])) ++lead;
+  const std::string stored = value.substr(lead);
+  Section* s = FindSection(sections, Trim(section));
+  if (!s) {
+    sections.push_back(Section{Trim(section), {}});
+    s = &sections.back();
   }
-  if (!done) {
-    if (sectionLine == lines.size()) {
-      lines.push_back("[" + section + "]");
-      lines.push_back(entry);
-    } else {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
-    }
+  if (Entry* e = FindEntry(*s, Trim(key))) {
+    if (e->value == stored) return true;  // unchanged: the file is not rewritten
+    e->value = stored;
+  } else {
+    s->entries.push_back(Entry{Trim(key), stored});
   }
-  std::string out;
-  for (const std::string& line : lines) out += line + "\r\n";
-  return files_.WriteFile(file, out, error);
+  return files_.WriteFile(file, Serialise(sections), error);
 }
 
 }  // namespace hd

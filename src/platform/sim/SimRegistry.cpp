@@ -19,6 +19,9 @@ std::string Lower(std::string text) {
 Handle SimRegistry::CreateKey(RegistryRoot root, const std::string& path) {
   if (readOnlyRoots.count(root)) return 0;
   const std::string name = KeyName(root, path);
+  // Missing parent keys are created on the way, as RegCreateKeyEx does.
+  for (auto slash = name.find('\\', 5); slash != std::string::npos; slash = name.find('\\', slash + 1))
+    keys[name.substr(0, slash)];
   keys[name];
   open_[next_] = name;
   return next_++;

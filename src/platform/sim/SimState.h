@@ -103,7 +103,9 @@ struct SimState {
 
   // Files, by lower-cased path.
   std::map<std::string, SimFile> files;
-  std::map<std::string, std::uint32_t> failingWrites;  // lower-cased path -> error
+  // Lower-cased path -> error: a write there fails part-way (the file is left
+  // cut short, as on a full disk), and so does a replace onto it.
+  std::map<std::string, std::uint32_t> failingWrites;
 
   // -- hiding additions --
 

@@ -1,4 +1,6 @@
 // The contract tests' backend on the host: the simulated desktop.
+#include <algorithm>
+#include <cctype>
 #include "Backend.h"
 #include "platform/sim/SimDesktop.h"
 
@@ -27,6 +29,11 @@ public:
     return desktop_.AddProcess(exePath);
   }
   bool ProcessRunning(ProcessId process) override { return desktop_.ProcessAlive(process); }
+  void DeleteUserKey(const std::string& path) override {
+    std::string name = "hkcu\\" + path;
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    desktop_.registry.keys.erase(name);
+  }
 
 private:
   SimDesktop desktop_;

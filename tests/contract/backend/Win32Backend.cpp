@@ -56,6 +56,8 @@ public:
     return running;
   }
 
+  void DeleteUserKey(const std::string& path) override { ::RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
+
 private:
   Win32Desktop desktop_;
   std::vector<PROCESS_INFORMATION> children_;

@@ -1,0 +1,78 @@
+// Main.cfg through the profile functions, key by key in a fixed order.
+#include <vector>
+#include "settings/Convert.h"
+#include "settings/PasswordValue.h"
+#include "settings/SettingsFiles.h"
+#include "settings/SettingsSteps.h"
+
+namespace hd {
+
+namespace {
+
+constexpr unsigned kProfileBuffer = 2048;
+
+// One flag key; exactly one of the two controls is set.
+struct FlagKey {
+  const char* section;
+  const char* key;
+  CheckBox* box;
+  RadioButton* radio;
+  bool Checked() const { return box ? box->Checked() : radio->Checked(); }
+  // Checking a radio button unchecks the rest of its group; unchecking touches only itself.
+  void SetChecked(bool on) const { box ? box->SetChecked(on) : radio->SetChecked(on); }
+};
+
+// The keys before "Pwd", then the keys after it, in the file's order.
+std::vector<FlagKey> CommonKeys(AppSettings& s) {
+  return {{"Common", "rbNormal", nullptr, &s.rbNormal},
+          {"Common", "rbBackground", nullptr, &s.rbBackground},
+          {"Common", "rbDisable", nullptr, &s.rbDisable},
+          {"Common", "rbEnable", nullptr, &s.rbEnable}};
+}
+
+std::vector<FlagKey> LaterKeys(AppSettings& s) {
+  return {{"Hide_mode", "cbHideTray", &s.cbHideTray, nullptr},
+          {"Hide_mode", "cbCaptions", &s.cbCaptions, nullptr},
+          {"Hide_mode", "cbApps", &s.cbApps, nullptr},
+          {"Hide_mode", "cbSwitchToSer", &s.cbSwitchToSer, nullptr},
+          {"Hide_mode", "cbHideNew", &s.cbHideNew, nullptr},
+          {"Hide_mode", "cbSw2Stealth", &s.cbSw2Stealth, nullptr},
+          {"Hide_mode", "cbTermHD", &s.cbTermHD, nullptr},
+          {"Hide_mode", "rbCloseHidden", nullptr, &s.rbCloseHidden},
+          {"Switch", "rbFirst", nullptr, &s.rbFirst}};
+}
+
+void LoadFlag(const FlagKey& flag, IProfile& profile, const std::string& path) {
+  // A missing key or a value that is no integer leaves the field as it is.
+  const std::string text = profile.GetPrivateProfileString(flag.section, flag.key, "", path, kProfileBuffer);
+  if (auto value = TryStrToInt(text)) flag.SetChecked(*value != 0);
+}
+
+bool SaveFlag(const FlagKey& flag, IProfile& profile, const std::string& path) {
+  return profile.WritePrivateProfileString(flag.section, flag.key, flag.Checked() ? "1" : "0", path);
+}
+
+}  // namespace
+
+void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
+  if (!files.FileExists(path)) return;
+  for (const FlagKey& flag : CommonKeys(s)) LoadFlag(flag, profile, path);
+  s.Pwd = DecodePwdValue(profile.GetPrivateProfileString("Common", "Pwd", "", path, kProfileBuffer));
+  for (const FlagKey& flag : LaterKeys(s)) LoadFlag(flag, profile, path);
+  s.rbDisable2.SetChecked(!s.rbEnable.Checked());
+  s.rbShowHidden.SetChecked(!s.rbCloseHidden.Checked());
+  s.rbAny.SetChecked(!s.rbFirst.Checked());
+}
+
+void SaveMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
+  EnsureFileDirectory(files, path);
+  for (const FlagKey& flag : CommonKeys(s))
+    if (!SaveFlag(flag, profile, path)) return;
+  // Confirming "Disable" forgets the password.
+  if (!s.rbEnable.Checked()) s.Pwd.clear();
+  if (!profile.WritePrivateProfileString("Common", "Pwd", EncodePwdValue(s.Pwd), path)) return;
+  for (const FlagKey& flag : LaterKeys(s))
+    if (!SaveFlag(flag, profile, path)) return;
+}
+
+}  // namespace hd

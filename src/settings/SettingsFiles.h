@@ -1,0 +1,28 @@
+// Reading and writing the settings files whole, with the error texts the user sees.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+#include "platform/Files.h"
+
+namespace hd {
+
+// Creates the folder of the file with every missing parent; failures show up
+// when the file itself is written.
+void EnsureFileDirectory(IFiles& files, const std::string& path);
+
+// "File access denied", "Disk full", "Invalid filename" or "I/O error %d".
+std::string IoErrorText(std::uint32_t error);
+
+// The file's lines by the list-file rule, or nothing when it does not exist;
+// SettingsError with the I/O text when it exists but cannot be read.
+std::optional<std::vector<std::string>> ReadSettingsLines(IFiles& files, const std::string& path);
+
+// Writes a temporary file beside the target and replaces the target with it
+// only once it is complete. SettingsError with the I/O text.
+void WriteSettingsFile(IFiles& files, const std::string& path, const std::string& content);
+// The same for a list file: SettingsError "Cannot create file "%s". %s".
+void WriteListFile(IFiles& files, const std::string& path, const std::string& content);
+
+}  // namespace hd

@@ -1,0 +1,40 @@
+// Video.cfg: the graphic-mode flag and the chosen mode, five lines.
+#include "settings/Convert.h"
+#include "settings/SettingsFiles.h"
+#include "settings/SettingsSteps.h"
+
+namespace hd {
+
+namespace {
+std::uint32_t ModeValue(const std::string& line) { return static_cast<std::uint32_t>(StrToInt(line)); }
+}  // namespace
+
+void LoadVideoSettings(AppSettings& s, IFiles& files, const std::string& path) {
+  const auto lines = ReadSettingsLines(files, path);
+  if (!lines) return;
+  if (lines->size() != 5) {
+    s.cbVideo.SetChecked(false);
+    return;
+  }
+  s.cbVideo.SetChecked(StrToBool((*lines)[0]));
+  if (!s.cbVideo.Checked()) return;
+  GraphicMode mode;
+  mode.width = ModeValue((*lines)[1]);
+  mode.height = ModeValue((*lines)[2]);
+  mode.bitsPerPixel = ModeValue((*lines)[3]);
+  mode.frequency = ModeValue((*lines)[4]);
+  s.SelectedGraphicMode = mode;
+  s.labGraphMode.SetCaption(FormatGraphicMode(mode));
+}
+
+void SaveVideoSettings(const AppSettings& s, IFiles& files, const std::string& path) {
+  // With no mode chosen the file keeps whatever it holds.
+  if (s.labGraphMode.Caption().empty()) return;
+  const GraphicMode& m = s.SelectedGraphicMode;
+  std::string content = s.cbVideo.Checked() ? "-1\r\n" : "0\r\n";
+  for (std::uint32_t value : {m.width, m.height, m.bitsPerPixel, m.frequency}) content += std::to_string(value) + "\r\n";
+  EnsureFileDirectory(files, path);
+  WriteSettingsFile(files, path, content);
+}
+
+}  // namespace hd
