@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "hide/tray_man.h"
 #include "settings/ListFiles.h"
+#include "words/TWordsListUnit.h"
 
 namespace hd {
 
@@ -27,6 +28,7 @@ void TfrmConfigure::FormCreate() {
   SetLeft(p_.system.ScreenWidth());
   WindowsBar = std::make_unique<TWindowsBar>(p_);
   LoadSystemProcessList();
+  Book = std::make_unique<TBook>();
   p_.shell.DragAcceptFiles(Handle(), true);
   LoadAllSettings();
   RegisterHotKeys();
@@ -48,7 +50,10 @@ void TfrmConfigure::FormShow() {
 
 void TfrmConfigure::FormDestroy() {
   WindowsBar.reset();
+  Book.reset();
   SystemProcessList.clear();
+  HiddenWindowList.clear();
+  WorkingWindowList.clear();
 }
 
 std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wParam, LParam lParam) {

@@ -10,6 +10,7 @@
 namespace hd {
 
 class Application;
+class TBook;
 class TWindowsBar;
 
 // Hotkey ids registered on the configuration window.
@@ -42,6 +43,13 @@ public:
   void EnterHideMode();
   void LeaveHideMode();
   void ExitAction();
+  std::vector<WindowHandle> HiddenWindowList;   // in the order of hiding
+  std::vector<WindowHandle> WorkingWindowList;  // left visible by the walk, topmost first
+  // Volume and graphic mode in HIDE mode.
+  void ApplyHideVolume();
+  void RestoreVolume();
+  void SwitchHideGraphicMode();
+  void RestoreGraphicMode();
 
   // Visible modes.
   void SetTrayIconMode();
@@ -56,6 +64,9 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
+  void DeleteBookFiles(const std::string& bookFile);
+  std::string BookFile() const;  // ExeDir + "Settings\\Book\\File"
+  std::unique_ptr<TBook> Book;
 
   // The access password check: whether the user may go on.
   bool CheckAccess();
