@@ -19,7 +19,7 @@ void TfrmConfigure::EnterHideMode() {
   if (cbSound.Checked()) ApplyHideVolume();
   WindowHider hider(p_);
   hider.WalkTopLevelWindows(
-      HideRules{cbCaptions.Checked(), cbApps.Checked(), Book.get(), lbHideFiles.Items(), SystemProcessList},
+      HideRules{*Book, cbCaptions.Checked(), cbApps.Checked(), lbHideFiles.Items(), SystemProcessList},
       HiddenWindowList, WorkingWindowList);
   if (cbHideTray.Checked()) WindowsBar->HideTrayArea();
   // cbSwitchToSer is stored and shown only: it does not gate the switch.

@@ -21,12 +21,13 @@ bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProc
 void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
                                       std::vector<WindowHandle>& working) {
   const WindowHandle applicationWindow = p_.forms.ApplicationWindow();
+  const PreparedBook book(p_.system, rules.book);
   for (WindowHandle window : p_.windows.TopLevelWindows()) {
     // The program's own forms are owned by the application window.
     if (window == applicationWindow || !p_.windows.IsWindowVisible(window) ||
         p_.windows.GetWindow(window, win::GW_OWNER) != 0)
       continue;
-    if ((rules.byCaption && rules.book && IsCaptionUnwanted(*rules.book, window)) ||
+    if ((rules.byCaption && IsCaptionUnwanted(book, window)) ||
         (rules.byApp && IsAppUnwanted(rules.hideFiles, window))) {
       HideWindow(window);
       hidden.push_back(window);
@@ -57,8 +58,8 @@ void WindowHider::UnhideWindow(WindowHandle window) {
     p_.windows.ShowWindow(window, win::SW_SHOW);
 }
 
-bool WindowHider::IsCaptionUnwanted(const TBook& book, WindowHandle window) {
-  return book.MatchesCaption(p_.system, GetWindowCaption(p_, window));
+bool WindowHider::IsCaptionUnwanted(const PreparedBook& book, WindowHandle window) {
+  return book.MatchesCaption(GetWindowCaption(p_, window));
 }
 
 bool WindowHider::IsAppUnwanted(const std::vector<std::string>& hideFiles, WindowHandle window) {

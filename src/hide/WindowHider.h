@@ -8,13 +8,14 @@
 
 namespace hd {
 
+class PreparedBook;
 class TBook;
 
 // What the walk hides, read from the settings when the walk starts.
 struct HideRules {
+  const TBook& book;
   bool byCaption = true;  // cbCaptions
   bool byApp = true;      // cbApps
-  const TBook* book = nullptr;
   std::vector<std::string> hideFiles;        // lbHideFiles: full paths
   std::vector<std::string> systemProcesses;  // file names
 };
@@ -32,7 +33,7 @@ public:
                            std::vector<WindowHandle>& working);
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);
-  bool IsCaptionUnwanted(const TBook& book, WindowHandle window);
+  bool IsCaptionUnwanted(const PreparedBook& book, WindowHandle window);
   bool IsAppUnwanted(const std::vector<std::string>& hideFiles, WindowHandle window);
   void AddWorkingWindow(const std::vector<std::string>& systemProcesses, WindowHandle window,
                         std::vector<WindowHandle>& working);

@@ -31,6 +31,17 @@ void CreateDirectories(IFiles& files, const std::string& directory) {
   if (!files.DirectoryExists(directory)) files.CreateDirectory(directory, error);
 }
 
+// The matching rule on a caption and words in their compared form.
+template <class Word>
+bool MatchWords(const std::string& text, const std::vector<std::string>& words, bool oneOfWords, Word compared) {
+  for (const std::string& word : words) {
+    const bool found = !word.empty() && !text.empty() && text.find(compared(word)) != std::string::npos;
+    if (oneOfWords && found) return true;
+    if (!oneOfWords && !found) return false;
+  }
+  return !oneOfWords;
+}
+
 }  // namespace
 
 ListIndexError::ListIndexError(int index)
@@ -51,14 +62,9 @@ void TWordsList::CopyFrom(const TWordsList& source) {
 }
 
 bool TWordsList::MatchesCaption(ISystem& system, const std::string& caption) const {
-  const std::string text = MatchCase ? caption : system.CharLower(caption);
-  for (const std::string& word : Words) {
-    const bool found = !word.empty() && !text.empty() &&
-                       text.find(MatchCase ? word : system.CharLower(word)) != std::string::npos;
-    if (OneOfWords && found) return true;
-    if (!OneOfWords && !found) return false;
-  }
-  return !OneOfWords;
+  if (MatchCase) return MatchWords(caption, Words, OneOfWords, [](const std::string& word) { return word; });
+  return MatchWords(system.CharLower(caption), Words, OneOfWords,
+                    [&](const std::string& word) { return system.CharLower(word); });
 }
 
 void TWordsList::SaveToFile(IFiles& files, const std::string& path) const {
@@ -133,6 +139,25 @@ void TBook::LoadFromFile(IFiles& files, const std::string& indexPath) {
   // A list that cannot be read leaves no gap: the next one takes its index.
   for (int i = 0; i < count; ++i)
     if (scratch.LoadFromFile(files, indexPath + "." + std::to_string(i))) Add(scratch);
+}
+
+PreparedBook::PreparedBook(ISystem& system, const TBook& book) : system_(system) {
+  for (int i = 0; i < book.Count(); ++i) {
+    const TWordsList& list = book.Items(i);
+    Rule rule{list.OneOfWords, list.MatchCase, list.Words};
+    if (!list.MatchCase)
+      for (std::string& word : rule.words) word = system.CharLower(word);
+    anyIgnoresCase_ = anyIgnoresCase_ || !list.MatchCase;
+    rules_.push_back(std::move(rule));
+  }
+}
+
+bool PreparedBook::MatchesCaption(const std::string& caption) const {
+  const std::string lowered = anyIgnoresCase_ ? system_.CharLower(caption) : std::string();
+  const auto same = [](const std::string& word) -> const std::string& { return word; };
+  for (const Rule& rule : rules_)
+    if (MatchWords(rule.matchCase ? caption : lowered, rule.words, rule.oneOfWords, same)) return true;
+  return false;
 }
 
 void TBook::FillCaptions(ListBox& items) const {

@@ -52,4 +52,21 @@ private:
   std::vector<std::unique_ptr<TWordsList>> lists_;
 };
 
+// The book's words brought into the form they are compared in, once for a
+// whole walk: the same answers as TBook::MatchesCaption while the book stays.
+class PreparedBook {
+public:
+  PreparedBook(ISystem& system, const TBook& book);
+  bool MatchesCaption(const std::string& caption) const;
+
+private:
+  struct Rule {
+    bool oneOfWords, matchCase;
+    std::vector<std::string> words;
+  };
+  ISystem& system_;
+  std::vector<Rule> rules_;
+  bool anyIgnoresCase_ = false;
+};
+
 }  // namespace hd
