@@ -118,9 +118,7 @@ void TBook::Clear() {
 }
 
 bool TBook::MatchesCaption(ISystem& system, const std::string& caption) const {
-  for (const auto& list : lists_)
-    if (list->MatchesCaption(system, caption)) return true;
-  return false;
+  return PreparedBook(system, *this).MatchesCaption(caption);
 }
 
 void TBook::SaveToFile(IFiles& files, const std::string& indexPath) const {

@@ -53,7 +53,7 @@ private:
 };
 
 // The book's words brought into the form they are compared in, once for a
-// whole walk: the same answers as TBook::MatchesCaption while the book stays.
+// whole walk: the same answers as asking each list while the book stays.
 class PreparedBook {
 public:
   PreparedBook(ISystem& system, const TBook& book);
