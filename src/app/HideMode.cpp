@@ -1,12 +1,49 @@
 // Entering and leaving HIDE mode, and the exit action at termination.
 #include "app/frmConfUnit.h"
+#include "hide/SeriousSwitch.h"
+#include "hide/WindowHider.h"
+#include "hide/tray_man.h"
+#include "words/TWordsListUnit.h"
 
 namespace hd {
 
-void TfrmConfigure::EnterHideMode() { FHideMode = true; }
+// Each step reads its setting when it runs: a change made in the open
+// configuration window counts from the next step on.
+void TfrmConfigure::EnterHideMode() {
+  FHideMode = true;
+  // The tray icon goes first, before anything is hidden.
+  if (cbSw2Stealth.Checked()) SetInvisibleMode();
+  HiddenWindowList.clear();
+  WorkingWindowList.clear();
+  if (cbVideo.Checked()) SwitchHideGraphicMode();
+  if (cbSound.Checked()) ApplyHideVolume();
+  WindowHider hider(p_);
+  hider.WalkTopLevelWindows(
+      HideRules{*Book, cbCaptions.Checked(), cbApps.Checked(), lbHideFiles.Items(), SystemProcessList},
+      HiddenWindowList, WorkingWindowList);
+  if (cbHideTray.Checked()) WindowsBar->HideTrayArea();
+  // cbSwitchToSer is stored and shown only: it does not gate the switch.
+  SeriousSwitch(p_, hider).SwitchToSeriousApp(SeriousRules{lbSerFiles.Items(), rbFirst.Checked(), Handle()},
+                                              WorkingWindowList);
+}
 
-void TfrmConfigure::LeaveHideMode() { FHideMode = false; }
+// Leaving follows the settings in force now, not those HIDE mode was entered with.
+void TfrmConfigure::LeaveHideMode() {
+  FHideMode = false;
+  if (cbHideTray.Checked()) WindowsBar->ShowTrayArea();
+  if (cbSw2Stealth.Checked()) SetTrayIconMode();
+  if (cbVideo.Checked()) RestoreGraphicMode();
+  if (cbSound.Checked()) RestoreVolume();
+  WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
+}
 
-void TfrmConfigure::ExitAction() {}
+// The program is ending: volume, display mode and tray icon stay as they are.
+void TfrmConfigure::ExitAction() {
+  WindowsBar->ShowTrayIcons();
+  if (rbShowHidden.Checked())
+    WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
+  else
+    WindowHider(p_).CloseHiddenWindows(HiddenWindowList);
+}
 
 }  // namespace hd

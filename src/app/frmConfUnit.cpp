@@ -5,6 +5,7 @@
 #include "settings/ListFiles.h"
 #include "settings/SettingsError.h"
 #include "shell/TrayIcon.h"
+#include "words/TWordsListUnit.h"
 
 namespace hd {
 
@@ -30,6 +31,7 @@ void TfrmConfigure::FormCreate() {
   // Beyond the right edge until the tray menu first shows it centred.
   SetLeft(p_.system.ScreenWidth());
   WindowsBar = std::make_unique<TWindowsBar>(p_);
+  Book = std::make_unique<TBook>();
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
@@ -61,7 +63,10 @@ void TfrmConfigure::FormShow() {
 void TfrmConfigure::FormDestroy() {
   TrayIcon.reset();
   WindowsBar.reset();
+  Book.reset();
   SystemProcessList.clear();
+  HiddenWindowList.clear();
+  WorkingWindowList.clear();
 }
 
 std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wParam, LParam lParam) {

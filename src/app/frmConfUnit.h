@@ -12,6 +12,7 @@
 namespace hd {
 
 class Application;
+class TBook;
 class TWindowsBar;
 class TTrayIcon;
 
@@ -45,6 +46,13 @@ public:
   void EnterHideMode();
   void LeaveHideMode();
   void ExitAction();
+  std::vector<WindowHandle> HiddenWindowList;   // in the order of hiding
+  std::vector<WindowHandle> WorkingWindowList;  // left visible by the walk, topmost first
+  // Volume and graphic mode in HIDE mode.
+  void ApplyHideVolume();
+  void RestoreVolume();
+  void SwitchHideGraphicMode();
+  void RestoreGraphicMode();
 
   // Visible modes.
   void SetTrayIconMode();
@@ -77,6 +85,9 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
+  void DeleteBookFiles(const std::string& bookFile);
+  std::string BookFile() const;  // ExeDir + "Settings\\Book\\File"
+  std::unique_ptr<TBook> Book;
   // Enabling rules: controls that follow a check box or a choice.
   void UpdateSoundControls();
   void UpdateVideoControls();

@@ -1,0 +1,31 @@
+// Bringing a serious application to the front at the end of entering HIDE mode.
+#pragma once
+#include <string>
+#include <vector>
+#include "hide/WindowHider.h"
+
+namespace hd {
+
+// What the switch reads from the settings when it runs.
+struct SeriousRules {
+  std::vector<std::string> seriousFiles;  // lbSerFiles: full paths, in order
+  bool runFirst = true;                   // rbFirst; off means rbAny
+  WindowHandle owner = 0;                 // the configuration window
+};
+
+class SeriousSwitch {
+public:
+  // Shares the sequence's process files and hung programs.
+  SeriousSwitch(Platform& p, WindowHider& hider) : p_(p), hider_(hider) {}
+
+  void SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working);
+  bool IsSeriousApp(const std::vector<std::string>& seriousFiles, const std::string& processFile);
+  void ActivateWindow(WindowHandle window);
+  void RunFirstSeriousApp(const SeriousRules& rules);
+
+private:
+  Platform& p_;
+  WindowHider& hider_;
+};
+
+}  // namespace hd

@@ -1,0 +1,52 @@
+// Hiding the unwanted top-level windows and bringing them back.
+#pragma once
+#include <string>
+#include <vector>
+#include "hide/HungWindows.h"
+#include "hide/proc_misc.h"
+#include "platform/Platform.h"
+
+namespace hd {
+
+class PreparedBook;
+class TBook;
+
+// What the walk hides, read from the settings when the walk starts.
+struct HideRules {
+  const TBook& book;
+  bool byCaption = true;  // cbCaptions
+  bool byApp = true;      // cbApps
+  std::vector<std::string> hideFiles;        // lbHideFiles: full paths
+  std::vector<std::string> systemProcesses;  // file names
+};
+
+// True when the file-name part of the process file is in the list, ignoring case.
+bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProcessList,
+                     const std::string& processFile);
+
+// Lives for one sequence: it remembers process files and hung programs.
+class WindowHider {
+public:
+  explicit WindowHider(Platform& p) : p_(p), files_(p), hung_(p.windows) {}
+
+  void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
+                           std::vector<WindowHandle>& working);
+  void HideWindow(WindowHandle window);
+  void UnhideWindow(WindowHandle window);
+  bool IsCaptionUnwanted(const PreparedBook& book, WindowHandle window);
+  bool IsAppUnwanted(const std::vector<std::string>& hideFiles, WindowHandle window);
+  void AddWorkingWindow(const std::vector<std::string>& systemProcesses, WindowHandle window,
+                        std::vector<WindowHandle>& working);
+  void ShowHiddenWindows(std::vector<WindowHandle>& hidden);
+  void CloseHiddenWindows(std::vector<WindowHandle>& hidden);
+
+  ProcessFiles& Files() { return files_; }
+  HungWindows& Hung() { return hung_; }
+
+private:
+  Platform& p_;
+  ProcessFiles files_;
+  HungWindows hung_;
+};
+
+}  // namespace hd

@@ -1,0 +1,33 @@
+// Questions about another program's window and process, and ending that process.
+#pragma once
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include "platform/Platform.h"
+
+namespace hd {
+
+// At most 511 characters, read through a 512-byte buffer; empty for no window.
+std::string GetWindowCaption(Platform& p, WindowHandle window);
+// The full path of the owning process's executable, or empty.
+std::string GetWindowProcessFile(Platform& p, WindowHandle window);
+std::string GetProcessFile(Platform& p, ProcessId processId);
+bool KillProcess(Platform& p, ProcessId processId);
+void KillWindowProcess(Platform& p, WindowHandle window);
+
+// Process files for many windows from one process snapshot: the answers of
+// GetProcessFile while no process starts or ends.
+class ProcessFiles {
+public:
+  explicit ProcessFiles(Platform& p) : p_(p) {}
+  std::string ForProcess(ProcessId processId);
+  std::string ForWindow(WindowHandle window);
+
+private:
+  Platform& p_;
+  std::optional<std::set<ProcessId>> running_;
+  std::map<ProcessId, std::string> files_;
+};
+
+}  // namespace hd

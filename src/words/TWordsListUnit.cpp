@@ -1,0 +1,168 @@
+// Words lists keep their files line for line as earlier versions wrote them.
+#include "words/TWordsListUnit.h"
+#include "settings/Convert.h"
+#include "settings/ListFiles.h"
+#include "settings/SettingsError.h"
+#include "ui/Control.h"
+
+namespace hd {
+
+namespace {
+
+std::string ReadWhole(IFiles& files, const std::string& path) {
+  std::string content;
+  std::uint32_t error = 0;
+  if (!files.ReadFile(path, content, error)) throw SettingsError(files.SystemErrorText(error));
+  return content;
+}
+
+void WriteWhole(IFiles& files, const std::string& path, const std::string& content) {
+  std::uint32_t error = 0;
+  if (!files.WriteFile(path, content, error)) throw SettingsError(files.SystemErrorText(error));
+}
+
+void CreateDirectories(IFiles& files, const std::string& directory) {
+  std::uint32_t error = 0;
+  for (std::size_t pos = directory.find('\\'); pos != std::string::npos; pos = directory.find('\\', pos + 1)) {
+    const std::string part = directory.substr(0, pos);
+    // A refused folder shows up as the write error of the first file.
+    if (!part.empty() && part.back() != ':' && !files.DirectoryExists(part)) files.CreateDirectory(part, error);
+  }
+  if (!files.DirectoryExists(directory)) files.CreateDirectory(directory, error);
+}
+
+// The matching rule on a caption and words in their compared form.
+template <class Word>
+bool MatchWords(const std::string& text, const std::vector<std::string>& words, bool oneOfWords, Word compared) {
+  for (const std::string& word : words) {
+    const bool found = !word.empty() && !text.empty() && text.find(compared(word)) != std::string::npos;
+    if (oneOfWords && found) return true;
+    if (!oneOfWords && !found) return false;
+  }
+  return !oneOfWords;
+}
+
+}  // namespace
+
+ListIndexError::ListIndexError(int index)
+    : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
+
+void TWordsList::Reset() {
+  OneOfWords = true;
+  MatchCase = false;
+  Words.clear();
+}
+
+void TWordsList::CopyFrom(const TWordsList& source) {
+  if (&source == this) return;
+  Caption = source.Caption;
+  MatchCase = source.MatchCase;
+  OneOfWords = source.OneOfWords;
+  Words = source.Words;
+}
+
+bool TWordsList::MatchesCaption(ISystem& system, const std::string& caption) const {
+  if (MatchCase) return MatchWords(caption, Words, OneOfWords, [](const std::string& word) { return word; });
+  return MatchWords(system.CharLower(caption), Words, OneOfWords,
+                    [&](const std::string& word) { return system.CharLower(word); });
+}
+
+void TWordsList::SaveToFile(IFiles& files, const std::string& path) const {
+  std::string content = Caption + "\r\n" + (OneOfWords ? "-1" : "0") + "\r\n" + (MatchCase ? "-1" : "0") + "\r\n";
+  for (const std::string& word : Words) content += word + "\r\n";
+  WriteWhole(files, path, content);
+}
+
+bool TWordsList::LoadFromFile(IFiles& files, const std::string& path) {
+  if (!files.FileExists(path)) return false;
+  std::vector<std::string> lines = SplitListText(ReadWhole(files, path));
+  if (lines.size() < 4) return false;
+  const bool oneOfWords = StrToBool(lines[1]);
+  const bool matchCase = StrToBool(lines[2]);
+  Caption = lines[0];
+  OneOfWords = oneOfWords;
+  MatchCase = matchCase;
+  Words.assign(lines.begin() + 3, lines.end());
+  return true;
+}
+
+void TBook::Check(int index) const {
+  if (index < 0 || index >= Count()) throw ListIndexError(index);
+}
+
+TWordsList& TBook::Items(int index) {
+  Check(index);
+  return *lists_[static_cast<std::size_t>(index)];
+}
+
+const TWordsList& TBook::Items(int index) const {
+  Check(index);
+  return *lists_[static_cast<std::size_t>(index)];
+}
+
+void TBook::Add(const TWordsList& source) {
+  auto list = std::make_unique<TWordsList>();
+  list->CopyFrom(source);
+  lists_.push_back(std::move(list));
+}
+
+void TBook::Replace(int index, const TWordsList& source) { Items(index).CopyFrom(source); }
+
+void TBook::Delete(int index) {
+  Check(index);
+  lists_.erase(lists_.begin() + index);
+}
+
+void TBook::Clear() {
+  for (int i = Count() - 1; i >= 0; --i) Delete(i);
+}
+
+bool TBook::MatchesCaption(ISystem& system, const std::string& caption) const {
+  return PreparedBook(system, *this).MatchesCaption(caption);
+}
+
+void TBook::SaveToFile(IFiles& files, const std::string& indexPath) const {
+  CreateDirectories(files, indexPath.substr(0, indexPath.find_last_of("\\:")));
+  WriteWhole(files, indexPath, std::to_string(Count()) + "\r\n");
+  for (int i = 0; i < Count(); ++i) lists_[static_cast<std::size_t>(i)]->SaveToFile(files, indexPath + "." + std::to_string(i));
+}
+
+void TBook::LoadFromFile(IFiles& files, const std::string& indexPath) {
+  const std::string content = ReadWhole(files, indexPath);
+  const std::string line = content.substr(0, content.find_first_of("\r\n"));
+  Clear();
+  if (line == "0") return;
+  const int count = StrToInt(line);
+  TWordsList scratch;
+  // A list that cannot be read leaves no gap: the next one takes its index.
+  for (int i = 0; i < count; ++i)
+    if (scratch.LoadFromFile(files, indexPath + "." + std::to_string(i))) Add(scratch);
+}
+
+PreparedBook::PreparedBook(ISystem& system, const TBook& book) : system_(system) {
+  for (int i = 0; i < book.Count(); ++i) {
+    const TWordsList& list = book.Items(i);
+    Rule rule{list.OneOfWords, list.MatchCase, list.Words};
+    if (!list.MatchCase)
+      for (std::string& word : rule.words) word = system.CharLower(word);
+    anyIgnoresCase_ = anyIgnoresCase_ || !list.MatchCase;
+    rules_.push_back(std::move(rule));
+  }
+}
+
+bool PreparedBook::MatchesCaption(const std::string& caption) const {
+  const std::string lowered = anyIgnoresCase_ ? system_.CharLower(caption) : std::string();
+  const auto same = [](const std::string& word) -> const std::string& { return word; };
+  for (const Rule& rule : rules_)
+    if (MatchWords(rule.matchCase ? caption : lowered, rule.words, rule.oneOfWords, same)) return true;
+  return false;
+}
+
+void TBook::FillCaptions(ListBox& items) const {
+  std::vector<std::string> captions;
+  captions.reserve(lists_.size());
+  for (const auto& list : lists_) captions.push_back(list->Caption);
+  items.SetItems(std::move(captions));
+}
+
+}  // namespace hd

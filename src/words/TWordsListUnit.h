@@ -1,0 +1,72 @@
+// Words lists: named caption rules, their matching and their files.
+#pragma once
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include "platform/Files.h"
+#include "platform/System.h"
+
+namespace hd {
+
+class ListBox;
+
+// An index outside the book: "List index out of bounds (%d)".
+class ListIndexError : public std::out_of_range {
+public:
+  explicit ListIndexError(int index);
+};
+
+class TWordsList {
+public:
+  std::string Caption;
+  bool OneOfWords = true;
+  bool MatchCase = false;
+  std::vector<std::string> Words;
+
+  void Reset();
+  void CopyFrom(const TWordsList& source);
+  bool MatchesCaption(ISystem& system, const std::string& caption) const;
+  // Failures of the file operation raise SettingsError with the system's text.
+  void SaveToFile(IFiles& files, const std::string& path) const;
+  // False, the list unchanged, when the file is missing or too short.
+  bool LoadFromFile(IFiles& files, const std::string& path);
+};
+
+class TBook {
+public:
+  int Count() const { return static_cast<int>(lists_.size()); }
+  TWordsList& Items(int index);
+  const TWordsList& Items(int index) const;
+  void Add(const TWordsList& source);
+  void Replace(int index, const TWordsList& source);
+  void Delete(int index);
+  void Clear();
+  bool MatchesCaption(ISystem& system, const std::string& caption) const;
+  void SaveToFile(IFiles& files, const std::string& indexPath) const;
+  void LoadFromFile(IFiles& files, const std::string& indexPath);
+  void FillCaptions(ListBox& items) const;
+
+private:
+  void Check(int index) const;
+  std::vector<std::unique_ptr<TWordsList>> lists_;
+};
+
+// The book's words brought into the form they are compared in, once for a
+// whole walk: the same answers as asking each list while the book stays.
+class PreparedBook {
+public:
+  PreparedBook(ISystem& system, const TBook& book);
+  bool MatchesCaption(const std::string& caption) const;
+
+private:
+  struct Rule {
+    bool oneOfWords, matchCase;
+    std::vector<std::string> words;
+  };
+  ISystem& system_;
+  std::vector<Rule> rules_;
+  bool anyIgnoresCase_ = false;
+};
+
+}  // namespace hd

@@ -1,0 +1,76 @@
+// The calls the hiding engine relies on behave alike on both backends.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include "Backend.h"
+#include "hide/WindowHider.h"
+#include "hide/proc_misc.h"
+
+namespace hd::contract {
+
+TEST(HideContract, WalkListsTopLevelWindowsTopmostFirst) {
+  auto backend = MakeBackend();
+  IWindows& windows = backend->platform().windows;
+  const WindowHandle lower = backend->MakeWindow("walk lower", true);
+  const WindowHandle upper = backend->MakeWindow("walk upper", true);
+  const auto all = windows.TopLevelWindows();
+  const auto lowerAt = std::find(all.begin(), all.end(), lower);
+  const auto upperAt = std::find(all.begin(), all.end(), upper);
+  ASSERT_NE(lowerAt, all.end());
+  ASSERT_NE(upperAt, all.end());
+  EXPECT_LT(upperAt, lowerAt) << "the newer window is above";
+  EXPECT_EQ(windows.GetWindow(upper, win::GW_OWNER), 0u);
+  WindowHandle next = upper;
+  for (std::size_t steps = 0; next && next != lower && steps < all.size(); ++steps)
+    next = windows.GetWindow(next, win::GW_HWNDNEXT);
+  EXPECT_EQ(next, lower) << "GW_HWNDNEXT walks the same order";
+  backend->DestroyWindow(upper);
+  backend->DestroyWindow(lower);
+}
+
+TEST(HideContract, CaptionsStopAt511Characters) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  std::string text;
+  for (int i = 0; i < 600; ++i) text += static_cast<char>('a' + i % 26);
+  const WindowHandle longCaption = backend->MakeWindow(text, false);
+  const WindowHandle noCaption = backend->MakeWindow("", false);
+  EXPECT_EQ(GetWindowCaption(p, longCaption), text.substr(0, 511));
+  EXPECT_EQ(GetWindowCaption(p, noCaption), "");
+  backend->DestroyWindow(longCaption);
+  backend->DestroyWindow(noCaption);
+  EXPECT_EQ(GetWindowCaption(p, longCaption), "") << "a destroyed window";
+  EXPECT_EQ(GetWindowProcessFile(p, longCaption), "");
+}
+
+TEST(HideContract, ProcessFilesAreFullPathsAndTerminateEndsTheProcess) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  std::string exePath;
+  const ProcessId child = backend->StartProcess(exePath);
+  ASSERT_NE(child, 0u);
+  EXPECT_TRUE(p.system.EqualTextIgnoreCase(GetProcessFile(p, child), exePath)) << GetProcessFile(p, child);
+  const WindowHandle own = backend->MakeWindow("own", false);
+  EXPECT_TRUE(p.system.EqualTextIgnoreCase(GetWindowProcessFile(p, own), p.system.GetModuleFileName()));
+
+  EXPECT_TRUE(KillProcess(p, child));
+  for (int i = 0; i < 100 && backend->ProcessRunning(child); ++i) p.system.Sleep(50);
+  EXPECT_FALSE(backend->ProcessRunning(child));
+  EXPECT_EQ(GetProcessFile(p, child), "") << "an ended process has no file";
+  backend->DestroyWindow(own);
+}
+
+TEST(HideContract, HiddenWindowsComeBackMinimised) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  const WindowHandle window = backend->MakeWindow("to hide", true);
+  WindowHider hider(p);
+  hider.HideWindow(window);
+  EXPECT_FALSE(p.windows.IsWindowVisible(window));
+  EXPECT_TRUE(p.windows.IsIconic(window));
+  hider.UnhideWindow(window);
+  EXPECT_TRUE(p.windows.IsWindowVisible(window));
+  EXPECT_TRUE(p.windows.IsIconic(window));
+  backend->DestroyWindow(window);
+}
+
+}  // namespace hd::contract
