@@ -18,7 +18,7 @@ public:
 private:
   IWindows& windows_;
   std::set<ProcessId> hung_;
-  std::set<WindowHandle> answering_;
+  std::set<ProcessId> answering_;
 };
 
 }  // namespace hd

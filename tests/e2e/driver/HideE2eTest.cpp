@@ -126,8 +126,13 @@ TEST_F(HideCycle, BenchmarkHundredWindows) {
   std::vector<HWND> windows;
   for (int i = 0; i < 10; ++i) {
     const std::string caption = "Bench app" + std::to_string(i);
-    apps.push_back(App("Bench" + std::to_string(i) + ".exe", caption + " 10", "--count 10"));
-    for (int n = 1; n <= 10; ++n) windows.push_back(FindWindowOfProcess(apps.back().Id(), caption + " " + std::to_string(n)));
+    apps.emplace_back(CopySelfTo(this->apps + "Bench" + std::to_string(i) + ".exe"), "--app \"" + caption + "\" --count 10");
+    std::vector<HWND> own(10);
+    WaitUntil([&] {
+      for (int n = 0; n < 10; ++n) own[n] = FindWindowOfProcess(apps.back().Id(), caption + " " + std::to_string(n + 1));
+      return std::count(own.begin(), own.end(), nullptr) == 0;
+    }, 20000);
+    windows.insert(windows.end(), own.begin(), own.end());
   }
   ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
   ASSERT_TRUE(program.Start());
@@ -144,15 +149,25 @@ TEST_F(HideCycle, BenchmarkHundredWindows) {
   PressModeHotkey();
   ASSERT_TRUE(WaitUntil([&] { return std::all_of(windows.begin(), windows.end(), ::IsWindowVisible); }, 20000));
 
-  ::QueryPerformanceCounter(&start);
-  for (HWND w : windows) ::ShowWindow(w, SW_HIDE);
-  ::QueryPerformanceCounter(&end);
-  const double bareMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-  for (HWND w : windows) ::ShowWindow(w, SW_SHOW);
-  std::printf("hide 100 windows in 10 processes: hotkey to last hidden %.1f ms; bare ShowWindow loop %.1f ms; ratio %.2f\n",
-              hotkeyMs, bareMs, hotkeyMs / bareMs);
+  // The same calls the program makes to hide a window, and SW_HIDE alone.
+  auto timed = [&](auto&& hide) {
+    ::QueryPerformanceCounter(&start);
+    for (HWND w : windows) hide(w);
+    ::QueryPerformanceCounter(&end);
+    for (HWND w : windows) ::ShowWindow(w, SW_SHOW);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  };
+  const double sameCallsMs = timed([](HWND w) {
+    ::ShowWindow(w, SW_HIDE);
+    ::CloseWindow(w);
+    ::ShowWindow(w, SW_HIDE);
+  });
+  const double hideOnlyMs = timed([](HWND w) { ::ShowWindow(w, SW_HIDE); });
+  std::printf("hide 100 windows in 10 processes: hotkey to last hidden %.1f ms; bare loop of the same calls %.1f ms "
+              "(ratio %.2f); bare SW_HIDE loop %.1f ms\n",
+              hotkeyMs, sameCallsMs, hotkeyMs / sameCallsMs, hideOnlyMs);
   RecordProperty("hotkey_ms", std::to_string(hotkeyMs));
-  RecordProperty("bare_ms", std::to_string(bareMs));
+  RecordProperty("same_calls_ms", std::to_string(sameCallsMs));
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
