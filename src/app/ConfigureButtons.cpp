@@ -11,29 +11,28 @@ bool TfrmConfigure::HotKeysDistinct() {
   return mode != visible && visible != close && close != mode;
 }
 
+// A failed load or save is reported and ends the user action: the window
+// stays open for another try.
+bool TfrmConfigure::SettingsStep(void (TfrmConfigure::*step)()) {
+  try {
+    (this->*step)();
+    return true;
+  } catch (const SettingsError& error) {
+    app_.ShowException(error.what());
+    return false;
+  }
+}
+
 void TfrmConfigure::butOkClick() {
   if (!HotKeysDistinct()) {
     ShowNotice(p_.forms, "Hotkeys for actions should be different", NoticeKind::Information);
     return;
   }
-  // A failed save is reported and the window stays open for another try.
-  try {
-    SaveAllSettings();
-  } catch (const SettingsError& error) {
-    app_.ShowException(error.what());
-    return;
-  }
-  CloseConfigWindow();
+  if (SettingsStep(&TfrmConfigure::SaveAllSettings)) CloseConfigWindow();
 }
 
 void TfrmConfigure::butCancelClick() {
-  try {
-    LoadAllSettings();
-  } catch (const SettingsError& error) {
-    app_.ShowException(error.what());
-    return;
-  }
-  CloseConfigWindow();
+  if (SettingsStep(&TfrmConfigure::LoadAllSettings)) CloseConfigWindow();
 }
 
 }  // namespace hd

@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "hide/tray_man.h"
 #include "settings/ListFiles.h"
-#include "settings/SettingsError.h"
 #include "shell/TrayIcon.h"
 #include "words/TWordsListUnit.h"
 
@@ -38,11 +37,7 @@ void TfrmConfigure::FormCreate() {
   WireEnablingRules();
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
-  try {
-    LoadAllSettings();
-  } catch (const SettingsError& error) {
-    app_.ShowException(error.what());
-  }
+  SettingsStep(&TfrmConfigure::LoadAllSettings);
   RegisterHotKeys();
   const std::vector<std::string> params = p_.system.CommandLineParams();
   if (!params.empty() && params.front() == "/hidden")

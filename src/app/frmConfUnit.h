@@ -114,6 +114,8 @@ protected:
 private:
   void FormCreate();
   void FormDestroy();
+  // Runs a load or save; reports a failure in the error box.
+  bool SettingsStep(void (TfrmConfigure::*step)());
   void LoadSystemProcessList();
   void CreateTrayIcon();
   void WireEnablingRules();
