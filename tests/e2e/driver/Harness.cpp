@@ -112,6 +112,7 @@ std::string DialogText(HWND dialog) {
 void DismissDialog(HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
 
 void RunUnixTool(const std::string& commandLine) {
+  // Wine returns at once for a Unix program: callers wait for its effect.
   const std::string exe = commandLine.substr(0, commandLine.find(' '));
   Process tool(exe, commandLine.substr(exe.size() + (commandLine.size() > exe.size() ? 1 : 0)));
   tool.WaitForExit(15000);
@@ -170,9 +171,26 @@ void SetReportedWindowsVersion(const std::string& version) {
 void Screenshot(const std::string& name) {
   const char* dir = std::getenv("HD_SCREENSHOT_DIR");
   if (!dir || !*dir) return;
-  ::Sleep(300);  // let the windows paint
-  Process import("/usr/bin/import", std::string("-window root ") + dir + "/" + name + ".png");
-  import.WaitForExit(15000);
+  ::Sleep(500);  // let the windows paint
+  const std::string unixPath = std::string(dir) + "/" + name + ".png";
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  ::DeleteFileA(path.c_str());
+  // Wine does not wait for a Unix program it starts: the file tells when it is done.
+  RunUnixTool("/usr/bin/import -window root " + unixPath);
+  auto size = [&path] {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0ul;
+  };
+  DWORD last = 0;
+  WaitUntil([&] {
+    const DWORD now = size();
+    const bool settled = now > 0 && now == last;
+    last = now;
+    ::Sleep(200);
+    return settled;
+  }, 15000);
 }
 
 Process::Process(const std::string& exe, const std::string& arguments, const std::string& directory) {

@@ -36,7 +36,7 @@ std::string DialogText(HWND dialog);
 // Presses the dialog's OK (or the only) button.
 void DismissDialog(HWND dialog);
 
-// Runs a program of the Unix side (xdotool, import) and waits for it.
+// Starts a program of the Unix side (xdotool, import); Wine does not wait for it.
 void RunUnixTool(const std::string& commandLine);
 // Clicks at a screen point with the X pointer (button 1 left, 3 right).
 void ClickAt(int x, int y, int button);
