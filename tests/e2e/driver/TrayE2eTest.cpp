@@ -20,6 +20,33 @@ HWND OurTrayIcon(int before) {
   return icon;
 }
 
+// Points at the icon and reads the tooltip the shell shows for it.
+std::string HoverTooltip(HWND icon) {
+  RECT rect{};
+  ::GetWindowRect(icon, &rect);
+  RunUnixTool("/usr/bin/xdotool mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+              std::to_string((rect.top + rect.bottom) / 2));
+  std::string text;
+  WaitUntil([&] {
+    for (HWND tip = ::FindWindowA("tooltips_class32", nullptr); tip;
+         tip = ::FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) {
+      char buffer[256] = {};
+      DWORD_PTR length = 0;
+      // WM_GETTEXT itself: GetWindowText does not ask another process's tooltip.
+      if (::IsWindowVisible(tip) &&
+          ::SendMessageTimeoutA(tip, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                                2000, &length) &&
+          buffer[0]) {
+        text = buffer;
+        return true;
+      }
+    }
+    return false;
+  });
+  RunUnixTool("/usr/bin/xdotool mousemove 600 500");
+  return text;
+}
+
 HWND OpenTrayMenu(int iconsBefore) {
   HWND icon = OurTrayIcon(iconsBefore);
   if (!icon) return nullptr;
@@ -47,6 +74,7 @@ TEST(Tray, IconFollowsTheStartModeAndTheVisibleHotkey) {
   Hushdesk program("hdtray");
   ASSERT_TRUE(program.Start());
   EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; })) << "a plain start shows the icon";
+  EXPECT_EQ(HoverTooltip(OurTrayIcon(before)), "Velmora Hushdesk 1.5");
   PressVisibleHotkey();
   EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before; })) << "invisible mode";
   PressVisibleHotkey();
