@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "platform/sim/SimDesktop.h"
+#include "settings/SettingsError.h"
 
 namespace hd::test {
 
@@ -28,6 +29,15 @@ protected:
   void PressVisible() { desktop.PressHotkey(win::MOD_CONTROL, kVkBack); }
   void PressClose() { desktop.PressHotkey(win::MOD_CONTROL, kVkQ); }
   bool ModeHotkeyWorks() { return desktop.HotkeyRegistered(win::MOD_CONTROL, kVkOem3); }
+  // The error text of a settings load or save, or "" when it succeeds.
+  std::string SettingsErrorOf(void (TfrmConfigure::*step)()) {
+    try {
+      (frm().*step)();
+    } catch (const SettingsError& error) {
+      return error.what();
+    }
+    return "";
+  }
   void WriteSetting(const std::string& relative, const std::string& content) {
     desktop.WriteFile(std::string(kExeDir) + relative, content);
   }

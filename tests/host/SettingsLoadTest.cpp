@@ -13,14 +13,7 @@ protected:
     return texts;
   }
   // The error text of a reload, or "" when it succeeds.
-  std::string Reload() {
-    try {
-      frm().LoadAllSettings();
-    } catch (const SettingsError& error) {
-      return error.what();
-    }
-    return "";
-  }
+  std::string Reload() { return SettingsErrorOf(&TfrmConfigure::LoadAllSettings); }
 };
 
 TEST_F(SettingsLoad, WithoutSettingsDirectoryEverythingIsDefault) {

@@ -14,14 +14,7 @@ protected:
   bool Exists(const std::string& name) { return desktop.files.FileExists(Dir() + name); }
   std::string Read(const std::string& name) { return desktop.ReadFile(Dir() + name); }
   // The error text of a save, or "" when it succeeds.
-  std::string Save() {
-    try {
-      frm().SaveAllSettings();
-    } catch (const SettingsError& error) {
-      return error.what();
-    }
-    return "";
-  }
+  std::string Save() { return SettingsErrorOf(&TfrmConfigure::SaveAllSettings); }
   std::optional<std::string> RunValue(const char* root) {
     auto key = desktop.registry.keys.find(std::string(root) + "\\" + kRunKey);
     if (key == desktop.registry.keys.end() || !key->second.count("vhd")) return std::nullopt;
