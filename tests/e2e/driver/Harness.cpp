@@ -21,6 +21,9 @@ void PressKeys(std::initializer_list<WORD> modifiers, WORD key) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
+    // The scan code too, as a keyboard sends it: controls that read keys
+    // (the hotkey edit) need it to name the key.
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     inputs.push_back(input);
   };

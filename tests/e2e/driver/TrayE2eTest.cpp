@@ -129,6 +129,37 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
+  const int before = TrayIconCount();
+  Hushdesk program("hdtyped");
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
+  HWND menu = OpenTrayMenu(before);
+  ASSERT_NE(menu, nullptr);
+  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND config = program.ConfigWindow();
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }));
+
+  constexpr int kPages = 1000, kOk = 1001, kHotKeysPage = 5, kModeEdit = 1070;
+  ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, kHotKeysPage, 0);
+  HWND edit = ::GetDlgItem(config, kModeEdit);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(edit) != FALSE; }));
+  RECT rect{};
+  ::GetWindowRect(edit, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
+  ::Sleep(500);
+  PressKeys({VK_CONTROL, VK_SHIFT}, 'H');  // typed into the hotkey edit
+  const LRESULT typed = MAKEWORD('H', HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+  EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(edit, HKM_GETHOTKEY, 0, 0) == typed; }));
+
+  ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL | MOD_SHIFT, 'H'); })) << "the typed hotkey works";
+  EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the old one no longer does";
+  EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"), "24648\r\n16392\r\n16465\r\n");
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 namespace {
 
 // The test plays the shell: its own taskbar with five icon buttons, the
