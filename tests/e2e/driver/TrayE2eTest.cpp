@@ -58,6 +58,26 @@ HWND OpenTrayMenu(int iconsBefore) {
   return menu;
 }
 
+// Starts the program and right-clicks its new tray icon: the menu, or null.
+HWND StartWithTrayMenu(Hushdesk& program) {
+  const int before = TrayIconCount();
+  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
+  return OpenTrayMenu(before);
+}
+
+// Starts the program and opens its configuration window from the tray menu:
+// the window once it is shown, or null.
+HWND StartWithConfiguration(Hushdesk& program) {
+  HWND menu = StartWithTrayMenu(program);
+  if (!menu) return nullptr;
+  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND config = program.ConfigWindow();
+  return WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }) ? config : nullptr;
+}
+
+// Control ids of the configuration window.
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070;
+
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
     char className[64] = {};
@@ -90,11 +110,8 @@ TEST(Tray, IconFollowsTheStartModeAndTheVisibleHotkey) {
 }
 
 TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
-  const int before = TrayIconCount();
   Hushdesk program("hdmenu");
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
-  HWND menu = OpenTrayMenu(before);
+  HWND menu = StartWithTrayMenu(program);
   ASSERT_NE(menu, nullptr);
   Screenshot("tray-menu");
   ChooseLastMenuItem(menu);  // "Exit"
@@ -102,27 +119,19 @@ TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
 }
 
 TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
-  const int before = TrayIconCount();
   Hushdesk program("hdconfigure");
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
-  HWND menu = OpenTrayMenu(before);
-  ASSERT_NE(menu, nullptr);
-  ChooseFirstMenuItem(menu);  // "Configure..."
-  HWND config = program.ConfigWindow();
-  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }));
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
   HWND app = ApplicationWindow(program.process().Id());
   EXPECT_TRUE(::IsWindowVisible(app));
   EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
   EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
-  constexpr int kPages = 1000;
   for (int page = 0; page < 6; ++page) {
     ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
     Screenshot("configuration-page" + std::to_string(page));
   }
 
-  constexpr int kCancel = 1002;
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config) && !::IsWindowVisible(app); }));
   EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL, VK_OEM_3); })) << "registered again after Cancel";
@@ -130,17 +139,9 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
 }
 
 TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
-  const int before = TrayIconCount();
   Hushdesk program("hdtyped");
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
-  HWND menu = OpenTrayMenu(before);
-  ASSERT_NE(menu, nullptr);
-  ChooseFirstMenuItem(menu);  // "Configure..."
-  HWND config = program.ConfigWindow();
-  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }));
-
-  constexpr int kPages = 1000, kOk = 1001, kHotKeysPage = 5, kModeEdit = 1070;
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
   ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, kHotKeysPage, 0);
   HWND edit = ::GetDlgItem(config, kModeEdit);
   ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(edit) != FALSE; }));
