@@ -34,14 +34,15 @@ public:
   }
   void DestroyWindow(WindowHandle window) override { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
   ProcessId StartProcess(std::string& exePath) override {
-    char system[MAX_PATH] = {};
-    ::GetSystemDirectoryA(system, MAX_PATH);
-    exePath = std::string(system) + "\\cmd.exe";
-    std::string commandLine = "\"" + exePath + "\" /c pause";
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    exePath = self;
+    exePath = exePath.substr(0, exePath.rfind('\\') + 1) + "contract_idle_child.exe";
+    std::string commandLine = "\"" + exePath + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
-    if (!::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+    if (!::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           nullptr, &startup, &child))
       return 0;
     children_.push_back(child);
