@@ -1,5 +1,6 @@
 // Processes, windows, files and keys for the end-to-end tests.
 #include "Harness.h"
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -15,23 +16,45 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
+namespace {
+// Under Wine a window that gains the X focus resets the modifier keys to what
+// the X server holds, and injected keys never reach the X server: a Ctrl
+// pressed just before another program takes the focus is lost. So keys are
+// pressed on a quiet desktop: every window's thread has handled what was sent
+// to it (and with it the X events that came before), as a person's hands
+// would wait for the screen.
+void WaitForQuietDesktop() {
+  const DWORD self = ::GetCurrentProcessId();
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(w, &owner);
+    DWORD_PTR result = 0;
+    if (owner != self) ::SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 300, &result);
+  }
+  ::Sleep(100);
+}
+
+void SendKey(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  // The scan code too, as a keyboard sends it: controls that read keys
+  // (the hotkey edit) need it to name the key.
+  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &input, sizeof input);
+}
+
+bool KeyDown(WORD vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
+}  // namespace
+
 void PressKeys(std::initializer_list<WORD> modifiers, WORD key) {
-  std::vector<INPUT> inputs;
-  auto add = [&inputs](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    // The scan code too, as a keyboard sends it: controls that read keys
-    // (the hotkey edit) need it to name the key.
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (WORD m : modifiers) add(m, false);
-  add(key, false);
-  add(key, true);
-  for (auto it = modifiers.end(); it != modifiers.begin();) add(*--it, true);
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  WaitForQuietDesktop();
+  for (WORD m : modifiers) SendKey(m, false);
+  WaitUntil([&] { return std::all_of(modifiers.begin(), modifiers.end(), KeyDown); }, 1000);
+  SendKey(key, false);
+  SendKey(key, true);
+  for (auto it = modifiers.end(); it != modifiers.begin();) SendKey(*--it, true);
 }
 
 void PressModeHotkey() { PressKeys({VK_CONTROL}, VK_OEM_3); }
@@ -272,18 +295,28 @@ void Hushdesk::WriteSetting(const std::string& relativePath, const std::string& 
   WriteTextFile(dir_ + relativePath, content);
 }
 
+namespace {
+// Whether another program holds this hotkey.
 bool HotkeyTaken(UINT modifiers, UINT key) {
   constexpr int kProbeId = 0xBFFE;
   if (!::RegisterHotKey(nullptr, kProbeId, modifiers, key)) return true;
   ::UnregisterHotKey(nullptr, kProbeId);
   return false;
 }
+}  // namespace
 
 bool Hushdesk::Start(const std::string& arguments, UINT readyModifiers, UINT readyKey) {
   process_ = Process(exe_, arguments, dir_);
   if (!process_.Started() || !WaitUntil([this] { return ConfigWindow() != nullptr; }, 10000)) return false;
-  // Start-up has finished once the program holds its hotkeys.
-  return readyKey == 0 || WaitUntil([&] { return HotkeyTaken(readyModifiers, readyKey); }, 10000);
+  return readyKey == 0 || Holds(readyModifiers, readyKey);
+}
+
+bool Hushdesk::Holds(UINT modifiers, UINT key) {
+  // A sent message is answered only when the program's thread waits for
+  // messages again: start-up or the action in hand is over by then.
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutA(ConfigWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0 &&
+         HotkeyTaken(modifiers, key);
 }
 
 HWND Hushdesk::ConfigWindow() const {

@@ -11,9 +11,6 @@ namespace e2e {
 // Polls until the condition holds or the time is up; whether it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
-// Whether another program holds this hotkey.
-bool HotkeyTaken(UINT modifiers, UINT key);
-
 // Presses and releases a key combination through SendInput.
 void PressKeys(std::initializer_list<WORD> modifiers, WORD key);
 
@@ -96,6 +93,10 @@ public:
   bool Start(const std::string& arguments = "", UINT readyModifiers = MOD_CONTROL, UINT readyKey = 'Q');
   Process& process() { return process_; }
   HWND ConfigWindow() const;
+  // Whether the program holds the hotkey, asked once its thread has finished
+  // what it was doing. Never polled: the probe takes the hotkey for a moment,
+  // and the program's own registration would fail if it came just then.
+  bool Holds(UINT modifiers, UINT key);
   // Ends it with the terminate hotkey; the exit code.
   DWORD TerminateByHotkey();
 

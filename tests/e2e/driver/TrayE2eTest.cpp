@@ -126,7 +126,7 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_TRUE(::IsWindowVisible(app));
   EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
   EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-  EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
+  EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
   for (int page = 0; page < 6; ++page) {
     ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
     Screenshot("configuration-page" + std::to_string(page));
@@ -134,7 +134,7 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
 
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config) && !::IsWindowVisible(app); }));
-  EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL, VK_OEM_3); })) << "registered again after Cancel";
+  EXPECT_TRUE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "registered again after Cancel";
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
@@ -155,8 +155,8 @@ TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
 
   ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
-  EXPECT_TRUE(WaitUntil([] { return HotkeyTaken(MOD_CONTROL | MOD_SHIFT, 'H'); })) << "the typed hotkey works";
-  EXPECT_FALSE(HotkeyTaken(MOD_CONTROL, VK_OEM_3)) << "the old one no longer does";
+  EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_SHIFT, 'H')) << "the typed hotkey works";
+  EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the old one no longer does";
   EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"), "24648\r\n16392\r\n16465\r\n");
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
