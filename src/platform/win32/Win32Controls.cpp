@@ -19,6 +19,21 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
+// Wine paints a page's body white even when drawn classically; the controls
+// on it take the face colour, so the body does too.
+LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_PAINT) {
+    RECT body;
+    ::GetClientRect(window, &body);
+    ::SendMessageA(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+    HDC dc = ::GetDC(window);
+    ::FillRect(dc, &body, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::ReleaseDC(window, dc);
+  }
+  return result;
+}
+
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
@@ -88,6 +103,7 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
       // Classic drawing: the page takes the form's face colour like the
       // controls on it. Narrow tabs, so that every page's tab fits on one row.
       ::SetWindowTheme(window, L"", L"");
+      ::SetWindowSubclass(window, PageProc, 0, 0);
       if (!control.Pages()) ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
