@@ -20,6 +20,13 @@ protected:
   WindowHandle App(const std::string& exePath, const std::string& caption) {
     return desktop.AddWindow(desktop.AddProcess(exePath), caption);
   }
+  // A window whose process file the system will not tell, by any means.
+  WindowHandle UnknownApp(const std::string& caption) {
+    const WindowHandle window = App("C:\\Secret\\x.exe", caption);
+    desktop.state.processes[ProcessOf(window)].modulesReadable = false;
+    desktop.state.processes[ProcessOf(window)].imagePathQueryable = false;
+    return window;
+  }
   bool Visible(WindowHandle window) { return desktop.windows.IsWindowVisible(window); }
   bool Iconic(WindowHandle window) { return desktop.windows.IsIconic(window); }
   ProcessId ProcessOf(WindowHandle window) { return desktop.Window(window).processId; }

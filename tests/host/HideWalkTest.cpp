@@ -60,10 +60,7 @@ TEST_F(HideTest, SwitchesOffHideNothingAndSystemProcessesAreNoWorkingWindows) {
   frm().lbHideFiles.SetItems({"C:\\Games\\Poker.exe"});
   const WindowHandle shell = App("C:\\Windows\\explorer.exe", "Desktop");
   const WindowHandle poker = App("C:\\Games\\Poker.exe", "Video Poker");
-  const ProcessId unreadable = desktop.AddProcess("C:\\Secret\\x.exe");
-  desktop.state.processes[unreadable].modulesReadable = false;
-  desktop.state.processes[unreadable].imagePathQueryable = false;
-  const WindowHandle unknown = desktop.AddWindow(unreadable, "Unknown");
+  const WindowHandle unknown = UnknownApp("Unknown");
 
   frm().cbCaptions.SetChecked(false);
   frm().cbApps.SetChecked(false);
@@ -82,10 +79,7 @@ TEST_F(HideTest, ApplicationsMatchByWholePathIgnoringCase) {
   frm().lbHideFiles.SetItems({"", "Poker.exe", "C:\\Games", "C:\\TOOLS\\EDITOR.EXE"});
   const WindowHandle editor = App("c:\\tools\\Editor.exe", "Editor");
   const WindowHandle poker = App("C:\\Games\\Poker.exe", "Poker");
-  const ProcessId unreadable = desktop.AddProcess("C:\\Secret\\x.exe");
-  desktop.state.processes[unreadable].modulesReadable = false;
-  desktop.state.processes[unreadable].imagePathQueryable = false;
-  const WindowHandle unknown = desktop.AddWindow(unreadable, "Unknown");
+  const WindowHandle unknown = UnknownApp("Unknown");
   PressMode();
   EXPECT_EQ(frm().HiddenWindowList, (Handles{editor}));
   EXPECT_TRUE(Visible(poker)) << "a bare file name or a folder matches nothing";
