@@ -1,5 +1,6 @@
 // Processes, windows, files and keys for the end-to-end tests.
 #include "Harness.h"
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -315,8 +316,12 @@ bool Hushdesk::Holds(UINT modifiers, UINT key) {
   // A sent message is answered only when the program's thread waits for
   // messages again: start-up or the action in hand is over by then.
   DWORD_PTR result = 0;
-  return ::SendMessageTimeoutA(ConfigWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0 &&
-         HotkeyTaken(modifiers, key);
+  if (!::SendMessageTimeoutA(ConfigWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result)) {
+    // Otherwise a check that the program does not hold a key would pass.
+    ADD_FAILURE() << "the program does not answer";
+    return false;
+  }
+  return HotkeyTaken(modifiers, key);
 }
 
 HWND Hushdesk::ConfigWindow() const {
