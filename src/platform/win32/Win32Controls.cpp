@@ -1,7 +1,7 @@
 // Real common controls for the control objects of ui/.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
-#include <uxtheme.h>
+#include "platform/win32/Win32LateBound.h"
 
 namespace hd {
 
@@ -102,7 +102,7 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
       // controls on it. Narrow tabs, so that every page's tab fits on one row.
-      ::SetWindowTheme(window, L"", L"");
+      if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
       if (!control.Pages()) ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       const auto& pages = static_cast<PageControl&>(control).Pages();

@@ -1,5 +1,6 @@
 // Each operation is the one kernel32 or user32 call of the same purpose.
 #include "platform/win32/WinApi.h"
+#include "platform/win32/Win32LateBound.h"
 #include "platform/win32/Win32System.h"
 #include <cstdlib>
 
@@ -53,11 +54,7 @@ bool Win32System::GetVersionEx(OsVersionInfo& info) {
 }
 
 bool Win32System::CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) {
-  using RegisterServiceProcess = DWORD(WINAPI*)(DWORD, DWORD);
-  HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-  if (!kernel) return false;
-  auto call = reinterpret_cast<RegisterServiceProcess>(
-      reinterpret_cast<void*>(::GetProcAddress(kernel, "RegisterServiceProcess")));
+  auto call = LateBound().registerServiceProcess;
   if (!call) return false;
   call(processId, type);
   return true;

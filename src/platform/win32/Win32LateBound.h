@@ -1,0 +1,26 @@
+// Calls that some of the Windows versions the program runs on lack. They are
+// looked up by name once, here alone, so that the executable imports none
+// of them and loads everywhere; a missing one is null.
+#pragma once
+#include "platform/win32/WinApi.h"
+#include <tlhelp32.h>
+
+namespace hd {
+
+struct LateBoundCalls {
+  // kernel32, missing on Windows NT 4.
+  HANDLE(WINAPI* createToolhelp32Snapshot)(DWORD, DWORD) = nullptr;
+  BOOL(WINAPI* process32First)(HANDLE, PROCESSENTRY32*) = nullptr;
+  BOOL(WINAPI* process32Next)(HANDLE, PROCESSENTRY32*) = nullptr;
+  BOOL(WINAPI* module32First)(HANDLE, MODULEENTRY32*) = nullptr;
+  // kernel32, Windows Vista on.
+  BOOL(WINAPI* queryFullProcessImageNameA)(HANDLE, DWORD, LPSTR, PDWORD) = nullptr;
+  // kernel32, Windows 95, 98 and Me only.
+  DWORD(WINAPI* registerServiceProcess)(DWORD, DWORD) = nullptr;
+  // uxtheme.dll, Windows XP on.
+  HRESULT(WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
+};
+
+const LateBoundCalls& LateBound();
+
+}  // namespace hd
