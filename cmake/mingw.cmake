@@ -1,14 +1,22 @@
 # Cross-compiles the Windows program with MinGW-w64: HD_MINGW_ARCH i686 for
 # hushdesk.exe, x86_64 for the build that runs the Windows tests where Wine
-# cannot run 32-bit programs (a kernel without 32-bit emulation). The
-# posix-thread compilers are used because GoogleTest needs std::mutex.
+# cannot run 32-bit programs (a kernel without 32-bit emulation).
+# HD_MINGW_THREADS picks the compilers' thread model: hushdesk.exe is built
+# with the win32 one, which needs no winpthread runtime (that runtime imports
+# calls Windows XP lacks); GoogleTest needs std::mutex, so the tests are
+# built with the posix one.
 set(HD_MINGW_ARCH "i686" CACHE STRING "i686 or x86_64")
+set(HD_MINGW_THREADS "posix" CACHE STRING "posix or win32")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HD_MINGW_ARCH HD_MINGW_THREADS)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${HD_MINGW_ARCH})
-set(CMAKE_C_COMPILER ${HD_MINGW_ARCH}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${HD_MINGW_ARCH}-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER ${HD_MINGW_ARCH}-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${HD_MINGW_ARCH}-w64-mingw32)
+set(HD_MINGW_PREFIX ${HD_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${HD_MINGW_PREFIX}-gcc-${HD_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${HD_MINGW_PREFIX}-g++-${HD_MINGW_THREADS})
+set(CMAKE_RC_COMPILER ${HD_MINGW_PREFIX}-windres)
+set(CMAKE_STRIP ${HD_MINGW_PREFIX}-strip CACHE FILEPATH "")
+set(CMAKE_OBJDUMP ${HD_MINGW_PREFIX}-objdump CACHE FILEPATH "")
+set(CMAKE_FIND_ROOT_PATH /usr/${HD_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
