@@ -1,4 +1,7 @@
-// The test program, or with "--app" another application for the tests to act on.
+// The test program, or with "--app" another application for the tests to act
+// on, or with "--wait-for-program" and "--press" a hand on the keyboard for
+// scripts/demo.
+#include "Harness.h"
 #include <gtest/gtest.h>
 #include <cstring>
 
@@ -12,6 +15,8 @@ int RunFakeTaskbar(int argc, char** argv);
 
 int main(int argc, char** argv) {
   if (argc > 1 && !std::strcmp(argv[1], "--taskbar")) return e2e::RunFakeTaskbar(argc - 2, argv + 2);
+  if (argc > 1 && !std::strcmp(argv[1], "--wait-for-program")) return e2e::WaitForRunningProgram() ? 0 : 1;
+  if (argc > 2 && !std::strcmp(argv[1], "--press")) return e2e::PressHotkeyOfRunningProgram(argv[2]) ? 0 : 1;
   if (argc > 2 && !std::strcmp(argv[1], "--app")) return e2e::RunHelperApp(argc - 3, argv + 3, argv[2]);
   // A copy under another name is an application of that name (the program
   // starts serious applications without parameters).

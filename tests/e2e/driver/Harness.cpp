@@ -62,6 +62,26 @@ void PressModeHotkey() { PressKeys({VK_CONTROL}, VK_OEM_3); }
 void PressVisibleHotkey() { PressKeys({VK_CONTROL}, VK_BACK); }
 void PressTerminateHotkey() { PressKeys({VK_CONTROL}, 'Q'); }
 
+bool WaitForRunningProgram() {
+  HWND program = nullptr;
+  WaitUntil([&] { return (program = ::FindWindowA(nullptr, "Hushdesk - Configuration")) != nullptr; }, 20000);
+  DWORD_PTR result = 0;
+  return program && ::SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+}
+
+bool PressHotkeyOfRunningProgram(const std::string& name) {
+  if (!WaitForRunningProgram()) return false;
+  if (name == "mode")
+    PressModeHotkey();
+  else if (name == "visible")
+    PressVisibleHotkey();
+  else if (name == "terminate")
+    PressTerminateHotkey();
+  else
+    return false;
+  return true;
+}
+
 std::string NewTempDir(const std::string& prefix) {
   char base[MAX_PATH] = {};
   ::GetTempPathA(MAX_PATH, base);
@@ -278,18 +298,35 @@ std::string CopySelfTo(const std::string& path) {
 }
 
 namespace {
-// The build's Unix path as Wine sees it.
-std::string BuiltExePath() {
-  std::string path = HD_EXE_PATH;
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+// The release folder's Unix path as Wine sees it, with a trailing backslash.
+std::string ReleaseFolder() {
+  std::string path = HD_DIST_DIR "/";
+  if (path[0] == '/') path = "Z:" + path;
   for (char& c : path)
     if (c == '/') c = '\\';
   return path;
 }
+
+void CopyFolder(const std::string& from, const std::string& to) {
+  ::CreateDirectoryA(to.c_str(), nullptr);
+  WIN32_FIND_DATAA entry;
+  HANDLE find = ::FindFirstFileA((from + "*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      CopyFolder(from + name + "\\", to + name + "\\");
+    else
+      ::CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+  } while (::FindNextFileA(find, &entry));
+  ::FindClose(find);
+}
 }  // namespace
 
+// What a user unpacks: the program runs as it does from the release zip.
 Hushdesk::Hushdesk(const std::string& name) : dir_(NewTempDir(name)), exe_(dir_ + "hushdesk.exe") {
-  ::CopyFileA(BuiltExePath().c_str(), exe_.c_str(), FALSE);
+  CopyFolder(ReleaseFolder(), dir_);
 }
 
 void Hushdesk::WriteSetting(const std::string& relativePath, const std::string& content) {

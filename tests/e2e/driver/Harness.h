@@ -80,7 +80,7 @@ Process StartHelperApp(const std::string& exe, const std::string& caption, const
 // Copies this test program to a new file, so a helper runs under that path.
 std::string CopySelfTo(const std::string& path);
 
-// The real hushdesk.exe, copied into a folder of its own with its settings.
+// The real hushdesk.exe, its release folder copied into a folder of its own.
 class Hushdesk {
 public:
   explicit Hushdesk(const std::string& name);
@@ -110,5 +110,9 @@ private:
 void PressModeHotkey();
 void PressVisibleHotkey();
 void PressTerminateHotkey();
+// For scripts/demo: whether a running program answers (waiting for it), and
+// pressing its hotkey "mode", "visible" or "terminate" once it does.
+bool WaitForRunningProgram();
+bool PressHotkeyOfRunningProgram(const std::string& name);
 
 }  // namespace e2e
