@@ -81,6 +81,25 @@ TEST_F(HideCycle, MissingSeriousApplicationIsStarted) {
   }
 }
 
+// The release folder's Settings\SysProcs.lst names the shell, whose windows
+// are never the working window brought to the front.
+TEST_F(HideCycle, TheTopmostWindowOfTheShellIsNotBroughtToTheFront) {
+  program.WriteSetting("Settings\\Main.cfg", "[Switch]\r\nrbFirst=0\r\n");
+  Process editor = App("Editor.exe", "Plain editor");
+  Process shell = App("explorer.exe", "Shell window");
+  HWND editorWindow = FindWindowOfProcess(editor.Id(), "Plain editor");
+  HWND shellWindow = FindWindowOfProcess(shell.Id(), "Shell window");
+  ASSERT_TRUE(editorWindow && shellWindow);
+  ASSERT_TRUE(program.Start());
+  ::SetForegroundWindow(shellWindow);
+
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == editorWindow; }));
+  EXPECT_TRUE(::IsWindowVisible(shellWindow) && !::IsIconic(shellWindow));
+  PressModeHotkey();
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 TEST_F(HideCycle, TerminatingInHideModeClosesTheHiddenProcesses) {
   Process game = App("Player.exe", "Solitaire game");
   Process other = App("Notes.exe", "Notes");
