@@ -29,8 +29,11 @@ class WindowHider {
 public:
   explicit WindowHider(Platform& p) : p_(p), files_(p), hung_(p.windows) {}
 
+  // Hides the unwanted windows, appending each to hidden as its hiding
+  // starts; when it returns, all of them are hidden and minimised.
   void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
                            std::vector<WindowHandle>& working);
+  // SW_HIDE, CloseWindow (it minimises), SW_HIDE.
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);
   bool IsCaptionUnwanted(const PreparedBook& book, WindowHandle window);
@@ -44,6 +47,12 @@ public:
   HungWindows& Hung() { return hung_; }
 
 private:
+  // The first SW_HIDE; then the minimising steps. Posted to the window
+  // thread's lane: they have run after the next WaitForCalls.
+  void StartHiding(WindowHandle window);
+  void FinishHiding(WindowHandle window);
+  void StartShowing(WindowHandle window);
+
   Platform& p_;
   ProcessFiles files_;
   HungWindows hung_;
