@@ -88,6 +88,10 @@ namespace hd::test {
 // The calls the sequence made on the given windows, in order.
 class HideOrderTest : public HideTest {
 protected:
+  void SetUp() override {
+    HideTest::SetUp();
+    desktop.state.logCalls = true;
+  }
   std::vector<std::string> CallsOn(std::initializer_list<WindowHandle> windows) {
     std::vector<std::string> calls;
     for (const std::string& call : desktop.state.callLog)

@@ -11,6 +11,7 @@ protected:
   WindowHandle game = 0;
   void SetUp() override {
     HideTest::SetUp();
+    desktop.state.logCalls = true;
     HideCaptionsWith({"game"});
     game = App("C:\\Games\\Game.exe", "game");
   }

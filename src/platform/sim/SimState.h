@@ -85,7 +85,8 @@ struct SimState {
   std::set<ThreadId> hungThreads;  // threads that stopped answering
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
-  // "CloseWindow <window>", "UnregisterHotKey <id>".
+  // "CloseWindow <window>", "UnregisterHotKey <id>"; kept while logCalls is on.
+  bool logCalls = false;
   std::vector<std::string> callLog;
 
   // Processes; the program's own is programProcess.

@@ -107,14 +107,15 @@ void SimWindows::ApplyShow(SimWindow& w, int command) {
   }
 }
 
-void SimWindows::Log(const std::string& call, WindowHandle window, const std::string& argument) {
-  s_.callLog.push_back(call + " " + std::to_string(window) + (argument.empty() ? "" : " " + argument));
+void SimWindows::Log(const char* call, WindowHandle window, int command) {
+  if (!s_.logCalls) return;
+  s_.callLog.push_back(std::string(call) + " " + std::to_string(window) + (command < 0 ? "" : " " + std::to_string(command)));
 }
 
 bool SimWindows::ShowWindow(WindowHandle window, int command) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  Log("ShowWindow", window, std::to_string(command));
+  Log("ShowWindow", window, command);
   const bool wasVisible = w->visible;
   CallerWaits(*w);
   ApplyShow(*w, command);
@@ -124,7 +125,7 @@ bool SimWindows::ShowWindow(WindowHandle window, int command) {
 bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  Log("ShowWindowAsync", window, std::to_string(command));
+  Log("ShowWindowAsync", window, command);
   // A hung thread takes the request when it wakes: in the simulation at once,
   // which is what a test observes after the window recovers.
   ApplyShow(*w, command);
@@ -134,7 +135,7 @@ bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
 bool SimWindows::CloseWindow(WindowHandle window) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  Log("CloseWindow", window, "");
+  Log("CloseWindow", window);
   CallerWaits(*w);
   // Minimising shows a hidden window, as Windows and Wine do.
   ApplyShow(*w, win::SW_MINIMIZE);

@@ -53,7 +53,7 @@ private:
   SimWindow* Find(WindowHandle window);
   bool Hung(const SimWindow& window) const;
   bool CallerWaits(SimWindow& window);  // a cross-thread call on a hung window
-  void Log(const std::string& call, WindowHandle window, const std::string& argument);
+  void Log(const char* call, WindowHandle window, int command = -1);
   void ApplyShow(SimWindow& window, int command);
   LResult ToolbarMessage(SimWindow& window, unsigned message, WParam wParam, LParam lParam);
   SimState& s_;
