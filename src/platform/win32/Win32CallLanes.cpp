@@ -11,25 +11,38 @@ Win32CallLanes::~Win32CallLanes() {
 }
 
 void Win32CallLanes::Post(ThreadId lane, std::function<void()> call) {
-  if (lane == ::GetCurrentThreadId()) {
+  Worker* worker = lane == ::GetCurrentThreadId() ? nullptr : WorkerFor(lane);
+  // Without a worker (the own thread, or none could be made) the call runs here.
+  if (!worker) {
     call();
     return;
   }
   std::lock_guard<std::mutex> lock(mutex_);
-  Worker*& worker = lanes_[lane];
-  if (!worker) {
-    if (workers_.size() < kMaxWorkers) {
-      workers_.push_back(std::make_unique<Worker>());
-      Worker& added = *workers_.back();
-      added.thread = std::thread([this, &added] { Run(added); });
-      worker = &added;
-    } else {
-      worker = workers_[lanes_.size() % kMaxWorkers].get();
-    }
-  }
   worker->calls.push_back(std::move(call));
   if (pending_++ == 0) ::ResetEvent(done_);
   work_.notify_all();
+}
+
+Win32CallLanes::Worker* Win32CallLanes::WorkerFor(ThreadId lane) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (Worker* known = lanes_[lane]) return known;
+  if (workers_.size() >= kMaxWorkers) return lanes_[lane] = workers_[lanes_.size() % kMaxWorkers].get();
+  auto added = std::make_unique<Worker>();
+  added->lanes = this;
+  added->thread =
+      ::CreateThread(nullptr, kStackBytes, WorkerMain, added.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  if (!added->thread) {
+    lanes_.erase(lane);
+    return nullptr;
+  }
+  workers_.push_back(std::move(added));
+  return lanes_[lane] = workers_.back().get();
+}
+
+DWORD WINAPI Win32CallLanes::WorkerMain(void* worker) {
+  Worker& w = *static_cast<Worker*>(worker);
+  w.lanes->Run(w);
+  return 0;
 }
 
 void Win32CallLanes::Run(Worker& worker) {
@@ -60,7 +73,10 @@ void Win32CallLanes::Wait() {
     lanes_.clear();
   }
   work_.notify_all();
-  for (auto& worker : finished) worker->thread.join();
+  for (auto& worker : finished) {
+    ::WaitForSingleObject(worker->thread, INFINITE);
+    ::CloseHandle(worker->thread);
+  }
   std::lock_guard<std::mutex> lock(mutex_);
   closing_ = false;
 }

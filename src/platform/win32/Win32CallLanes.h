@@ -7,7 +7,6 @@
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 #include "platform/Types.h"
 
@@ -28,10 +27,17 @@ public:
 private:
   // More lanes than this share workers, in turn.
   static constexpr std::size_t kMaxWorkers = 16;
+  // Small stacks: a worker only makes window calls, and whatever the system
+  // keeps of an ended thread's stack stays small.
+  static constexpr unsigned kStackBytes = 64 * 1024;
   struct Worker {
+    Win32CallLanes* lanes = nullptr;
     std::deque<std::function<void()>> calls;
-    std::thread thread;
+    void* thread = nullptr;
   };
+  static unsigned long __stdcall WorkerMain(void* worker);
+  // The lane's worker, made at its first call; null when none can be made.
+  Worker* WorkerFor(ThreadId lane);
   void Run(Worker& worker);
 
   std::mutex mutex_;

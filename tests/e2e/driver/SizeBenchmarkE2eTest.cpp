@@ -1,9 +1,11 @@
 // Not pass/fail figures: how long the program takes to start, and how much
 // memory it holds, next to a bare Win32 program in the same run.
 #include <gtest/gtest.h>
-#include <psapi.h>
+#include <algorithm>
 #include <cstdio>
 #include "Harness.h"
+// After <windows.h>, which Harness.h brings.
+#include <psapi.h>
 
 namespace e2e {
 
@@ -42,9 +44,13 @@ Size SizeOf(DWORD processId) {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
   if (::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
-    size.privateMb = static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0);
+    // Wine leaves PrivateUsage at 0 for other processes; the commit charge
+    // (PagefileUsage) is the same figure on Windows.
+    const SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    size.privateMb = static_cast<double>(privateBytes) / (1024.0 * 1024.0);
     size.workingSetMb = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
   }
+  // Wine answers 0 for these three: they show on Windows only.
   ::GetProcessHandleCount(process, &size.handles);
   size.userObjects = ::GetGuiResources(process, GR_USEROBJECTS);
   size.gdiObjects = ::GetGuiResources(process, GR_GDIOBJECTS);
@@ -67,13 +73,23 @@ TEST(Size, BenchmarkStartUpAndMemoryOverHundredCycles) {
   const std::string bareExe = self.substr(0, self.find_last_of('\\') + 1) + "e2e_bare_program.exe";
   Process game = StartHelperApp(CopySelfTo(program.Dir() + "Player.exe"), "Solitaire game", "--count 10");
 
+  // Five starts of each, one after the other, so neither pays alone for
+  // what the first start of a program loads; the fastest of each counts.
   Process bare, own;
-  const double bareMs = StartMs(bare, bareExe, "", "Bare program");
-  const double ownMs = StartMs(own, program.Exe(), program.Dir(), "Hushdesk - Configuration");
+  double bareMs = 1e9, ownMs = 1e9;
+  for (int round = 0; round < 5; ++round) {
+    bare = Process();
+    bareMs = std::min(bareMs, StartMs(bare, bareExe, "", "Bare program"));
+    if (round > 0) {
+      PressTerminateHotkey();
+      ASSERT_EQ(own.WaitForExit(10000), 0u);
+    }
+    ownMs = std::min(ownMs, StartMs(own, program.Exe(), program.Dir(), "Hushdesk - Configuration"));
+  }
   ASSERT_GT(bareMs, 0);
   ASSERT_GT(ownMs, 0);
-  std::printf("start-up to hotkeys registered: Hushdesk %.1f ms, bare program %.1f ms (ratio %.2f)\n", ownMs, bareMs,
-              ownMs / bareMs);
+  std::printf("start-up to hotkeys registered, fastest of 5: Hushdesk %.1f ms, bare program %.1f ms (ratio %.2f)\n",
+              ownMs, bareMs, ownMs / bareMs);
   HWND config = FindWindowOfProcess(own.Id(), "Hushdesk - Configuration");
   const Size bareSize = SizeOf(bare.Id());
   const Size started = SizeOf(own.Id());
