@@ -226,4 +226,19 @@ TEST_F(NotifyArea, OnLaterVersionsTheWholeAreaIsHiddenAndShown) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+TEST_F(NotifyArea, TerminatingInHideModeLeavesTheAreaAndTheIconsShown) {
+  for (const char* version : {"win2k", "winxp"}) {
+    SetReportedWindowsVersion(version);
+    Hushdesk program(std::string("hdtrayexit") + version);
+    program.WriteSetting("Settings\\Main.cfg", "[Hide_mode]\r\ncbHideTray=1\r\n");
+    ASSERT_TRUE(program.Start());
+    PressModeHotkey();
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(notify) || HiddenButtons() == std::vector<bool>(5, true); }))
+        << version;
+    EXPECT_EQ(program.TerminateByHotkey(), 0u);
+    EXPECT_TRUE(::IsWindowVisible(notify)) << version << ": the area is back after the program has gone";
+    EXPECT_EQ(HiddenButtons(), (std::vector<bool>{false, false, true, false, false})) << version;
+  }
+}
+
 }  // namespace e2e
