@@ -6,10 +6,6 @@
 
 namespace hd {
 
-HungWindows::Thread& HungWindows::ThreadOf(WindowHandle window) {
-  return threads_[windows_.GetWindowThreadId(window)];
-}
-
 bool HungWindows::IsHung(Thread& thread, WindowHandle window) {
   if (thread.known) return thread.hung;
   LResult ignored = 0;

@@ -20,11 +20,11 @@ public:
   };
 
   explicit HungWindows(IWindows& windows) : windows_(windows) {}
-  // The record of the window's thread; from the sequence's own thread only.
-  Thread& ThreadOf(WindowHandle window);
+  // The record of a window thread; from the sequence's own thread only.
+  Thread& ThreadOf(ThreadId thread) { return threads_[thread]; }
   // Whether a blocking call on the window could wait for its thread.
   bool IsHung(Thread& thread, WindowHandle window);
-  bool IsHung(WindowHandle window) { return IsHung(ThreadOf(window), window); }
+  bool IsHung(WindowHandle window) { return IsHung(ThreadOf(windows_.GetWindowThreadId(window)), window); }
 
 private:
   IWindows& windows_;

@@ -1,5 +1,6 @@
 // Hiding the unwanted top-level windows and bringing them back.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "hide/HungWindows.h"
@@ -50,6 +51,8 @@ private:
   // The first SW_HIDE; then the minimising steps. Posted to the window
   // thread's lane: they have run after the next WaitForCalls.
   void StartHiding(WindowHandle window);
+  // Posts the calls to the lane of the window's thread, telling them whether it hangs.
+  void PostCalls(WindowHandle window, std::function<void(bool hung)> calls);
   void FinishHiding(WindowHandle window);
   void StartShowing(WindowHandle window);
 
