@@ -40,6 +40,9 @@ void TfrmConfigure::LeaveHideMode() {
 // The program is ending: volume, display mode and tray icon stay as they are.
 void TfrmConfigure::ExitAction() {
   WindowsBar->ShowTrayIcons();
+  // Hidden as a whole (every version but XP), the area would stay hidden
+  // after the program has gone, until the shell restarts.
+  if (WindowsBar->NotifyAreaHidden()) WindowsBar->ShowNotifyArea();
   if (rbShowHidden.Checked())
     WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
   else

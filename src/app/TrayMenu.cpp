@@ -1,6 +1,7 @@
 // The tray icon, its menu and the windows the menu opens and closes.
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
+#include "hide/tray_man.h"
 #include "shell/TrayIcon.h"
 #include "shell/frmAboutUnit.h"
 
@@ -22,6 +23,8 @@ void TfrmConfigure::CreateTrayIcon() {
   TrayMenu.Add({"mExit", "Exit", false, [this] { mExitClick(); }});
   TrayIcon->PopupMenu = &TrayMenu;
   TrayIcon->OnDblClick = [this](TTrayIcon&) { TrayIconDblClick(); };
+  // The taskbar's windows of the old shell are gone.
+  TrayIcon->OnTaskbarCreated = [this](TTrayIcon&) { WindowsBar->FindWindows(); };
 }
 
 void TfrmConfigure::mConfigureClick() {

@@ -1,5 +1,7 @@
 // The walk works on the Z order as it was when HIDE mode began: hiding a
 // window moves it down, so asking for the next window afterwards skips some.
+// Calls on other programs' windows go through the window thread's lane, so
+// programs are asked side by side and each window's calls keep their order.
 #include "hide/WindowHider.h"
 #include "words/TWordsListUnit.h"
 
@@ -29,33 +31,64 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
       continue;
     if ((rules.byCaption && IsCaptionUnwanted(book, window)) ||
         (rules.byApp && IsAppUnwanted(rules.hideFiles, window))) {
-      HideWindow(window);
+      StartHiding(window);
       hidden.push_back(window);
     } else {
       AddWorkingWindow(rules.systemProcesses, window, working);
     }
   }
+  // Every unwanted window is gone from the screen before any is minimised:
+  // that is the instant the hotkey is for.
+  p_.windows.WaitForCalls();
+  for (WindowHandle window : hidden) FinishHiding(window);
+  p_.windows.WaitForCalls();
 }
 
 void WindowHider::HideWindow(WindowHandle window) {
-  // A hung thread would hold the hotkey for as long as it sleeps; the queued
-  // requests take effect when it wakes.
-  if (hung_.IsHung(window)) {
-    p_.windows.ShowWindowAsync(window, win::SW_HIDE);
-    p_.windows.ShowWindowAsync(window, win::SW_MINIMIZE);
-    p_.windows.ShowWindowAsync(window, win::SW_HIDE);
-    return;
-  }
-  p_.windows.ShowWindow(window, win::SW_HIDE);
-  p_.windows.CloseWindow(window);
-  p_.windows.ShowWindow(window, win::SW_HIDE);
+  StartHiding(window);
+  p_.windows.WaitForCalls();
+  FinishHiding(window);
+  p_.windows.WaitForCalls();
+}
+
+void WindowHider::StartHiding(WindowHandle window) {
+  HungWindows::Thread& thread = hung_.ThreadOf(window);
+  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+    // A hung thread would hold the hotkey for as long as it sleeps; the queued
+    // requests take effect when it wakes.
+    if (hung_.IsHung(thread, window))
+      p_.windows.ShowWindowAsync(window, win::SW_HIDE);
+    else
+      p_.windows.ShowWindow(window, win::SW_HIDE);
+  });
+}
+
+void WindowHider::FinishHiding(WindowHandle window) {
+  HungWindows::Thread& thread = hung_.ThreadOf(window);
+  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+    if (hung_.IsHung(thread, window)) {
+      p_.windows.ShowWindowAsync(window, win::SW_MINIMIZE);
+      p_.windows.ShowWindowAsync(window, win::SW_HIDE);
+    } else {
+      p_.windows.CloseWindow(window);
+      p_.windows.ShowWindow(window, win::SW_HIDE);
+    }
+  });
 }
 
 void WindowHider::UnhideWindow(WindowHandle window) {
-  if (hung_.IsHung(window))
-    p_.windows.ShowWindowAsync(window, win::SW_SHOW);
-  else
-    p_.windows.ShowWindow(window, win::SW_SHOW);
+  StartShowing(window);
+  p_.windows.WaitForCalls();
+}
+
+void WindowHider::StartShowing(WindowHandle window) {
+  HungWindows::Thread& thread = hung_.ThreadOf(window);
+  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+    if (hung_.IsHung(thread, window))
+      p_.windows.ShowWindowAsync(window, win::SW_SHOW);
+    else
+      p_.windows.ShowWindow(window, win::SW_SHOW);
+  });
 }
 
 bool WindowHider::IsCaptionUnwanted(const PreparedBook& book, WindowHandle window) {
@@ -78,7 +111,8 @@ void WindowHider::AddWorkingWindow(const std::vector<std::string>& systemProcess
 }
 
 void WindowHider::ShowHiddenWindows(std::vector<WindowHandle>& hidden) {
-  for (WindowHandle window : hidden) UnhideWindow(window);
+  for (WindowHandle window : hidden) StartShowing(window);
+  p_.windows.WaitForCalls();
   hidden.clear();
 }
 

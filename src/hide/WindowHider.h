@@ -1,5 +1,6 @@
 // Hiding the unwanted top-level windows and bringing them back.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "hide/HungWindows.h"
@@ -29,8 +30,11 @@ class WindowHider {
 public:
   explicit WindowHider(Platform& p) : p_(p), files_(p), hung_(p.windows) {}
 
+  // Hides the unwanted windows, appending each to hidden as its hiding
+  // starts; when it returns, all of them are hidden and minimised.
   void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
                            std::vector<WindowHandle>& working);
+  // SW_HIDE, CloseWindow (it minimises), SW_HIDE.
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);
   bool IsCaptionUnwanted(const PreparedBook& book, WindowHandle window);
@@ -44,6 +48,14 @@ public:
   HungWindows& Hung() { return hung_; }
 
 private:
+  // The first SW_HIDE; then the minimising steps. Posted to the window
+  // thread's lane: they have run after the next WaitForCalls.
+  void StartHiding(WindowHandle window);
+  // Posts the calls to the lane of the window's thread, telling them whether it hangs.
+  void PostCalls(WindowHandle window, std::function<void(bool hung)> calls);
+  void FinishHiding(WindowHandle window);
+  void StartShowing(WindowHandle window);
+
   Platform& p_;
   ProcessFiles files_;
   HungWindows hung_;

@@ -31,6 +31,9 @@ void KillWindowProcess(Platform& p, WindowHandle window) {
 }
 
 std::string ProcessFiles::ForProcess(ProcessId processId) {
+  // A window that is gone has process id 0, and a module snapshot of id 0
+  // describes the calling process: it would be taken for this program.
+  if (processId == 0) return {};
   if (auto known = files_.find(processId); known != files_.end()) return known->second;
   if (!running_) {
     running_.emplace();

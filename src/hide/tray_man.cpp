@@ -1,20 +1,48 @@
-// The taskbar's windows, found once; the notification icons hidden and shown.
+// The taskbar's windows belong to the shell: every call on them is bounded,
+// and they are looked for again when the shell has made new ones.
 #include "hide/tray_man.h"
 #include <algorithm>
 #include "app/OSWorks.h"
+#include "hide/HungWindows.h"
 
 namespace hd {
 
-TWindowsBar::TWindowsBar(Platform& platform) : p_(platform) {
+TWindowsBar::TWindowsBar(Platform& platform) : p_(platform) { FindWindows(); }
+
+void TWindowsBar::FindWindows() {
+  const WindowHandle oldToolbar = TrayToolbarHandle;
   // An empty name, not an absent one: the shell's taskbar has no title.
   TaskbarHandle = p_.windows.FindWindow("Shell_TrayWnd", "");
   TrayNotifyHandle = Child(TaskbarHandle, "TrayNotifyWnd");
   RebarToolbarHandle = Child(Child(TaskbarHandle, "ReBarWindow32"), "ToolBarWindow32");
   TrayToolbarHandle = Child(Child(TrayNotifyHandle, "SysPager"), "ToolBarWindow32");
+  // The positions recorded belong to the old toolbar; a new one shows its icons.
+  if (TrayToolbarHandle != oldToolbar) HiddenButtons.clear();
+}
+
+void TWindowsBar::FindWindowsIfGone() {
+  for (WindowHandle window : {TaskbarHandle, TrayNotifyHandle, RebarToolbarHandle, TrayToolbarHandle})
+    if (!p_.windows.IsWindow(window)) {
+      FindWindows();
+      return;
+    }
 }
 
 WindowHandle TWindowsBar::Child(WindowHandle parent, const char* className) {
   return p_.windows.FindWindowEx(parent, 0, className, "");
+}
+
+LResult TWindowsBar::Send(WindowHandle window, unsigned message, WParam wParam, LParam lParam, bool& answered) {
+  LResult result = 0;
+  answered = answered && p_.windows.SendMessageTimeout(window, message, wParam, lParam, HungWindows::kProbeMs, result);
+  return answered ? result : 0;
+}
+
+void TWindowsBar::Repaint(WindowHandle painted, WindowHandle updated) {
+  bool answered = true;
+  Send(painted, win::WM_PAINT, 0, 0, answered);
+  // UpdateWindow waits for the shell's thread too.
+  if (answered) p_.windows.UpdateWindow(updated);
 }
 
 void TWindowsBar::HideTrayArea() {
@@ -32,36 +60,49 @@ void TWindowsBar::ShowTrayArea() {
 }
 
 void TWindowsBar::HideTrayIcons() {
-  IWindows& w = p_.windows;
-  const LResult count = w.SendMessage(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0);
+  FindWindowsIfGone();
+  // Once the shell stops answering, the rest is not asked for.
+  bool answered = true;
+  const LResult count = Send(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0, answered);
   HiddenButtons.clear();
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count && answered; ++i) {
     // Buttons the user had hidden already stay out of the record, so showing
     // the area again leaves them hidden.
-    if (w.SendMessage(TrayToolbarHandle, win::TB_ISBUTTONHIDDEN, static_cast<WParam>(i), 0) != 0) continue;
+    if (Send(TrayToolbarHandle, win::TB_ISBUTTONHIDDEN, static_cast<WParam>(i), 0, answered) != 0 || !answered)
+      continue;
     HiddenButtons.push_back(i);
-    w.SendMessage(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 1);
-    w.SendMessage(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 0, 0);
+    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 1, answered);
+    Send(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 0, 0, answered);
   }
-  w.SendMessage(RebarToolbarHandle, win::WM_PAINT, 0, 0);
-  w.UpdateWindow(RebarToolbarHandle);
+  Repaint(RebarToolbarHandle, RebarToolbarHandle);
 }
 
 void TWindowsBar::ShowTrayIcons() {
-  IWindows& w = p_.windows;
-  const LResult count = w.SendMessage(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0);
-  for (int i = 0; i < count; ++i) {
+  FindWindowsIfGone();
+  bool answered = true;
+  const LResult count = Send(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0, answered);
+  for (int i = 0; i < count && answered; ++i) {
     if (std::find(HiddenButtons.begin(), HiddenButtons.end(), i) == HiddenButtons.end()) continue;
-    w.SendMessage(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 0);
-    w.SendMessage(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 16, 16);
+    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 0, answered);
+    Send(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 16, 16, answered);
   }
-  HiddenButtons.clear();
-  w.SendMessage(TrayToolbarHandle, win::WM_PAINT, 0, 0);
-  w.UpdateWindow(RebarToolbarHandle);
+  // A shell that did not answer still has them hidden: the next call tries again.
+  if (answered) HiddenButtons.clear();
+  Repaint(TrayToolbarHandle, RebarToolbarHandle);
 }
 
-void TWindowsBar::HideNotifyArea() { p_.windows.ShowWindow(TrayNotifyHandle, win::SW_HIDE); }
+void TWindowsBar::ShowArea(int command) {
+  FindWindowsIfGone();
+  HungWindows hung(p_.windows);
+  if (hung.IsHung(TrayNotifyHandle))
+    p_.windows.ShowWindowAsync(TrayNotifyHandle, command);
+  else
+    p_.windows.ShowWindow(TrayNotifyHandle, command);
+  notifyAreaHidden_ = command == win::SW_HIDE;
+}
 
-void TWindowsBar::ShowNotifyArea() { p_.windows.ShowWindow(TrayNotifyHandle, win::SW_SHOW); }
+void TWindowsBar::HideNotifyArea() { ShowArea(win::SW_HIDE); }
+
+void TWindowsBar::ShowNotifyArea() { ShowArea(win::SW_SHOW); }
 
 }  // namespace hd

@@ -7,8 +7,11 @@ namespace hd {
 
 class TWindowsBar {
 public:
-  // Finds the taskbar's windows, once.
   explicit TWindowsBar(Platform& platform);
+
+  // Finds the taskbar's windows: at creation, when the shell made a new
+  // taskbar, and before any step that finds a stored one gone.
+  void FindWindows();
 
   // On Windows XP the icons one by one, elsewhere the whole area.
   void HideTrayArea();
@@ -18,6 +21,8 @@ public:
   void ShowTrayIcons();
   void HideNotifyArea();
   void ShowNotifyArea();
+  // Whether HideNotifyArea hid the area and nothing showed it since.
+  bool NotifyAreaHidden() const { return notifyAreaHidden_; }
 
   WindowHandle TaskbarHandle = 0;
   WindowHandle TrayNotifyHandle = 0;
@@ -28,7 +33,15 @@ public:
 
 private:
   WindowHandle Child(WindowHandle parent, const char* className);
+  void FindWindowsIfGone();
+  // A bounded send: a hung shell must not hold up the hotkey. 0 when it did
+  // not answer in time.
+  LResult Send(WindowHandle window, unsigned message, WParam wParam, LParam lParam, bool& answered);
+  void Repaint(WindowHandle painted, WindowHandle updated);
+  void ShowArea(int command);
+
   Platform& p_;
+  bool notifyAreaHidden_ = false;
 };
 
 }  // namespace hd

@@ -8,6 +8,7 @@ namespace hd {
 using Handle = std::uintptr_t;   // HWND, HANDLE, HICON, HKEY ... as an integer
 using WindowHandle = Handle;
 using ProcessId = std::uint32_t;
+using ThreadId = std::uint32_t;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;

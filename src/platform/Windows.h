@@ -1,5 +1,6 @@
 // Other programs' top-level windows: the walk, their state and messages.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "platform/Types.h"
@@ -23,6 +24,8 @@ public:
   virtual bool SetWindowText(WindowHandle window, const std::string& text) = 0;
   virtual std::string GetClassName(WindowHandle window) = 0;
   virtual ProcessId GetWindowThreadProcessId(WindowHandle window) = 0;
+  // The thread that created the window (what GetWindowThreadProcessId returns); 0 for no window.
+  virtual ThreadId GetWindowThreadId(WindowHandle window) = 0;
   virtual bool ShowWindow(WindowHandle window, int command) = 0;
   virtual bool ShowWindowAsync(WindowHandle window, int command) = 0;
   virtual bool CloseWindow(WindowHandle window) = 0;
@@ -44,6 +47,14 @@ public:
   virtual long SetWindowLong(WindowHandle window, int index, long value) = 0;
   virtual bool UpdateWindow(WindowHandle window) = 0;
   virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
+
+  // Calls on other programs' windows made side by side: a lane's calls run one
+  // after another, beside the other lanes'. One lane per window thread, so a
+  // slow program holds up its own windows only. The calling thread's own lane
+  // runs at once (its windows answer only to it).
+  virtual void PostCall(ThreadId lane, std::function<void()> call) = 0;
+  // Returns once every posted call has run.
+  virtual void WaitForCalls() = 0;
 };
 
 }  // namespace hd

@@ -174,6 +174,7 @@ std::optional<LResult> TTrayIcon::WndProc(unsigned message, WParam wParam, LPara
   if (message == taskbarCreatedMessage_) {
     // A restarted shell has forgotten every icon.
     if (active_) AddIcon();
+    if (OnTaskbarCreated) OnTaskbarCreated(*this);
     return 0;
   }
   if (message == kWmTimer && wParam == kAnimationTimer && timerEnabled_) {

@@ -48,6 +48,7 @@ public:
   NotifyEvent OnClick;
   NotifyEvent OnDblClick;  // RestoreApplication until replaced
   MouseEvent OnRightClick;
+  NotifyEvent OnTaskbarCreated;  // after the icon is back on a new taskbar
 
   bool AddIcon();
   bool ModifyIcon(unsigned parts);

@@ -3,6 +3,8 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 #include "platform/Platform.h"
 
 namespace hd::contract {
@@ -16,6 +18,9 @@ public:
   // A top-level window of this process with the caption; visible or not.
   virtual WindowHandle MakeWindow(const std::string& caption, bool visible) = 0;
   virtual void DestroyWindow(WindowHandle window) = 0;
+  // A toolbar control with buttons of these command ids, hidden or not, in a
+  // window of its own; DestroyWindow on the toolbar takes both.
+  virtual WindowHandle MakeToolbar(const std::vector<std::pair<int, bool>>& buttons) = 0;
   // Another running process and its full executable path; ends with the test.
   virtual ProcessId StartProcess(std::string& exePath) = 0;
   virtual bool ProcessRunning(ProcessId process) = 0;

@@ -74,3 +74,36 @@ TEST(HideContract, HiddenWindowsComeBackMinimised) {
 }
 
 }  // namespace hd::contract
+
+namespace hd::contract {
+
+TEST(HideContract, MinimisingShowsAHiddenWindow) {
+  auto backend = MakeBackend();
+  IWindows& windows = backend->platform().windows;
+  const WindowHandle closed = backend->MakeWindow("closed while hidden", false);
+  const WindowHandle minimised = backend->MakeWindow("minimised while hidden", false);
+  windows.CloseWindow(closed);
+  windows.ShowWindow(minimised, win::SW_MINIMIZE);
+  for (WindowHandle window : {closed, minimised}) {
+    EXPECT_TRUE(windows.IsWindowVisible(window));
+    EXPECT_TRUE(windows.IsIconic(window));
+    backend->DestroyWindow(window);
+  }
+}
+
+TEST(HideContract, ToolbarButtonsAreNamedByTheirCommandIds) {
+  auto backend = MakeBackend();
+  IWindows& windows = backend->platform().windows;
+  const WindowHandle toolbar = backend->MakeToolbar({{7, false}, {3, true}});
+  EXPECT_EQ(windows.SendMessage(toolbar, win::TB_BUTTONCOUNT, 0, 0), 2);
+  EXPECT_EQ(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 7, 0), 0);
+  EXPECT_NE(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 3, 0), 0);
+  EXPECT_EQ(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 0, 0), -1) << "no button has command 0";
+  EXPECT_EQ(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 1, 0), -1) << "position 1 is no command";
+  EXPECT_EQ(windows.SendMessage(toolbar, win::TB_HIDEBUTTON, 1, 1), 0);
+  EXPECT_NE(windows.SendMessage(toolbar, win::TB_HIDEBUTTON, 7, 1), 0);
+  EXPECT_NE(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 7, 0), 0);
+  backend->DestroyWindow(toolbar);
+}
+
+}  // namespace hd::contract

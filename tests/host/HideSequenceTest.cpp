@@ -1,6 +1,7 @@
 // The HIDE and NORMAL sequences: their gating settings and hung programs.
 #include <gtest/gtest.h>
 #include "HideFixture.h"
+#include "hide/HungWindows.h"
 
 namespace hd::test {
 
@@ -42,7 +43,7 @@ protected:
     stuck = App("C:\\Games\\Stuck.exe", "game one");
     stuck2 = desktop.AddWindow(ProcessOf(stuck), "game two");
     fine = App("C:\\Games\\Fine.exe", "game three");
-    desktop.Window(stuck).hung = desktop.Window(stuck2).hung = true;
+    desktop.Hang(stuck);  // and stuck2, on the same thread
   }
   // What pressing the mode hotkey cost on the virtual clock.
   std::uint64_t WaitedOnPress() {
@@ -67,17 +68,82 @@ TEST_F(HungProgramTest, HidingAndShowingWaitOnlyBrieflyAndHandleTheOthers) {
 
 TEST_F(HungProgramTest, EachHungProgramCostsOneProbe) {
   const WindowHandle other = App("C:\\Games\\Frozen.exe", "game frozen");
-  desktop.Window(other).hung = true;
+  desktop.Hang(other);
   EXPECT_LT(WaitedOnPress(), 2 * kPerHungApp);
   EXPECT_FALSE(Visible(other));
 }
 
 TEST_F(HungProgramTest, AHungWindowIsActivatedWithoutWaiting) {
   frm().rbAny.Click();
-  desktop.Window(editor).hung = true;
+  desktop.Hang(editor);
   EXPECT_LT(WaitedOnPress(), 2 * kPerHungApp);
   EXPECT_FALSE(Iconic(editor));
   EXPECT_TRUE(Visible(editor));
+}
+
+}  // namespace hd::test
+
+namespace hd::test {
+
+// The calls the sequence made on the given windows, in order.
+class HideOrderTest : public HideTest {
+protected:
+  void SetUp() override {
+    HideTest::SetUp();
+    desktop.state.logCalls = true;
+  }
+  std::vector<std::string> CallsOn(std::initializer_list<WindowHandle> windows) {
+    std::vector<std::string> calls;
+    for (const std::string& call : desktop.state.callLog)
+      for (WindowHandle w : windows)
+        if (call.find(" " + std::to_string(w)) != std::string::npos) calls.push_back(call);
+    return calls;
+  }
+  static std::string Call(const char* name, WindowHandle w, int command = -1) {
+    return std::string(name) + " " + std::to_string(w) + (command < 0 ? "" : " " + std::to_string(command));
+  }
+};
+
+TEST_F(HideOrderTest, EveryWindowVanishesBeforeAnyIsMinimisedAndEachKeepsItsOwnOrder) {
+  HideCaptionsWith({"game"});
+  const WindowHandle c = App("C:\\Games\\C.exe", "game c");
+  const WindowHandle editor = App("C:\\Tools\\Editor.exe", "Editor");
+  const WindowHandle b = App("C:\\Games\\B.exe", "game b");
+  const WindowHandle a = desktop.AddWindow(ProcessOf(b), "game a");
+  PressMode();
+  EXPECT_EQ(frm().HiddenWindowList, (std::vector<WindowHandle>{a, b, c}));
+  using Calls = std::vector<std::string>;
+  EXPECT_EQ(CallsOn({a, b, c, editor}),
+            (Calls{Call("ShowWindow", a, 0), Call("ShowWindow", b, 0), Call("ShowWindow", c, 0),
+                   Call("CloseWindow", a), Call("ShowWindow", a, 0), Call("CloseWindow", b), Call("ShowWindow", b, 0),
+                   Call("CloseWindow", c), Call("ShowWindow", c, 0)}));
+  for (WindowHandle w : {a, b, c}) {
+    EXPECT_FALSE(Visible(w));
+    EXPECT_TRUE(Iconic(w));
+  }
+
+  desktop.state.callLog.clear();
+  PressMode();
+  EXPECT_EQ(CallsOn({a, b, c, editor}), (Calls{Call("ShowWindow", a, 5), Call("ShowWindow", b, 5), Call("ShowWindow", c, 5)}));
+}
+
+TEST_F(HideOrderTest, AHungThreadIsAskedWithoutWaitingWhileItsProcessesOtherThreadAnswers) {
+  HideCaptionsWith({"game"});
+  const WindowHandle stuck = App("C:\\Games\\Two.exe", "game stuck");
+  const ThreadId worker = desktop.AddThread();
+  const WindowHandle answering = desktop.AddWindow(ProcessOf(stuck), "game fine", {.thread = worker});
+  desktop.Hang(stuck);
+  const std::uint64_t before = desktop.state.clockMs;
+  PressMode();
+  EXPECT_LT(desktop.state.clockMs - before, 2 * HungWindows::kProbeMs) << "one probe of the hung thread";
+  using Calls = std::vector<std::string>;
+  EXPECT_EQ(CallsOn({answering}), (Calls{Call("ShowWindow", answering, 0), Call("CloseWindow", answering),
+                                         Call("ShowWindow", answering, 0)}))
+      << "the answering thread's window is hidden and minimised as any other";
+  EXPECT_EQ(CallsOn({stuck}), (Calls{Call("ShowWindowAsync", stuck, 0), Call("ShowWindowAsync", stuck, 6),
+                                     Call("ShowWindowAsync", stuck, 0)}));
+  EXPECT_FALSE(Visible(stuck));
+  EXPECT_TRUE(Iconic(answering));
 }
 
 }  // namespace hd::test

@@ -86,6 +86,15 @@ TEST_F(HideTest, ApplicationsMatchByWholePathIgnoringCase) {
   EXPECT_TRUE(Visible(unknown)) << "an empty entry does not match an unknown process";
 }
 
+TEST_F(HideTest, AWindowMatchingBothRulesIsHiddenOnceWithoutAskingForItsProcess) {
+  HideCaptionsWith({"poker"});
+  frm().lbHideFiles.SetItems({"C:\\Games\\Poker.exe"});
+  const WindowHandle poker = App("C:\\Games\\Poker.exe", "Video Poker");
+  PressMode();
+  EXPECT_EQ(frm().HiddenWindowList, (Handles{poker}));
+  EXPECT_EQ(desktop.processes.snapshots, 0u) << "the caption decided";
+}
+
 TEST_F(HideTest, SixtyFourBitProcessesAreFoundByTheirImageName) {
   frm().lbHideFiles.SetItems({"C:\\Program Files\\Big\\Big64.exe"});
   const WindowHandle big = App("C:\\Program Files\\Big\\Big64.exe", "Big");

@@ -4,6 +4,7 @@
 #include "access/frmPassUnit.h"
 #include "app/OneAppRun.h"
 #include "hide/frmCurrentUnit.h"
+#include "shell/TrayIcon.h"
 #include "shell/frmAboutUnit.h"
 #include "words/frmCheckCap.h"
 
@@ -74,6 +75,14 @@ TEST_F(ProgramTest, HiddenParameterIsExactAndFirst) {
     Application a(d.platform);
     EXPECT_EQ(a.frmConfigure->FInvisible, c.invisible) << (c.params.empty() ? "(none)" : c.params.front());
   }
+}
+
+TEST_F(ProgramTest, TheBackgroundStartSettingAloneDoesNotMakeAPlainStartInvisible) {
+  WriteSetting("Settings\\Main.cfg", "[Common]\r\nrbNormal=0\r\nrbBackground=1\r\n");
+  Start();
+  ASSERT_TRUE(frm().rbBackground.Checked());
+  EXPECT_FALSE(frm().FInvisible) << "only \"/hidden\" on the command line does";
+  EXPECT_TRUE(frm().TrayIcon->Active());
 }
 
 TEST_F(ProgramTest, SystemProcessListComesFromItsFileIgnoringCase) {

@@ -90,6 +90,9 @@ TEST_F(TrayIconTest, RightClickPopsTheMenuAtTheCursorThenRaisesOnRightClick) {
   desktop.state.popupChoices.push_back(1);
   Mouse(win::WM_RBUTTONUP);
   EXPECT_EQ(desktop.state.popupsShown, (std::vector<std::vector<std::string>>{{"First", "Second"}}));
+  ASSERT_EQ(desktop.state.popupPoints.size(), 1u);
+  EXPECT_EQ(desktop.state.popupPoints[0].x, 300);
+  EXPECT_EQ(desktop.state.popupPoints[0].y, 200);
   EXPECT_EQ(log, (std::vector<std::string>{"second", "right 300,200"}));
 
   log.clear();

@@ -146,10 +146,11 @@ TEST_F(VisibilityTest, ServiceProcessFollowsTheModeOn9xOnly) {
     const char* name;
     OsVersionInfo version;
     bool registers;
+    bool looksUp;  // 2000 asks, and finds nothing
   };
-  const Case cases[] = {{"95", {148, 4, 0, 950, 1, ""}, true},  {"98", {148, 4, 10, 1998, 1, ""}, true},
-                        {"Me", {148, 4, 90, 3000, 1, ""}, true}, {"2000", {148, 5, 0, 2195, 2, ""}, false},
-                        {"XP", {148, 5, 1, 2600, 2, ""}, false}, {"7", {148, 6, 1, 7601, 2, ""}, false}};
+  const Case cases[] = {{"95", {148, 4, 0, 950, 1, ""}, true, true},   {"98", {148, 4, 10, 1998, 1, ""}, true, true},
+                        {"Me", {148, 4, 90, 3000, 1, ""}, true, true},  {"2000", {148, 5, 0, 2195, 2, ""}, false, true},
+                        {"XP", {148, 5, 1, 2600, 2, ""}, false, false}, {"7", {148, 6, 1, 7601, 2, ""}, false, false}};
   for (const Case& c : cases) {
     SimDesktop d;
     d.state.version = c.version;
@@ -160,6 +161,7 @@ TEST_F(VisibilityTest, ServiceProcessFollowsTheModeOn9xOnly) {
     const ProcessId self = d.state.programProcess;
     const Calls expected = c.registers ? Calls{{self, 1}, {self, 0}} : Calls{};
     EXPECT_EQ(d.state.serviceProcessCalls, expected) << c.name;
+    EXPECT_EQ(d.state.serviceProcessLookups > 0, c.looksUp) << c.name;
   }
 }
 

@@ -56,23 +56,19 @@ TEST(OSWorks, RefusedStructureIsRetriedOneByteLarger) {
 class WindowsBarTest : public ::testing::Test {
 protected:
   SimDesktop desktop;
-  ProcessId shell = desktop.AddProcess("C:\\WINDOWS\\Explorer.EXE");
   WindowHandle taskbar = 0, notify = 0, trayToolbar = 0, rebarToolbar = 0;
+  ProcessId shell = 0;
 
-  // Shell_TrayWnd > TrayNotifyWnd > SysPager > ToolBarWindow32, and the
-  // task band's toolbar under ReBarWindow32; button 2 of five hidden already.
+  // Button 2 of five hidden already.
   void MakeTaskbar() {
-    taskbar = desktop.AddWindow(shell, "", {true, 0, "Shell_TrayWnd", 0});
-    const WindowHandle rebar = Child(taskbar, "ReBarWindow32");
-    rebarToolbar = Child(rebar, "ToolBarWindow32");
-    notify = Child(taskbar, "TrayNotifyWnd");
-    trayToolbar = Child(Child(notify, "SysPager"), "ToolBarWindow32");
-    desktop.Window(trayToolbar).toolbarButtonsHidden = {false, false, true, false, false};
+    const SimDesktop::Taskbar t = desktop.AddTaskbar({false, false, true, false, false});
+    shell = t.shell;
+    taskbar = t.taskbar;
+    notify = t.notify;
+    trayToolbar = t.trayToolbar;
+    rebarToolbar = t.rebarToolbar;
   }
-  WindowHandle Child(WindowHandle parent, const char* className) {
-    return desktop.AddWindow(shell, "", {true, 0, className, parent});
-  }
-  std::vector<bool>& Buttons() { return desktop.Window(trayToolbar).toolbarButtonsHidden; }
+  std::vector<bool> Buttons() { return desktop.ButtonsHidden(trayToolbar); }
 };
 
 TEST_F(WindowsBarTest, FindsTheTaskbarWindowsOnce) {

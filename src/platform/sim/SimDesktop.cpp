@@ -23,12 +23,34 @@ WindowHandle SimDesktop::AddWindow(ProcessId process, const std::string& caption
   window.caption = caption;
   window.className = options.className;
   window.processId = process;
+  window.threadId = options.thread ? options.thread : process + 1;
   window.owner = options.owner;
   window.parent = options.parent;
   window.visible = options.visible;
   if (window.parent == 0) state.zOrder.insert(state.zOrder.begin(), window.handle);
   state.windows[window.handle] = window;
   return window.handle;
+}
+
+SimDesktop::Taskbar SimDesktop::AddTaskbar(const std::vector<bool>& buttonsHidden) {
+  Taskbar t;
+  t.shell = AddProcess("C:\\WINDOWS\\Explorer.EXE");
+  auto child = [&](WindowHandle parent, const char* className) {
+    return AddWindow(t.shell, "", {true, 0, className, parent});
+  };
+  t.taskbar = AddWindow(t.shell, "", {true, 0, "Shell_TrayWnd", 0});
+  t.rebarToolbar = child(child(t.taskbar, "ReBarWindow32"), "ToolBarWindow32");
+  t.notify = child(t.taskbar, "TrayNotifyWnd");
+  t.trayToolbar = child(child(t.notify, "SysPager"), "ToolBarWindow32");
+  int command = 0;
+  for (bool hidden : buttonsHidden) Window(t.trayToolbar).toolbarButtons.push_back({command++, hidden});
+  return t;
+}
+
+std::vector<bool> SimDesktop::ButtonsHidden(WindowHandle toolbar) {
+  std::vector<bool> hidden;
+  for (const SimToolbarButton& button : Window(toolbar).toolbarButtons) hidden.push_back(button.hidden);
+  return hidden;
 }
 
 bool SimDesktop::ProcessAlive(ProcessId process) const {

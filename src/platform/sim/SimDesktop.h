@@ -42,11 +42,27 @@ public:
     WindowHandle owner = 0;
     std::string className = "Window";
     WindowHandle parent = 0;
+    ThreadId thread = 0;  // 0: the process's first thread
   };
   WindowHandle AddWindow(ProcessId process, const std::string& caption, WindowOptions options);
   WindowHandle AddWindow(ProcessId process, const std::string& caption) { return AddWindow(process, caption, {}); }
   SimWindow& Window(WindowHandle handle) { return state.windows.at(handle); }
   bool ProcessAlive(ProcessId process) const;
+  // The window's thread stops answering (all of its windows with it).
+  void Hang(WindowHandle window) { state.hungThreads.insert(Window(window).threadId); }
+  // A thread of its own for windows given it (they answer on their own).
+  ThreadId AddThread() { return state.nextThreadId += 4; }
+
+  // A shell taskbar: Shell_TrayWnd > TrayNotifyWnd > SysPager > ToolBarWindow32
+  // with buttons (command ids 0, 1 ... as the shell numbers them), and the
+  // task band's toolbar under ReBarWindow32.
+  struct Taskbar {
+    ProcessId shell = 0;
+    WindowHandle taskbar = 0, notify = 0, trayToolbar = 0, rebarToolbar = 0;
+  };
+  Taskbar AddTaskbar(const std::vector<bool>& buttonsHidden);
+  // The hidden flags of the toolbar's buttons, by position.
+  std::vector<bool> ButtonsHidden(WindowHandle toolbar);
 
   // The user.
   // Presses a key combination (MOD_* bits) and lets the program handle it.

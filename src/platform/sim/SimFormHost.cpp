@@ -104,7 +104,8 @@ int SimFormHost::MessageBox(const std::string& text, const std::string& caption,
   return (type & 0xF) == win::MB_YESNO ? win::IDNO : win::IDOK;
 }
 
-int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point) {
+int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
+  s_.popupPoints.push_back(at);
   std::vector<std::string> captions;
   for (const MenuItem& item : menu.Items()) captions.push_back(item.caption);
   s_.popupsShown.push_back(captions);

@@ -1,5 +1,6 @@
 // As on Windows, a combination held by anyone refuses a second registration.
 #include "platform/sim/SimHotkeys.h"
+#include <string>
 
 namespace hd {
 
@@ -9,6 +10,7 @@ bool SimHotkeys::RegisterHotKey(WindowHandle window, int id, unsigned modifiers,
 }
 
 bool SimHotkeys::UnregisterHotKey(WindowHandle window, int id) {
+  if (s_.logCalls) s_.callLog.push_back("UnregisterHotKey " + std::to_string(id));
   for (auto it = s_.hotkeys.begin(); it != s_.hotkeys.end(); ++it)
     if (it->second.window == window && it->second.id == id) {
       s_.hotkeys.erase(it);

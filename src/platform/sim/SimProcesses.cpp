@@ -13,6 +13,8 @@ std::vector<ProcessEntry> SimProcesses::SnapshotProcesses() {
   ++snapshots;
   std::vector<ProcessEntry> entries;
   if (!s_.toolhelpAvailable) return entries;
+  // The idle process stands first with id 0, as on Windows.
+  entries.push_back({0, "[System Process]"});
   for (const auto& [id, process] : s_.processes) {
     if (!process.alive) continue;
     const auto slash = process.exePath.find_last_of("\\:");
@@ -22,7 +24,8 @@ std::vector<ProcessEntry> SimProcesses::SnapshotProcesses() {
 }
 
 std::optional<std::string> SimProcesses::FirstModulePath(ProcessId processId) {
-  SimProcess* process = Alive(processId);
+  // A module snapshot of id 0 describes the calling process.
+  SimProcess* process = Alive(processId == 0 ? s_.programProcess : processId);
   if (!s_.toolhelpAvailable || !process || !process->modulesReadable) return std::nullopt;
   return process->exePath;
 }

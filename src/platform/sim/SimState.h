@@ -16,20 +16,26 @@ namespace hd {
 
 class Form;
 
+// A toolbar button: the control finds buttons by their command id.
+struct SimToolbarButton {
+  int command = 0;
+  bool hidden = false;
+};
+
 struct SimWindow {
   WindowHandle handle = 0;
   std::string caption;
   std::string className;
   ProcessId processId = 0;
+  ThreadId threadId = 0;
   WindowHandle owner = 0;
   WindowHandle parent = 0;  // 0 for top-level windows
   bool visible = false;
   bool iconic = false;
-  bool hung = false;        // its thread stopped answering
   long exStyle = 0;
   Form* form = nullptr;      // the program's own forms
   MessageHandler handler;    // the program's message windows
-  std::vector<bool> toolbarButtonsHidden;  // a toolbar's buttons
+  std::vector<SimToolbarButton> toolbarButtons;  // a toolbar's buttons, by position
 };
 
 struct SimProcess {
@@ -75,6 +81,13 @@ struct SimState {
   std::deque<PostedMessage> queue;
   std::map<std::string, unsigned> registeredMessages;
   std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
+  ThreadId nextThreadId = 0x70000;  // a process's first thread is its id + 1
+  std::set<ThreadId> hungThreads;  // threads that stopped answering
+  // The calls that change other windows' state and the hotkeys, in the order
+  // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
+  // "CloseWindow <window>", "UnregisterHotKey <id>"; kept while logCalls is on.
+  bool logCalls = false;
+  std::vector<std::string> callLog;
 
   // Processes; the program's own is programProcess.
   std::map<ProcessId, SimProcess> processes;
@@ -94,6 +107,7 @@ struct SimState {
   Handle nextKernelHandle = 0x100;
   OsVersionInfo version{148, 5, 1, 2600, 2, "Service Pack 2"};
   std::vector<std::pair<ProcessId, std::uint32_t>> serviceProcessCalls;
+  int serviceProcessLookups = 0;  // tries, whether or not the system has the call
   int screenWidth = 1024, screenHeight = 768;
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
@@ -114,6 +128,7 @@ struct SimState {
   std::vector<ShownMessageBox> messageBoxes;
   std::deque<int> popupChoices;       // default: -1 (dismissed)
   std::vector<std::vector<std::string>> popupsShown;
+  std::vector<Point> popupPoints;  // where each was shown
   Point cursor{1000, 740};
   bool quitRequested = false;
 

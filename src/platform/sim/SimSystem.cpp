@@ -45,6 +45,7 @@ bool SimSystem::GetVersionEx(OsVersionInfo& info) {
 }
 
 bool SimSystem::CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) {
+  ++s_.serviceProcessLookups;
   const bool has9xExport = s_.version.platformId == win::VER_PLATFORM_WIN32_WINDOWS;
   if (!has9xExport) return false;
   s_.serviceProcessCalls.emplace_back(processId, type);

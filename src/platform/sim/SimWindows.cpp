@@ -11,8 +11,10 @@ SimWindow* SimWindows::Find(WindowHandle window) {
   return it == s_.windows.end() ? nullptr : &it->second;
 }
 
+bool SimWindows::Hung(const SimWindow& window) const { return s_.hungThreads.count(window.threadId) > 0; }
+
 bool SimWindows::CallerWaits(SimWindow& window) {
-  if (window.hung && window.processId != s_.programProcess) {
+  if (Hung(window) && window.processId != s_.programProcess) {
     s_.clockMs += kHangMs;
     return true;
   }
@@ -73,6 +75,11 @@ ProcessId SimWindows::GetWindowThreadProcessId(WindowHandle window) {
   return w ? w->processId : 0;
 }
 
+ThreadId SimWindows::GetWindowThreadId(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w ? w->threadId : 0;
+}
+
 void SimWindows::ApplyShow(SimWindow& w, int command) {
   switch (command) {
     case win::SW_HIDE:
@@ -86,8 +93,9 @@ void SimWindows::ApplyShow(SimWindow& w, int command) {
       break;
     case win::SW_MINIMIZE:
     case win::SW_SHOWMINIMIZED:
+      // Every command but SW_HIDE shows the window, a hidden one too.
       w.iconic = true;
-      if (command == win::SW_SHOWMINIMIZED) w.visible = true;
+      w.visible = true;
       break;
     case win::SW_RESTORE:
       w.visible = true;
@@ -99,9 +107,15 @@ void SimWindows::ApplyShow(SimWindow& w, int command) {
   }
 }
 
+void SimWindows::Log(const char* call, WindowHandle window, int command) {
+  if (!s_.logCalls) return;
+  s_.callLog.push_back(std::string(call) + " " + std::to_string(window) + (command < 0 ? "" : " " + std::to_string(command)));
+}
+
 bool SimWindows::ShowWindow(WindowHandle window, int command) {
   SimWindow* w = Find(window);
   if (!w) return false;
+  Log("ShowWindow", window, command);
   const bool wasVisible = w->visible;
   CallerWaits(*w);
   ApplyShow(*w, command);
@@ -111,6 +125,7 @@ bool SimWindows::ShowWindow(WindowHandle window, int command) {
 bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
   SimWindow* w = Find(window);
   if (!w) return false;
+  Log("ShowWindowAsync", window, command);
   // A hung thread takes the request when it wakes: in the simulation at once,
   // which is what a test observes after the window recovers.
   ApplyShow(*w, command);
@@ -120,8 +135,10 @@ bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
 bool SimWindows::CloseWindow(WindowHandle window) {
   SimWindow* w = Find(window);
   if (!w) return false;
+  Log("CloseWindow", window);
   CallerWaits(*w);
-  w->iconic = true;
+  // Minimising shows a hidden window, as Windows and Wine do.
+  ApplyShow(*w, win::SW_MINIMIZE);
   return true;
 }
 
@@ -186,16 +203,21 @@ std::optional<LResult> SimWindows::Dispatch(SimState& state, WindowHandle window
 }
 
 LResult SimWindows::ToolbarMessage(SimWindow& w, unsigned message, WParam wParam, LParam lParam) {
-  auto& buttons = w.toolbarButtonsHidden;
-  const std::size_t index = wParam;
+  auto& buttons = w.toolbarButtons;
+  // Button messages name a button by its command id, not its position.
+  const auto button = std::find_if(buttons.begin(), buttons.end(), [wParam](const SimToolbarButton& b) {
+    return static_cast<WParam>(static_cast<unsigned>(b.command)) == wParam;
+  });
+  constexpr LResult kStateHidden = 8;
   switch (message) {
     case win::TB_BUTTONCOUNT:
       return static_cast<LResult>(buttons.size());
     case win::TB_ISBUTTONHIDDEN:
-      return index < buttons.size() && buttons[index] ? 8 : 0;
+      if (button == buttons.end()) return -1;
+      return button->hidden ? kStateHidden : 0;
     case win::TB_HIDEBUTTON:
-      if (index >= buttons.size()) return 0;
-      buttons[index] = (lParam & 0xFFFF) != 0;
+      if (button == buttons.end()) return 0;
+      button->hidden = (lParam & 0xFFFF) != 0;
       return 1;
     default:
       return 0;
@@ -214,7 +236,7 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
                                     unsigned timeoutMs, LResult& result) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  if (w->hung) {
+  if (Hung(*w)) {
     s_.clockMs += timeoutMs;
     return false;
   }
@@ -260,6 +282,11 @@ long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
 }
 
 bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
+
+// No thread of its own: each call runs as it is posted, in the order posted.
+void SimWindows::PostCall(ThreadId, std::function<void()> call) { call(); }
+
+void SimWindows::WaitForCalls() {}
 
 unsigned SimWindows::RegisterWindowMessage(const std::string& name) {
   auto [it, added] = s_.registeredMessages.emplace(name, 0xC000u + static_cast<unsigned>(s_.registeredMessages.size()));

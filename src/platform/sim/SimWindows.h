@@ -22,6 +22,7 @@ public:
   bool SetWindowText(WindowHandle window, const std::string& text) override;
   std::string GetClassName(WindowHandle window) override;
   ProcessId GetWindowThreadProcessId(WindowHandle window) override;
+  ThreadId GetWindowThreadId(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool ShowWindowAsync(WindowHandle window, int command) override;
   bool CloseWindow(WindowHandle window) override;
@@ -41,6 +42,8 @@ public:
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
+  void PostCall(ThreadId lane, std::function<void()> call) override;
+  void WaitForCalls() override;
 
   // Dispatches a message to one of the program's own windows.
   static std::optional<LResult> Dispatch(SimState& state, WindowHandle window, unsigned message,
@@ -48,7 +51,9 @@ public:
 
 private:
   SimWindow* Find(WindowHandle window);
+  bool Hung(const SimWindow& window) const;
   bool CallerWaits(SimWindow& window);  // a cross-thread call on a hung window
+  void Log(const char* call, WindowHandle window, int command = -1);
   void ApplyShow(SimWindow& window, int command);
   LResult ToolbarMessage(SimWindow& window, unsigned message, WParam wParam, LParam lParam);
   SimState& s_;

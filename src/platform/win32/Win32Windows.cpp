@@ -52,6 +52,10 @@ ProcessId Win32Windows::GetWindowThreadProcessId(WindowHandle window) {
   return processId;
 }
 
+ThreadId Win32Windows::GetWindowThreadId(WindowHandle window) {
+  return ::GetWindowThreadProcessId(H(window), nullptr);
+}
+
 bool Win32Windows::ShowWindow(WindowHandle window, int command) { return ::ShowWindow(H(window), command); }
 bool Win32Windows::ShowWindowAsync(WindowHandle window, int command) {
   return ::ShowWindowAsync(H(window), command);
@@ -98,5 +102,8 @@ bool Win32Windows::UpdateWindow(WindowHandle window) { return ::UpdateWindow(H(w
 unsigned Win32Windows::RegisterWindowMessage(const std::string& name) {
   return ::RegisterWindowMessageA(name.c_str());
 }
+
+void Win32Windows::PostCall(ThreadId lane, std::function<void()> call) { lanes_.Post(lane, std::move(call)); }
+void Win32Windows::WaitForCalls() { lanes_.Wait(); }
 
 }  // namespace hd

@@ -1,6 +1,7 @@
 // Top-level windows through user32.
 #pragma once
 #include "platform/Windows.h"
+#include "platform/win32/Win32CallLanes.h"
 
 namespace hd {
 
@@ -16,6 +17,7 @@ public:
   bool SetWindowText(WindowHandle window, const std::string& text) override;
   std::string GetClassName(WindowHandle window) override;
   ProcessId GetWindowThreadProcessId(WindowHandle window) override;
+  ThreadId GetWindowThreadId(WindowHandle window) override;
   bool ShowWindow(WindowHandle window, int command) override;
   bool ShowWindowAsync(WindowHandle window, int command) override;
   bool CloseWindow(WindowHandle window) override;
@@ -35,6 +37,11 @@ public:
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
+  void PostCall(ThreadId lane, std::function<void()> call) override;
+  void WaitForCalls() override;
+
+private:
+  Win32CallLanes lanes_;
 };
 
 }  // namespace hd

@@ -20,6 +20,13 @@ public:
     options.visible = visible;
     return desktop_.AddWindow(desktop_.state.programProcess, caption, options);
   }
+  WindowHandle MakeToolbar(const std::vector<std::pair<int, bool>>& buttons) override {
+    const WindowHandle frame = MakeWindow("toolbar frame", true);
+    const WindowHandle toolbar =
+        desktop_.AddWindow(desktop_.state.programProcess, "", {true, 0, "ToolBarWindow32", frame});
+    for (const auto& [command, hidden] : buttons) desktop_.Window(toolbar).toolbarButtons.push_back({command, hidden});
+    return toolbar;
+  }
   void DestroyWindow(WindowHandle window) override {
     std::erase(desktop_.state.zOrder, window);
     desktop_.state.windows.erase(window);

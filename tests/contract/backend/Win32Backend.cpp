@@ -32,7 +32,30 @@ public:
                                     10, 10, 200, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     return reinterpret_cast<WindowHandle>(window);
   }
-  void DestroyWindow(WindowHandle window) override { ::DestroyWindow(reinterpret_cast<HWND>(window)); }
+  void DestroyWindow(WindowHandle window) override {
+    HWND w = reinterpret_cast<HWND>(window);
+    HWND parent = ::GetParent(w);
+    ::DestroyWindow(parent ? parent : w);
+  }
+  WindowHandle MakeToolbar(const std::vector<std::pair<int, bool>>& buttons) override {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    HWND frame = reinterpret_cast<HWND>(MakeWindow("toolbar frame", true));
+    HWND toolbar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 30, frame, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr);
+    ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    std::vector<TBBUTTON> added;
+    for (const auto& [command, hidden] : buttons) {
+      TBBUTTON button{};
+      button.iBitmap = I_IMAGENONE;
+      button.idCommand = command;
+      button.fsState = static_cast<BYTE>(TBSTATE_ENABLED | (hidden ? TBSTATE_HIDDEN : 0));
+      button.fsStyle = BTNS_BUTTON;
+      added.push_back(button);
+    }
+    ::SendMessageA(toolbar, TB_ADDBUTTONSA, added.size(), reinterpret_cast<LPARAM>(added.data()));
+    return reinterpret_cast<WindowHandle>(toolbar);
+  }
   ProcessId StartProcess(std::string& exePath) override {
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);

@@ -103,9 +103,14 @@ TEST(Tray, IconFollowsTheStartModeAndTheVisibleHotkey) {
   EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before; })) << "the icon leaves with the program";
 
   Hushdesk hidden("hdtrayhidden");
+  // Start-up is over once the program answers a sent message; the shell has
+  // then been told of any icon, and has shown it once it answers as well.
   ASSERT_TRUE(hidden.Start("/hidden"));
-  ::Sleep(500);
+  DWORD_PTR ignored = 0;
+  ASSERT_TRUE(::SendMessageTimeoutA(::FindWindowA("Shell_TrayWnd", nullptr), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored));
   EXPECT_EQ(TrayIconCount(), before) << "\"/hidden\" starts invisible";
+  PressVisibleHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; })) << "and can show its icon";
   EXPECT_EQ(hidden.TerminateByHotkey(), 0u);
 }
 
@@ -219,6 +224,21 @@ TEST_F(NotifyArea, OnLaterVersionsTheWholeAreaIsHiddenAndShown) {
   PressModeHotkey();
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(notify) != FALSE; }));
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST_F(NotifyArea, TerminatingInHideModeLeavesTheAreaAndTheIconsShown) {
+  for (const char* version : {"win2k", "winxp"}) {
+    SetReportedWindowsVersion(version);
+    Hushdesk program(std::string("hdtrayexit") + version);
+    program.WriteSetting("Settings\\Main.cfg", "[Hide_mode]\r\ncbHideTray=1\r\n");
+    ASSERT_TRUE(program.Start());
+    PressModeHotkey();
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(notify) || HiddenButtons() == std::vector<bool>(5, true); }))
+        << version;
+    EXPECT_EQ(program.TerminateByHotkey(), 0u);
+    EXPECT_TRUE(::IsWindowVisible(notify)) << version << ": the area is back after the program has gone";
+    EXPECT_EQ(HiddenButtons(), (std::vector<bool>{false, false, true, false, false})) << version;
+  }
 }
 
 }  // namespace e2e
