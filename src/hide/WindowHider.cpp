@@ -52,8 +52,9 @@ void WindowHider::HideWindow(WindowHandle window) {
 }
 
 void WindowHider::StartHiding(WindowHandle window) {
-  HungWindows::Thread& thread = hung_.ThreadOf(window);
-  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+  const ThreadId lane = p_.windows.GetWindowThreadId(window);
+  HungWindows::Thread& thread = hung_.ThreadOf(lane);
+  p_.windows.PostCall(lane, [this, &thread, window] {
     // A hung thread would hold the hotkey for as long as it sleeps; the queued
     // requests take effect when it wakes.
     if (hung_.IsHung(thread, window))
@@ -64,8 +65,9 @@ void WindowHider::StartHiding(WindowHandle window) {
 }
 
 void WindowHider::FinishHiding(WindowHandle window) {
-  HungWindows::Thread& thread = hung_.ThreadOf(window);
-  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+  const ThreadId lane = p_.windows.GetWindowThreadId(window);
+  HungWindows::Thread& thread = hung_.ThreadOf(lane);
+  p_.windows.PostCall(lane, [this, &thread, window] {
     if (hung_.IsHung(thread, window)) {
       p_.windows.ShowWindowAsync(window, win::SW_MINIMIZE);
       p_.windows.ShowWindowAsync(window, win::SW_HIDE);
@@ -82,8 +84,9 @@ void WindowHider::UnhideWindow(WindowHandle window) {
 }
 
 void WindowHider::StartShowing(WindowHandle window) {
-  HungWindows::Thread& thread = hung_.ThreadOf(window);
-  p_.windows.PostCall(p_.windows.GetWindowThreadId(window), [this, &thread, window] {
+  const ThreadId lane = p_.windows.GetWindowThreadId(window);
+  HungWindows::Thread& thread = hung_.ThreadOf(lane);
+  p_.windows.PostCall(lane, [this, &thread, window] {
     if (hung_.IsHung(thread, window))
       p_.windows.ShowWindowAsync(window, win::SW_SHOW);
     else

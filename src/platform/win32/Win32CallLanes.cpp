@@ -1,13 +1,28 @@
-#include "platform/win32/WinApi.h"
 #include "platform/win32/Win32CallLanes.h"
 
 namespace hd {
 
-Win32CallLanes::Win32CallLanes() : done_(::CreateEventA(nullptr, TRUE, TRUE, nullptr)) {}
+namespace {
+class Locked {
+public:
+  explicit Locked(CRITICAL_SECTION& section) : section_(section) { ::EnterCriticalSection(&section_); }
+  ~Locked() { ::LeaveCriticalSection(&section_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+private:
+  CRITICAL_SECTION& section_;
+};
+}  // namespace
+
+Win32CallLanes::Win32CallLanes() : done_(::CreateEventA(nullptr, TRUE, TRUE, nullptr)) {
+  ::InitializeCriticalSection(&lock_);
+}
 
 Win32CallLanes::~Win32CallLanes() {
   Wait();
   ::CloseHandle(done_);
+  ::DeleteCriticalSection(&lock_);
 }
 
 void Win32CallLanes::Post(ThreadId lane, std::function<void()> call) {
@@ -17,21 +32,26 @@ void Win32CallLanes::Post(ThreadId lane, std::function<void()> call) {
     call();
     return;
   }
-  std::lock_guard<std::mutex> lock(mutex_);
-  worker->calls.push_back(std::move(call));
-  if (pending_++ == 0) ::ResetEvent(done_);
-  work_.notify_all();
+  {
+    Locked locked(lock_);
+    worker->calls.push_back(std::move(call));
+    if (pending_++ == 0) ::ResetEvent(done_);
+  }
+  ::SetEvent(worker->wake);
 }
 
 Win32CallLanes::Worker* Win32CallLanes::WorkerFor(ThreadId lane) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  Locked locked(lock_);
   if (Worker* known = lanes_[lane]) return known;
   if (workers_.size() >= kMaxWorkers) return lanes_[lane] = workers_[lanes_.size() % kMaxWorkers].get();
   auto added = std::make_unique<Worker>();
   added->lanes = this;
-  added->thread =
-      ::CreateThread(nullptr, kStackBytes, WorkerMain, added.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  added->wake = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  if (added->wake)
+    added->thread =
+        ::CreateThread(nullptr, kStackBytes, WorkerMain, added.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
   if (!added->thread) {
+    if (added->wake) ::CloseHandle(added->wake);
     lanes_.erase(lane);
     return nullptr;
   }
@@ -46,15 +66,24 @@ DWORD WINAPI Win32CallLanes::WorkerMain(void* worker) {
 }
 
 void Win32CallLanes::Run(Worker& worker) {
-  std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    work_.wait(lock, [&] { return closing_ || !worker.calls.empty(); });
-    if (worker.calls.empty()) return;
-    std::function<void()> call = std::move(worker.calls.front());
-    worker.calls.pop_front();
-    lock.unlock();
+    std::function<void()> call;
+    {
+      Locked locked(lock_);
+      if (!worker.calls.empty()) {
+        call = std::move(worker.calls.front());
+        worker.calls.pop_front();
+      } else if (closing_) {
+        return;
+      }
+    }
+    if (!call) {
+      // A post after the look above has set the event already, so none is missed.
+      ::WaitForSingleObject(worker.wake, INFINITE);
+      continue;
+    }
     call();
-    lock.lock();
+    Locked locked(lock_);
     if (--pending_ == 0) ::SetEvent(done_);
   }
 }
@@ -67,17 +96,18 @@ void Win32CallLanes::Wait() {
   }
   std::vector<std::unique_ptr<Worker>> finished;
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    Locked locked(lock_);
     closing_ = true;
     finished.swap(workers_);
     lanes_.clear();
   }
-  work_.notify_all();
   for (auto& worker : finished) {
+    ::SetEvent(worker->wake);
     ::WaitForSingleObject(worker->thread, INFINITE);
     ::CloseHandle(worker->thread);
+    ::CloseHandle(worker->wake);
   }
-  std::lock_guard<std::mutex> lock(mutex_);
+  Locked locked(lock_);
   closing_ = false;
 }
 

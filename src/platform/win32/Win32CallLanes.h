@@ -1,14 +1,13 @@
 // Worker threads for calls on other programs' windows, one per lane, made for
 // one batch of calls and ended when it is done, so nothing stays behind.
 #pragma once
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <vector>
 #include "platform/Types.h"
+#include "platform/win32/WinApi.h"
 
 namespace hd {
 
@@ -33,20 +32,22 @@ private:
   struct Worker {
     Win32CallLanes* lanes = nullptr;
     std::deque<std::function<void()>> calls;
-    void* thread = nullptr;
+    HANDLE thread = nullptr;
+    HANDLE wake = nullptr;  // auto-reset: set when calls were queued or the batch ends
   };
-  static unsigned long __stdcall WorkerMain(void* worker);
+  static DWORD WINAPI WorkerMain(void* worker);
   // The lane's worker, made at its first call; null when none can be made.
   Worker* WorkerFor(ThreadId lane);
   void Run(Worker& worker);
 
-  std::mutex mutex_;
-  std::condition_variable work_;
+  // Win32 primitives, not std::mutex: the product is built without a
+  // threads runtime so that it loads on XP.
+  CRITICAL_SECTION lock_;
   std::vector<std::unique_ptr<Worker>> workers_;
   std::map<ThreadId, Worker*> lanes_;
   std::size_t pending_ = 0;
   bool closing_ = false;
-  void* done_;  // an event, set when nothing is pending
+  HANDLE done_;  // an event, set when nothing is pending
 };
 
 }  // namespace hd
