@@ -18,21 +18,28 @@ void LoadVideoSettings(AppSettings& s, IFiles& files, const std::string& path) {
   }
   s.cbVideo.SetChecked(StrToBool((*lines)[0]));
   if (!s.cbVideo.Checked()) return;
-  GraphicMode mode;
+  // Each value is in force as soon as it is read, as a failure in a later
+  // line leaves every value before it loaded.
+  GraphicMode& mode = s.SelectedGraphicMode;
   mode.width = ModeValue((*lines)[1]);
   mode.height = ModeValue((*lines)[2]);
   mode.bitsPerPixel = ModeValue((*lines)[3]);
   mode.frequency = ModeValue((*lines)[4]);
-  s.SelectedGraphicMode = mode;
   s.labGraphMode.SetCaption(FormatGraphicMode(mode));
+}
+
+std::string VideoValues(const AppSettings& s) {
+  if (s.labGraphMode.Caption().empty()) return {};
+  const GraphicMode& m = s.SelectedGraphicMode;
+  std::string content = s.cbVideo.Checked() ? "-1\r\n" : "0\r\n";
+  for (std::uint32_t value : {m.width, m.height, m.bitsPerPixel, m.frequency}) content += std::to_string(value) + "\r\n";
+  return content;
 }
 
 void SaveVideoSettings(const AppSettings& s, IFiles& files, const std::string& path) {
   // With no mode chosen the file keeps whatever it holds.
-  if (s.labGraphMode.Caption().empty()) return;
-  const GraphicMode& m = s.SelectedGraphicMode;
-  std::string content = s.cbVideo.Checked() ? "-1\r\n" : "0\r\n";
-  for (std::uint32_t value : {m.width, m.height, m.bitsPerPixel, m.frequency}) content += std::to_string(value) + "\r\n";
+  const std::string content = VideoValues(s);
+  if (content.empty()) return;
   EnsureFileDirectory(files, path);
   WriteSettingsFile(files, path, content);
 }

@@ -80,12 +80,13 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& content, st
     error = win::ERROR_INVALID_NAME;
     return false;
   }
-  if (auto failing = s_.failingWrites.find(Key(path)); failing != s_.failingWrites.end()) {
+  const auto failing = s_.failingWrites.find(Key(path));
+  if (failing != s_.failingWrites.end() || s_.diskFull) {
     // The file was created or truncated before the write failed part-way.
     if (SimFile* f = Find(path); !f || !f->directory)
       s_.files[Key(path)] = SimFile{f ? f->path : path, content.substr(0, content.size() / 2), false};
     Record();
-    error = failing->second;
+    error = failing != s_.failingWrites.end() ? failing->second : win::ERROR_DISK_FULL;
     return false;
   }
   const std::string parent = Parent(path);

@@ -122,6 +122,7 @@ struct SimState {
   // Lower-cased path -> error: a write there fails part-way (the file is left
   // cut short, as on a full disk), and so does a replace onto it.
   std::map<std::string, std::uint32_t> failingWrites;
+  bool diskFull = false;  // every write fails part-way with ERROR_DISK_FULL
   // With recordFileHistory on, every state the files pass through, one after
   // each step a killed program could stop at (a write is truncated first).
   bool recordFileHistory = false;
