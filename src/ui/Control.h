@@ -146,6 +146,8 @@ public:
   // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
   void SetValue(std::uint16_t value);
+  // The value last set or read, for the host to show.
+  std::uint16_t ValueToShow() const { return value_; }
   bool Shift() const { return shift_; }
   bool Ctrl() const { return ctrl_; }
   bool Alt() const { return alt_; }

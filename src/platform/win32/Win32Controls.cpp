@@ -170,7 +170,7 @@ void MirrorControl(HWND window, Control& control) {
       break;
     }
     case ControlKind::HotKey: {
-      const WORD value = static_cast<HotKeyEdit&>(control).Value();
+      const WORD value = static_cast<HotKeyEdit&>(control).ValueToShow();
       ::SendMessageA(window, HKM_SETHOTKEY, HotKeyFromShortcut(value), 0);
       break;
     }
