@@ -15,13 +15,16 @@ void TfrmConfigure::DescribeSettingsFiles() {
                         WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName());
                       },
                       [this] { return MainValues(*this); }});
-  for (auto [list, name] : {std::pair{&lbHideFiles, "HideAppList.lst"}, std::pair{&lbSerFiles, "SerAppList.lst"}})
+  for (const auto& entry : {std::pair{&lbHideFiles, "HideAppList.lst"}, std::pair{&lbSerFiles, "SerAppList.lst"}}) {
+    ListBox* const list = entry.first;
+    const char* const name = entry.second;
     settingsFiles_.Add({[=, this] {
                           LoadFileList(*list, p_.files, path(name));
                           return true;
                         },
                         [=, this] { SaveFileList(*list, p_.files, path(name)); },
                         [list] { return FileListValues(*list); }});
+  }
   settingsFiles_.Add({[this] {
                         LoadBook();
                         return true;

@@ -1,4 +1,5 @@
 // Video.cfg: the graphic-mode flag and the chosen mode, five lines.
+#include <charconv>
 #include "settings/Convert.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsSteps.h"
@@ -6,7 +7,14 @@
 namespace hd {
 
 namespace {
-std::uint32_t ModeValue(const std::string& line) { return static_cast<std::uint32_t>(StrToInt(line)); }
+// The integer forms, and the unsigned decimals a save writes: a mode value
+// read as -1 is written 4294967295 and must read back.
+std::uint32_t ModeValue(const std::string& line) {
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (error == std::errc() && end == line.data() + line.size() && !line.empty()) return value;
+  return static_cast<std::uint32_t>(StrToInt(line));
+}
 }  // namespace
 
 void LoadVideoSettings(AppSettings& s, IFiles& files, const std::string& path) {
