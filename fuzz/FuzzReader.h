@@ -18,12 +18,15 @@ struct Reader {
   const std::string path = "C:\\Settings\\Input.cfg";
 
   // Puts the input in the file; the reader's conversion errors are expected.
+  // Whether it loaded without one.
   template <typename Load>
-  void Run(const std::uint8_t* data, std::size_t size, Load load) {
+  bool Run(const std::uint8_t* data, std::size_t size, Load load) {
     desktop.WriteFile(path, std::string(reinterpret_cast<const char*>(data), size));
     try {
       load();
+      return true;
     } catch (const SettingsError&) {
+      return false;
     }
   }
 };

@@ -1,8 +1,8 @@
 // OK saves and closes the configuration window, Cancel reloads and closes it.
+#include <exception>
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "app/mes_misc.h"
-#include "settings/SettingsError.h"
 
 namespace hd {
 
@@ -12,12 +12,13 @@ bool TfrmConfigure::HotKeysDistinct() {
 }
 
 // A failed load or save is reported and ends the user action: the window
-// stays open for another try.
+// stays open for another try. Out of memory (a huge file read whole) or any
+// other failure ends it the same way rather than the program.
 bool TfrmConfigure::SettingsStep(void (TfrmConfigure::*step)()) {
   try {
     (this->*step)();
     return true;
-  } catch (const SettingsError& error) {
+  } catch (const std::exception& error) {
     app_.ShowException(error.what());
     return false;
   }

@@ -31,7 +31,8 @@ void TfrmConfigure::FormCreate() {
   SetLeft(p_.system.ScreenWidth());
   WindowsBar = std::make_unique<TWindowsBar>(p_);
   Book = std::make_unique<TBook>();
-  LoadSystemProcessList();
+  DescribeSettingsFiles();
+  SettingsStep(&TfrmConfigure::LoadSystemProcessList);
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
   WireEnablingRules();

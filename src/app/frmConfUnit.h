@@ -6,6 +6,7 @@
 #include <vector>
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
+#include "settings/SettingsSet.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -85,7 +86,6 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
-  void DeleteBookFiles(const std::string& bookFile);
   std::string BookFile() const;  // ExeDir + "Settings\\Book\\File"
   std::unique_ptr<TBook> Book;
   // Enabling rules: controls that follow a check box or a choice.
@@ -116,12 +116,14 @@ private:
   void FormDestroy();
   // Runs a load or save; reports a failure in the error box.
   bool SettingsStep(void (TfrmConfigure::*step)());
+  void DescribeSettingsFiles();
   void LoadSystemProcessList();
   void CreateTrayIcon();
   void WireEnablingRules();
 
   Application& app_;
   Platform& p_;
+  SettingsSet settingsFiles_;
 };
 
 }  // namespace hd

@@ -15,7 +15,7 @@ public:
   virtual bool ReadFile(const std::string& path, std::string& content, std::uint32_t& error) = 0;
   // Creates or truncates and writes; false with the system error code.
   virtual bool WriteFile(const std::string& path, const std::string& content, std::uint32_t& error) = 0;
-  // MoveFileExA(MOVEFILE_REPLACE_EXISTING).
+  // Flushes the source to the disk, then MoveFileExA(MOVEFILE_REPLACE_EXISTING).
   virtual bool ReplaceFile(const std::string& from, const std::string& to, std::uint32_t& error) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   virtual bool CreateDirectory(const std::string& path, std::uint32_t& error) = 0;

@@ -13,6 +13,9 @@ public:
                                               const std::string& file, unsigned bufferSize) = 0;
   virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                          const std::string& value, const std::string& file) = 0;
+  // Writes out what the system still caches of the file (Windows 9x keeps
+  // profile writes in memory).
+  virtual void Flush(const std::string& file) = 0;
 };
 
 }  // namespace hd

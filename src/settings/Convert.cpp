@@ -56,16 +56,16 @@ int StrToInt(const std::string& text) {
 
 bool StrToBool(const std::string& text) {
   if (auto value = TryStrToInt(text)) return *value != 0;
+  // Any number, "1.0" and "0.0" as well, is a flag by whether it is zero.
+  if (auto value = TryStrToFloat(text, '.')) return *value != 0;
   const std::string word = Lower(text);
   if (word == "true") return true;
   if (word == "false") return false;
   throw SettingsError("'" + text + "' is not a valid boolean value");
 }
 
-double StrToFloat(const std::string& text, char decimalSeparator) {
-  const auto fail = [&text]() -> double {
-    throw SettingsError("'" + text + "' is not a valid floating point value");
-  };
+std::optional<double> TryStrToFloat(const std::string& text, char decimalSeparator) {
+  const auto fail = [] { return std::optional<double>(); };
   std::size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
@@ -97,6 +97,11 @@ double StrToFloat(const std::string& text, char decimalSeparator) {
   const auto [stop, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error != std::errc() || stop != plain.data() + plain.size()) return fail();
   return value;
+}
+
+double StrToFloat(const std::string& text, char decimalSeparator) {
+  if (auto value = TryStrToFloat(text, decimalSeparator)) return *value;
+  throw SettingsError("'" + text + "' is not a valid floating point value");
 }
 
 std::string FloatToStr(double value, char decimalSeparator) {

@@ -10,11 +10,15 @@ void LoadFileList(ListBox& list, IFiles& files, const std::string& path) {
   list.SetItems(ReadListFile(files, path));
 }
 
-void SaveFileList(const ListBox& list, IFiles& files, const std::string& path) {
+std::string FileListValues(const ListBox& list) {
   std::string content;
   for (const std::string& entry : list.Items()) content += entry + "\r\n";
+  return content;
+}
+
+void SaveFileList(const ListBox& list, IFiles& files, const std::string& path) {
   EnsureFileDirectory(files, path);
-  WriteListFile(files, path, content);
+  WriteListFile(files, path, FileListValues(list));
 }
 
 }  // namespace hd

@@ -16,11 +16,14 @@ void LoadHotKeys(AppSettings& s, IFiles& files, const std::string& path) {
   }
 }
 
+std::string HotKeysValues(AppSettings& s) {
+  return std::to_string(s.hkMode.Value()) + "\r\n" + std::to_string(s.hkVisible.Value()) + "\r\n" +
+         std::to_string(s.hkClose.Value()) + "\r\n";
+}
+
 void SaveHotKeys(AppSettings& s, IFiles& files, const std::string& path) {
-  const std::string content = std::to_string(s.hkMode.Value()) + "\r\n" + std::to_string(s.hkVisible.Value()) +
-                              "\r\n" + std::to_string(s.hkClose.Value()) + "\r\n";
   EnsureFileDirectory(files, path);
-  WriteSettingsFile(files, path, content);
+  WriteSettingsFile(files, path, HotKeysValues(s));
 }
 
 }  // namespace hd

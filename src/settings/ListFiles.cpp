@@ -1,5 +1,6 @@
 // List-file reading shared by every list the program keeps in a file.
 #include "settings/ListFiles.h"
+#include "settings/SettingsError.h"
 
 namespace hd {
 
@@ -25,9 +26,11 @@ std::vector<std::string> SplitListText(const std::string& text) {
 }
 
 std::vector<std::string> ReadListFile(IFiles& files, const std::string& path) {
+  if (!files.FileExists(path)) return {};
   std::string content;
   std::uint32_t error = 0;
-  if (!files.FileExists(path) || !files.ReadFile(path, content, error)) return {};
+  if (!files.ReadFile(path, content, error))
+    throw SettingsError("Cannot open file \"" + path + "\". " + files.SystemErrorText(error));
   return SplitListText(content);
 }
 

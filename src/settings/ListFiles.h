@@ -10,7 +10,8 @@ namespace hd {
 // entry; a break at the very end adds no empty entry; a NUL ends the text.
 std::vector<std::string> SplitListText(const std::string& text);
 
-// The entries of the file, or none when it does not exist or cannot be read.
+// The entries of the file, or none when it does not exist; SettingsError
+// "Cannot open file "%s". %s" when it exists but cannot be read.
 std::vector<std::string> ReadListFile(IFiles& files, const std::string& path);
 
 }  // namespace hd

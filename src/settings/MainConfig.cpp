@@ -1,4 +1,5 @@
-// Main.cfg through the profile functions, key by key in a fixed order.
+// Main.cfg through the profile functions, key by key in a fixed order, on a
+// copy that replaces the file whole.
 #include <vector>
 #include "settings/Convert.h"
 #include "settings/PasswordValue.h"
@@ -48,31 +49,59 @@ void LoadFlag(const FlagKey& flag, IProfile& profile, const std::string& path) {
   if (auto value = TryStrToInt(text)) flag.SetChecked(*value != 0);
 }
 
-bool SaveFlag(const FlagKey& flag, IProfile& profile, const std::string& path) {
-  return profile.WritePrivateProfileString(flag.section, flag.key, flag.Checked() ? "1" : "0", path);
+// The values in the file's order: the password as a save writes it.
+struct KeyValue {
+  const char* section;
+  const char* key;
+  std::string value;
+};
+
+std::vector<KeyValue> KeyValues(AppSettings& s) {
+  std::vector<KeyValue> values;
+  for (const FlagKey& flag : CommonKeys(s)) values.push_back({flag.section, flag.key, flag.Checked() ? "1" : "0"});
+  values.push_back({"Common", "Pwd", EncodePwdValue(s.rbEnable.Checked() ? s.Pwd : std::string())});
+  for (const FlagKey& flag : LaterKeys(s)) values.push_back({flag.section, flag.key, flag.Checked() ? "1" : "0"});
+  return values;
 }
 
 }  // namespace
 
-void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
-  if (!files.FileExists(path)) return;
+bool LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
+  if (!files.FileExists(path)) return true;
+  // The profile functions take a file they cannot read for an empty one.
+  std::string content;
+  std::uint32_t error = 0;
+  if (!files.ReadFile(path, content, error)) return false;
   for (const FlagKey& flag : CommonKeys(s)) LoadFlag(flag, profile, path);
   s.Pwd = DecodePwdValue(profile.GetPrivateProfileString("Common", "Pwd", "", path, kProfileBuffer));
   for (const FlagKey& flag : LaterKeys(s)) LoadFlag(flag, profile, path);
   s.rbDisable2.SetChecked(!s.rbEnable.Checked());
   s.rbShowHidden.SetChecked(!s.rbCloseHidden.Checked());
   s.rbAny.SetChecked(!s.rbFirst.Checked());
+  return true;
+}
+
+std::string MainValues(AppSettings& s) {
+  std::string text;
+  for (const KeyValue& value : KeyValues(s)) text += std::string(value.section) + "." + value.key + "=" + value.value + "\n";
+  return text;
 }
 
 void SaveMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
   EnsureFileDirectory(files, path);
-  for (const FlagKey& flag : CommonKeys(s))
-    if (!SaveFlag(flag, profile, path)) return;
   // Confirming "Disable" forgets the password.
   if (!s.rbEnable.Checked()) s.Pwd.clear();
-  if (!profile.WritePrivateProfileString("Common", "Pwd", EncodePwdValue(s.Pwd), path)) return;
-  for (const FlagKey& flag : LaterKeys(s))
-    if (!SaveFlag(flag, profile, path)) return;
+  // The profile functions write key by key: they work on a copy, which
+  // replaces the file once every key is in it.
+  const std::string temp = path + ".tmp";
+  std::uint32_t error = 0;
+  std::string old;
+  files.DeleteFile(temp);
+  bool written = !files.FileExists(path) || (files.ReadFile(path, old, error) && files.WriteFile(temp, old, error));
+  for (const KeyValue& value : KeyValues(s))
+    written = written && profile.WritePrivateProfileString(value.section, value.key, value.value, temp);
+  profile.Flush(temp);
+  if (!written || !files.ReplaceFile(temp, path, error)) files.DeleteFile(temp);
 }
 
 }  // namespace hd

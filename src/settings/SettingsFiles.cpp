@@ -6,18 +6,12 @@
 
 namespace hd {
 
-namespace {
-
-// Writes beside the target first: a full disk or a refused write leaves the
-// old file as it was.
 bool ReplaceWhole(IFiles& files, const std::string& path, const std::string& content, std::uint32_t& error) {
   const std::string temp = path + ".tmp";
   if (files.WriteFile(temp, content, error) && files.ReplaceFile(temp, path, error)) return true;
   files.DeleteFile(temp);
   return false;
 }
-
-}  // namespace
 
 void EnsureFileDirectory(IFiles& files, const std::string& path) {
   const auto slash = path.find_last_of('\\');

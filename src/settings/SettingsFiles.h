@@ -19,8 +19,12 @@ std::string IoErrorText(std::uint32_t error);
 // SettingsError with the I/O text when it exists but cannot be read.
 std::optional<std::vector<std::string>> ReadSettingsLines(IFiles& files, const std::string& path);
 
-// Writes a temporary file beside the target and replaces the target with it
-// only once it is complete. SettingsError with the I/O text.
+// Writes path + ".tmp" and replaces the target with it only once it is
+// complete, so a failure or a kill leaves the old file or the new one; false
+// with the system error code, the temporary file removed.
+bool ReplaceWhole(IFiles& files, const std::string& path, const std::string& content, std::uint32_t& error);
+
+// ReplaceWhole with SettingsError and the I/O text.
 void WriteSettingsFile(IFiles& files, const std::string& path, const std::string& content);
 // The same for a list file: SettingsError "Cannot create file "%s". %s".
 void WriteListFile(IFiles& files, const std::string& path, const std::string& content);

@@ -1,4 +1,6 @@
 // The load and save steps of the settings, one per file, on the live settings.
+// Each file's Values are the values its save would write now, so that the
+// settings set can tell whether the user changed them.
 #pragma once
 #include <string>
 #include "platform/Files.h"
@@ -8,25 +10,31 @@
 
 namespace hd {
 
-// Main.cfg: failures are swallowed; a failed write skips the remaining keys.
-void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
+// Main.cfg: failures are swallowed; a failed write leaves the old file whole.
+// False when the file exists but could not be read.
+bool LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
 void SaveMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
+std::string MainValues(AppSettings& s);
 
 // Sound.cfg: cbSound, cbSoundMute and VolumeLevel with the user's decimal separator.
 void LoadSoundSettings(AppSettings& s, IFiles& files, const std::string& path, char decimalSeparator);
 void SaveSoundSettings(const AppSettings& s, IFiles& files, const std::string& path, char decimalSeparator);
+std::string SoundValues(const AppSettings& s, char decimalSeparator);
 
 // Video.cfg: cbVideo and SelectedGraphicMode; written only once a mode was chosen.
 void LoadVideoSettings(AppSettings& s, IFiles& files, const std::string& path);
 void SaveVideoSettings(const AppSettings& s, IFiles& files, const std::string& path);
+std::string VideoValues(const AppSettings& s);  // empty: nothing to write
 
 // HotKeys.cfg: hkMode, hkVisible, hkClose.
 void LoadHotKeys(AppSettings& s, IFiles& files, const std::string& path);
 void SaveHotKeys(AppSettings& s, IFiles& files, const std::string& path);
+std::string HotKeysValues(AppSettings& s);
 
 // HideAppList.lst and SerAppList.lst.
 void LoadFileList(ListBox& list, IFiles& files, const std::string& path);
 void SaveFileList(const ListBox& list, IFiles& files, const std::string& path);
+std::string FileListValues(const ListBox& list);
 
 // The "vhd" value of the Run key; SettingsError "Failed to create key %s".
 void WriteAutorunValue(const AppSettings& s, IRegistry& registry, const std::string& exePath);

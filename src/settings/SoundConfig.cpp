@@ -24,12 +24,14 @@ void LoadSoundSettings(AppSettings& s, IFiles& files, const std::string& path, c
   s.tbSound.SetPosition(static_cast<int>(std::nearbyint(level / 255.0 * s.tbSound.Max())));
 }
 
+std::string SoundValues(const AppSettings& s, char decimalSeparator) {
+  return std::string(s.cbSound.Checked() ? "-1" : "0") + "\r\n" + (s.cbSoundMute.Checked() ? "-1" : "0") + "\r\n" +
+         FloatToStr(s.VolumeLevel(), decimalSeparator) + "\r\n";
+}
+
 void SaveSoundSettings(const AppSettings& s, IFiles& files, const std::string& path, char decimalSeparator) {
-  const std::string content = std::string(s.cbSound.Checked() ? "-1" : "0") + "\r\n" +
-                              (s.cbSoundMute.Checked() ? "-1" : "0") + "\r\n" +
-                              FloatToStr(s.VolumeLevel(), decimalSeparator) + "\r\n";
   EnsureFileDirectory(files, path);
-  WriteSettingsFile(files, path, content);
+  WriteSettingsFile(files, path, SoundValues(s, decimalSeparator));
 }
 
 }  // namespace hd

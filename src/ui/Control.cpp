@@ -97,6 +97,7 @@ void ListBox::SetItemIndex(int index) {
 }
 
 std::uint16_t HotKeyEdit::Value() {
+  if (auto shown = Owner().ReadHotKey(*this)) value_ = *shown;
   shift_ = (value_ & kShift) != 0;
   ctrl_ = (value_ & kCtrl) != 0;
   alt_ = (value_ & kAlt) != 0;
@@ -105,8 +106,8 @@ std::uint16_t HotKeyEdit::Value() {
 
 void HotKeyEdit::SetValue(std::uint16_t value) {
   value_ = value;
+  Changed();  // the real control first, which Value reads back
   Value();
-  Changed();
 }
 
 void TrackBar::SetPosition(int position) {

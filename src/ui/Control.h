@@ -142,14 +142,15 @@ public:
 
   HotKeyEdit(Form& owner, int id, std::string name, Bounds bounds, std::uint16_t value)
       : Control(owner, ControlKind::HotKey, id, std::move(name), "", bounds) { SetValue(value); }
-  // Reading refreshes the modifier flags from the same answer.
+  // Read from the real control when there is one (HKM_GETHOTKEY); reading
+  // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
   void SetValue(std::uint16_t value);
+  // The value last set or read, for the host to show.
+  std::uint16_t ValueToShow() const { return value_; }
   bool Shift() const { return shift_; }
   bool Ctrl() const { return ctrl_; }
   bool Alt() const { return alt_; }
-  // The host calls this when the user typed a new combination.
-  void Typed(std::uint16_t value) { value_ = value; }
 
 private:
   std::uint16_t value_ = 0;

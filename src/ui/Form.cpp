@@ -63,6 +63,10 @@ void Form::ControlChanged(Control& control) {
   if (handle_) host_.ControlChanged(control);
 }
 
+std::optional<std::uint16_t> Form::ReadHotKey(const Control& control) const {
+  return handle_ ? host_.ReadHotKey(control) : std::nullopt;
+}
+
 Control* Form::FindControl(int id) const {
   auto it = std::find_if(controls_.begin(), controls_.end(), [id](Control* c) { return c->Id() == id; });
   return it == controls_.end() ? nullptr : *it;

@@ -44,6 +44,7 @@ public:
   // For controls and the host.
   void Register(Control& control) { controls_.push_back(&control); }
   void ControlChanged(Control& control);
+  std::optional<std::uint16_t> ReadHotKey(const Control& control) const;
   Control* FindControl(int id) const;
 
 protected:

@@ -1,5 +1,6 @@
 // What a backend does to show forms: real windows (Win32) or the simulated desktop.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ public:
   virtual void BringToFront(Form& form) = 0;
   // The program changed a control's state: the real control follows.
   virtual void ControlChanged(Control& control) = 0;
+  // The shortcut a real hotkey edit holds (what the user typed), or nothing
+  // where the control's own value is all there is.
+  virtual std::optional<std::uint16_t> ReadHotKey(const Control& control) = 0;
   // A hidden window of its own that receives messages (tray icon, timers).
   virtual WindowHandle CreateMessageWindow(MessageHandler handler) = 0;
   virtual void DestroyMessageWindow(WindowHandle window) = 0;

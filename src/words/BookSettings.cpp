@@ -1,30 +1,18 @@
-// Loading and saving the words lists with the other settings.
-#include "app/frmConfUnit.h"
-#include "words/TWordsListUnit.h"
+// A save cut short is finished before anything is read, so the book loaded is
+// the old one or the new one, never a mix.
+#include "words/BookSettings.h"
 
 namespace hd {
 
-std::string TfrmConfigure::BookFile() const { return ExeDir + "Settings\\Book\\File"; }
-
-void TfrmConfigure::LoadBook() {
+void LoadBook(TBook& book, ListBox& lbWords, IFiles& files, const std::string& bookFile) {
   lbWords.Clear();
-  if (p_.files.FileExists(BookFile())) {
-    Book->LoadFromFile(p_.files, BookFile());
-    Book->FillCaptions(lbWords);
+  FinishBookSave(files, bookFile);
+  if (files.FileExists(bookFile)) {
+    book.LoadFromFile(files, bookFile);
+    book.FillCaptions(lbWords);
   } else {
-    Book->Clear();
+    book.Clear();
   }
-}
-
-void TfrmConfigure::SaveBook() {
-  DeleteBookFiles(BookFile());
-  Book->SaveToFile(p_.files, BookFile());
-}
-
-void TfrmConfigure::DeleteBookFiles(const std::string& bookFile) {
-  const std::string directory = bookFile.substr(0, bookFile.find_last_of("\\:") + 1);
-  // Files that stay (in use, read-only) are overwritten or left over, silently.
-  for (const std::string& name : p_.files.FindFiles(bookFile + ".*")) p_.files.DeleteFile(directory + name);
 }
 
 }  // namespace hd

@@ -1,8 +1,13 @@
 // Words lists keep their files line for line as earlier versions wrote them.
 #include "words/TWordsListUnit.h"
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
 #include "settings/Convert.h"
 #include "settings/ListFiles.h"
 #include "settings/SettingsError.h"
+#include "settings/SettingsFiles.h"
 #include "ui/Control.h"
 
 namespace hd {
@@ -18,8 +23,41 @@ std::string ReadWhole(IFiles& files, const std::string& path) {
 
 void WriteWhole(IFiles& files, const std::string& path, const std::string& content) {
   std::uint32_t error = 0;
-  if (!files.WriteFile(path, content, error)) throw SettingsError(files.SystemErrorText(error));
+  if (!ReplaceWhole(files, path, content, error)) throw SettingsError(files.SystemErrorText(error));
 }
+
+void Rename(IFiles& files, const std::string& from, const std::string& to) {
+  std::uint32_t error = 0;
+  if (!files.ReplaceFile(from, to, error)) throw SettingsError(files.SystemErrorText(error));
+}
+
+std::string DirectoryOf(const std::string& path) { return path.substr(0, path.find_last_of("\\:") + 1); }
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of("\\:") + 1); }
+
+bool SameText(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// The number in a name made of the index's name, a dot, a number in decimal
+// without leading zeros and the suffix: "File.3", "File.3.new".
+std::optional<int> ListNumber(const std::string& name, const std::string& indexName, const std::string& suffix) {
+  const std::string prefix = indexName + ".";
+  if (name.size() <= prefix.size() + suffix.size() || !SameText(name.substr(0, prefix.size()), prefix) ||
+      !SameText(name.substr(name.size() - suffix.size()), suffix))
+    return std::nullopt;
+  const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  int number = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  if (error != std::errc() || end != digits.data() + digits.size() || (digits.size() > 1 && digits[0] == '0') ||
+      digits[0] == '-')
+    return std::nullopt;
+  return number;
+}
+
+std::string ListPath(const std::string& indexPath, int index) { return indexPath + "." + std::to_string(index); }
+std::string PendingIndex(const std::string& indexPath) { return indexPath + ".new"; }
+constexpr const char* kPending = ".new";
 
 void CreateDirectories(IFiles& files, const std::string& directory) {
   std::uint32_t error = 0;
@@ -67,11 +105,13 @@ bool TWordsList::MatchesCaption(ISystem& system, const std::string& caption) con
                     [&](const std::string& word) { return system.CharLower(word); });
 }
 
-void TWordsList::SaveToFile(IFiles& files, const std::string& path) const {
+std::string TWordsList::FileText() const {
   std::string content = Caption + "\r\n" + (OneOfWords ? "-1" : "0") + "\r\n" + (MatchCase ? "-1" : "0") + "\r\n";
   for (const std::string& word : Words) content += word + "\r\n";
-  WriteWhole(files, path, content);
+  return content;
 }
+
+void TWordsList::SaveToFile(IFiles& files, const std::string& path) const { WriteWhole(files, path, FileText()); }
 
 bool TWordsList::LoadFromFile(IFiles& files, const std::string& path) {
   if (!files.FileExists(path)) return false;
@@ -121,10 +161,36 @@ bool TBook::MatchesCaption(ISystem& system, const std::string& caption) const {
   return PreparedBook(system, *this).MatchesCaption(caption);
 }
 
+void FinishBookSave(IFiles& files, const std::string& indexPath) {
+  const bool committed = files.FileExists(PendingIndex(indexPath));
+  for (const std::string& name : files.FindFiles(indexPath + ".*")) {
+    const auto number = ListNumber(name, NameOf(indexPath), kPending);
+    if (!number) continue;
+    if (committed)
+      Rename(files, DirectoryOf(indexPath) + name, ListPath(indexPath, *number));
+    else
+      files.DeleteFile(DirectoryOf(indexPath) + name);
+  }
+  if (committed) Rename(files, PendingIndex(indexPath), indexPath);
+}
+
 void TBook::SaveToFile(IFiles& files, const std::string& indexPath) const {
   CreateDirectories(files, indexPath.substr(0, indexPath.find_last_of("\\:")));
-  WriteWhole(files, indexPath, std::to_string(Count()) + "\r\n");
-  for (int i = 0; i < Count(); ++i) lists_[static_cast<std::size_t>(i)]->SaveToFile(files, indexPath + "." + std::to_string(i));
+  FinishBookSave(files, indexPath);
+  try {
+    for (int i = 0; i < Count(); ++i) Items(i).SaveToFile(files, ListPath(indexPath, i) + kPending);
+    WriteWhole(files, PendingIndex(indexPath), std::to_string(Count()) + "\r\n");
+  } catch (...) {
+    FinishBookSave(files, indexPath);  // not committed: the old book stays
+    throw;
+  }
+  FinishBookSave(files, indexPath);
+  // Lists that no longer exist, and anything else named like a book file.
+  for (const std::string& name : files.FindFiles(indexPath + ".*")) {
+    const auto number = ListNumber(name, NameOf(indexPath), "");
+    if (SameText(name, NameOf(indexPath)) || (number && *number < Count())) continue;
+    files.DeleteFile(DirectoryOf(indexPath) + name);  // one that stays is left over, silently
+  }
 }
 
 void TBook::LoadFromFile(IFiles& files, const std::string& indexPath) {
@@ -133,10 +199,21 @@ void TBook::LoadFromFile(IFiles& files, const std::string& indexPath) {
   Clear();
   if (line == "0") return;
   const int count = StrToInt(line);
+  // Beyond the highest numbered list file nothing can load, however large the count.
+  long long highest = -1;
+  for (const std::string& name : files.FindFiles(indexPath + ".*"))
+    if (const auto number = ListNumber(name, NameOf(indexPath), "")) highest = std::max<long long>(highest, *number);
+  const int end = static_cast<int>(std::min<long long>(count, highest + 1));
   TWordsList scratch;
   // A list that cannot be read leaves no gap: the next one takes its index.
-  for (int i = 0; i < count; ++i)
-    if (scratch.LoadFromFile(files, indexPath + "." + std::to_string(i))) Add(scratch);
+  for (int i = 0; i < end; ++i)
+    if (scratch.LoadFromFile(files, ListPath(indexPath, i))) Add(scratch);
+}
+
+std::string TBook::FileTexts() const {
+  std::string texts = std::to_string(Count()) + "\r\n";
+  for (const auto& list : lists_) texts += list->FileText();
+  return texts;
 }
 
 PreparedBook::PreparedBook(ISystem& system, const TBook& book) : system_(system) {

@@ -27,7 +27,9 @@ public:
   void Reset();
   void CopyFrom(const TWordsList& source);
   bool MatchesCaption(ISystem& system, const std::string& caption) const;
-  // Failures of the file operation raise SettingsError with the system's text.
+  // The list file's lines.
+  std::string FileText() const;
+  // Replaces the file whole; failures raise SettingsError with the system's text.
   void SaveToFile(IFiles& files, const std::string& path) const;
   // False, the list unchanged, when the file is missing or too short.
   bool LoadFromFile(IFiles& files, const std::string& path);
@@ -43,14 +45,25 @@ public:
   void Delete(int index);
   void Clear();
   bool MatchesCaption(ISystem& system, const std::string& caption) const;
+  // The new lists go in under pending names, the pending index commits them,
+  // and they take their places with the index last: a save cut short at any
+  // point leaves the old book or, once committed, the new one, which
+  // FinishBookSave puts in place. Leaves no other file beginning "File.".
   void SaveToFile(IFiles& files, const std::string& indexPath) const;
+  // Reads no further than the highest numbered list file there is.
   void LoadFromFile(IFiles& files, const std::string& indexPath);
   void FillCaptions(ListBox& items) const;
+  // The index and every list file as a save writes them.
+  std::string FileTexts() const;
 
 private:
   void Check(int index) const;
   std::vector<std::unique_ptr<TWordsList>> lists_;
 };
+
+// Completes a save of the book that was cut short after it was committed, or
+// removes the pending files of one cut short before.
+void FinishBookSave(IFiles& files, const std::string& indexPath);
 
 // The book's words brought into the form they are compared in, once for a
 // whole walk: the same answers as asking each list while the book stays.

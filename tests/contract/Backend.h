@@ -26,6 +26,9 @@ public:
   virtual bool ProcessRunning(ProcessId process) = 0;
   // Removes a registry key of HKEY_CURRENT_USER that has no subkeys.
   virtual void DeleteUserKey(const std::string& path) = 0;
+  // Opens an existing file for reading without sharing, as another program
+  // may, and keeps it open until the backend ends.
+  virtual void HoldOpen(const std::string& path) = 0;
 };
 
 std::unique_ptr<Backend> MakeBackend();

@@ -69,4 +69,33 @@ TEST(FilesContract, SettingsWritersCreateFoldersAndReportTheirTexts) {
   EXPECT_FALSE(ReadSettingsLines(files, dir + "missing.cfg"));
 }
 
+TEST(FilesContract, AFileHeldOpenWithoutSharingCanBeNeitherReadNorReplaced) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  const std::string dir = backend->TempDir();
+  const std::string path = dir + "Held.lst";
+  std::uint32_t error = 0;
+  ASSERT_TRUE(p.files.WriteFile(path, "[S]\r\nk=v\r\n", error));
+  ASSERT_TRUE(p.files.WriteFile(dir + "other", "other", error));
+  backend->HoldOpen(path);
+
+  EXPECT_TRUE(p.files.FileExists(path)) << "its attributes still answer";
+  EXPECT_EQ(p.files.FindFiles(dir + "Held.*"), std::vector<std::string>{"Held.lst"});
+  std::string content = "kept";
+  error = 0;
+  EXPECT_FALSE(p.files.ReadFile(path, content, error));
+  EXPECT_EQ(error, win::ERROR_SHARING_VIOLATION);
+  error = 0;
+  EXPECT_FALSE(p.files.WriteFile(path, "x", error));
+  EXPECT_EQ(error, win::ERROR_SHARING_VIOLATION);
+  error = 0;
+  EXPECT_FALSE(p.files.ReplaceFile(dir + "other", path, error));
+  EXPECT_EQ(error, win::ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(p.files.FileExists(dir + "other"));
+  EXPECT_FALSE(p.files.DeleteFile(path));
+  EXPECT_EQ(p.profile.GetPrivateProfileString("S", "k", "none", path, 64), "none");
+  EXPECT_FALSE(p.profile.WritePrivateProfileString("S", "k", "w", path));
+  EXPECT_TRUE(p.files.FileExists(path));
+}
+
 }  // namespace hd::contract

@@ -163,6 +163,19 @@ TEST_F(SettingsLoad, VideoCfgNeedsExactlyFiveLines) {
   WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n");
   EXPECT_EQ(Reload(), "");
   EXPECT_FALSE(frm().cbVideo.Checked());
+
+  WriteSetting("Settings\\Video.cfg", "1.0\r\n640\r\n480\r\ndeep\r\n75\r\n");
+  EXPECT_EQ(Reload(), "'deep' is not a valid integer value");
+  EXPECT_TRUE(frm().cbVideo.Checked()) << "1.0 is a number, so on";
+  EXPECT_EQ(frm().SelectedGraphicMode, (GraphicMode{640, 480, 32, 60})) << "the lines before the failing one load";
+  EXPECT_EQ(frm().labGraphMode.Caption(), "1024x768 32bits 60Hz");
+
+  WriteSetting("Settings\\Video.cfg", "-1\r\n-1\r\n$10\r\n16\r\n60\r\n");
+  EXPECT_EQ(Reload(), "");
+  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::SaveAllSettings), "");
+  EXPECT_EQ(desktop.ReadFile(std::string(kExeDir) + "Settings\\Video.cfg"), "-1\r\n4294967295\r\n16\r\n16\r\n60\r\n");
+  EXPECT_EQ(Reload(), "") << "what is saved loads back";
+  EXPECT_EQ(frm().SelectedGraphicMode, (GraphicMode{4294967295u, 16, 16, 60}));
 }
 
 TEST_F(SettingsLoad, HotKeysCfgValues) {

@@ -3,6 +3,7 @@
 #include <random>
 #include "ProgramFixture.h"
 #include "settings/SettingsError.h"
+#include "words/TWordsListUnit.h"
 
 namespace hd::test {
 
@@ -72,6 +73,17 @@ TEST_F(SettingsSave, EditedSettingsComeBackAfterASaveAndReload) {
   EXPECT_EQ(g.hkClose.Value(), 0);
   EXPECT_EQ(g.lbHideFiles.Items(), (std::vector<std::string>{"C:\\games\\a.exe", "", "C:\\games\\a.exe"}));
   EXPECT_EQ(g.lbSerFiles.Items(), std::vector<std::string>{"C:\\work\\sheet.exe"});
+}
+
+TEST_F(SettingsSave, TheWordsListsShownAreTheBooksAfterASave) {
+  Start();
+  TWordsList list;
+  list.Caption = "Games";
+  list.Words = {"poker"};
+  frm().Book->Add(list);
+  frm().lbWords.SetItems({"stale"});
+  EXPECT_EQ(Save(), "");
+  EXPECT_EQ(frm().lbWords.Items(), std::vector<std::string>{"Games"});
 }
 
 TEST_F(SettingsSave, VideoCfgIsKeptWhenNoModeWasChosenAndDisableForgetsThePassword) {

@@ -202,13 +202,55 @@ TEST_F(BookFiles, BadCountsAndFlagsRaiseTheirConversionErrors) {
   EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::LoadBook), "'yes' is not a valid boolean value");
   EXPECT_EQ(frm().Book->Count(), 1) << "the lists before it stay";
   EXPECT_TRUE(frm().lbWords.Items().empty()) << "not refilled";
+
+  desktop.WriteFile(dir + "File.1", "B\r\n1.0\r\n0.0\r\nb\r\n");
+  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::LoadBook), "");
+  ASSERT_EQ(frm().Book->Count(), 2);
+  EXPECT_TRUE(frm().Book->Items(1).OneOfWords) << "a decimal number is a flag too";
+  EXPECT_FALSE(frm().Book->Items(1).MatchCase);
 }
 
-TEST_F(BookFiles, AWriteFailureRaisesTheSystemText) {
-  frm().Book->Add(List({"x"}));
-  desktop.state.failingWrites["c:\\program files\\hushdesk\\settings\\book\\file.0"] = win::ERROR_DISK_FULL;
+TEST_F(BookFiles, AFullDiskLeavesTheOldBookWholeAndNothingPending) {
+  frm().Book->Add(List({"x"}, true, false, "old"));
+  frm().SaveBook();
+  frm().Book->Add(List({"y"}, true, false, "second"));
+  desktop.state.diskFull = true;
   EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::SaveBook), "There is not enough space on the disk.");
-  EXPECT_EQ(desktop.ReadFile(dir + "File"), "1\r\n") << "what was written before stays";
+  desktop.state.diskFull = false;
+  std::vector<std::string> names = BookDirectory();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"File", "File.0"}));
+  frm().LoadBook();
+  EXPECT_EQ(frm().lbWords.Items(), std::vector<std::string>{"old"});
+}
+
+TEST_F(BookFiles, AListThatCannotTakeItsPlaceIsPutThereByTheNextLoad) {
+  frm().Book->Add(List({"x"}, true, false, "old"));
+  frm().SaveBook();
+  frm().Book->Replace(0, List({"y"}, true, false, "new"));
+  frm().Book->Add(List({"z"}, true, false, "added"));
+  desktop.HoldOpen(dir + "File.0");
+  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::SaveBook), "Access is denied.");
+  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::LoadBook), "Access is denied.") << "still held";
+  desktop.HoldOpen(dir + "File.0", false);
+  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::LoadBook), "");
+  EXPECT_EQ(frm().lbWords.Items(), (std::vector<std::string>{"new", "added"})) << "the save was committed";
+}
+
+TEST_F(BookFiles, AHugeCountReadsNoFurtherThanTheListFilesThere) {
+  desktop.WriteFile(dir + "File", "2147483647\r\n");
+  desktop.WriteFile(dir + "File.0", "A\r\n-1\r\n0\r\na\r\n");
+  desktop.WriteFile(dir + "File.7", "B\r\n-1\r\n0\r\nb\r\n");
+  desktop.WriteFile(dir + "File.08", "not a list file's name\r\n-1\r\n0\r\nc\r\n");
+  desktop.WriteFile(dir + "File.9.new", "pending of no save\r\n-1\r\n0\r\nc\r\n");
+  const std::uint64_t calls = desktop.state.fileCalls;
+  frm().LoadBook();
+  EXPECT_LT(desktop.state.fileCalls - calls, 100u);
+  EXPECT_EQ(frm().lbWords.Items(), (std::vector<std::string>{"A", "B"}));
+
+  desktop.WriteFile(dir + "File", "3\r\n");
+  frm().LoadBook();
+  EXPECT_EQ(frm().lbWords.Items(), std::vector<std::string>{"A"}) << "the count still bounds the lists";
 }
 
 }  // namespace hd::test

@@ -86,6 +86,10 @@ void SimDesktop::WriteFile(const std::string& path, const std::string& content) 
   if (!files.WriteFile(path, content, error)) throw std::runtime_error("cannot write " + path);
 }
 
+void SimDesktop::HoldOpen(const std::string& path, bool held) {
+  state.files.at(SimFiles::Key(path)).heldOpen = held;
+}
+
 std::string SimDesktop::ReadFile(const std::string& path) {
   std::string content;
   std::uint32_t error = 0;

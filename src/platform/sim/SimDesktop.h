@@ -75,6 +75,8 @@ public:
   void WriteFile(const std::string& path, const std::string& content);
   std::string ReadFile(const std::string& path);
   void MakeDirectories(const std::string& path);
+  // Another program opens the existing file without sharing, or closes it.
+  void HoldOpen(const std::string& path, bool held = true);
 };
 
 }  // namespace hd

@@ -2,6 +2,7 @@
 #include "platform/sim/SimFiles.h"
 #include <algorithm>
 #include <cctype>
+#include <new>
 #include <string_view>
 
 namespace hd {
@@ -21,6 +22,7 @@ std::string SimFiles::Parent(const std::string& path) {
 }
 
 SimFile* SimFiles::Find(const std::string& path) {
+  ++s_.fileCalls;
   auto it = s_.files.find(Key(path));
   return it == s_.files.end() ? nullptr : &it->second;
 }
@@ -37,6 +39,10 @@ bool SimFiles::DirectoryExists(const std::string& path) {
   return f && f->directory;
 }
 
+void SimFiles::Record() {
+  if (s_.recordFileHistory) s_.fileHistory.push_back(s_.files);
+}
+
 bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint32_t& error) {
   SimFile* f = Find(path);
   if (!f) {
@@ -47,6 +53,11 @@ bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint
     error = win::ERROR_ACCESS_DENIED;
     return false;
   }
+  if (f->heldOpen) {
+    error = win::ERROR_SHARING_VIOLATION;
+    return false;
+  }
+  if (f->tooLargeToRead) throw std::bad_alloc();
   content = f->content;
   return true;
 }
@@ -69,11 +80,13 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& content, st
     error = win::ERROR_INVALID_NAME;
     return false;
   }
-  if (auto failing = s_.failingWrites.find(Key(path)); failing != s_.failingWrites.end()) {
+  const auto failing = s_.failingWrites.find(Key(path));
+  if (failing != s_.failingWrites.end() || s_.diskFull) {
     // The file was created or truncated before the write failed part-way.
     if (SimFile* f = Find(path); !f || !f->directory)
       s_.files[Key(path)] = SimFile{f ? f->path : path, content.substr(0, content.size() / 2), false};
-    error = failing->second;
+    Record();
+    error = failing != s_.failingWrites.end() ? failing->second : win::ERROR_DISK_FULL;
     return false;
   }
   const std::string parent = Parent(path);
@@ -86,11 +99,15 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& content, st
     error = win::ERROR_ACCESS_DENIED;
     return false;
   }
-  if (f) {
-    f->content = content;
-  } else {
-    s_.files[Key(path)] = SimFile{path, content, false};
+  if (f && f->heldOpen) {
+    error = win::ERROR_SHARING_VIOLATION;
+    return false;
   }
+  if (!f) f = &(s_.files[Key(path)] = SimFile{path, {}, false});
+  f->content.clear();
+  Record();
+  f->content = content;
+  Record();
   return true;
 }
 
@@ -101,7 +118,7 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
     error = win::ERROR_FILE_NOT_FOUND;
     return false;
   }
-  if (target && target->directory) {
+  if (target && (target->directory || target->heldOpen)) {
     error = win::ERROR_ACCESS_DENIED;
     return false;
   }
@@ -112,13 +129,15 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
   SimFile moved{target ? target->path : to, source->content, false};
   s_.files.erase(Key(from));
   s_.files[Key(to)] = moved;
+  Record();
   return true;
 }
 
 bool SimFiles::DeleteFile(const std::string& path) {
   SimFile* f = Find(path);
-  if (!f || f->directory) return false;
+  if (!f || f->directory || f->heldOpen) return false;
   s_.files.erase(Key(path));
+  Record();
   return true;
 }
 
@@ -136,6 +155,7 @@ bool SimFiles::CreateDirectory(const std::string& path, std::uint32_t& error) {
     return false;
   }
   s_.files[Key(path)] = SimFile{path, {}, true};
+  Record();
   return true;
 }
 
@@ -187,6 +207,8 @@ std::string SimFiles::SystemErrorText(std::uint32_t error) {
     case win::ERROR_FILE_NOT_FOUND: return "The system cannot find the file specified.";
     case win::ERROR_PATH_NOT_FOUND: return "The system cannot find the path specified.";
     case win::ERROR_ACCESS_DENIED: return "Access is denied.";
+    case win::ERROR_SHARING_VIOLATION:
+      return "The process cannot access the file because it is being used by another process.";
     case win::ERROR_DISK_FULL: return "There is not enough space on the disk.";
     case win::ERROR_INVALID_NAME: return "The filename, directory name, or volume label syntax is incorrect.";
     default: return "Unknown error " + std::to_string(error) + ".";

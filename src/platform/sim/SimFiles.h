@@ -20,10 +20,12 @@ public:
 
   // Windows wildcard match of a file name ("*" and "?"; "name.*" also matches "name").
   static bool WildcardMatch(const std::string& pattern, const std::string& name);
+  // The state's key of a path: "\" separated, lower case, no trailing "\".
+  static std::string Key(const std::string& path);
 
 private:
   SimFile* Find(const std::string& path);
-  static std::string Key(const std::string& path);
+  void Record();
   static std::string Parent(const std::string& path);
   SimState& s_;
 };

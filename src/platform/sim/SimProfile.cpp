@@ -129,4 +129,7 @@ bool SimProfile::WritePrivateProfileString(const std::string& section, const std
   return files_.WriteFile(file, Serialise(sections), error);
 }
 
+// Every write goes to the file at once: nothing is cached.
+void SimProfile::Flush(const std::string&) {}
+
 }  // namespace hd

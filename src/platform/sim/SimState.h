@@ -69,6 +69,8 @@ struct SimFile {
   std::string path;  // as first written (letter case kept)
   std::string content;
   bool directory = false;
+  bool heldOpen = false;        // another program has it open without sharing
+  bool tooLargeToRead = false;  // reading it whole exhausts a 32-bit process's memory
 };
 
 struct SimState {
@@ -120,6 +122,12 @@ struct SimState {
   // Lower-cased path -> error: a write there fails part-way (the file is left
   // cut short, as on a full disk), and so does a replace onto it.
   std::map<std::string, std::uint32_t> failingWrites;
+  bool diskFull = false;  // every write fails part-way with ERROR_DISK_FULL
+  // With recordFileHistory on, every state the files pass through, one after
+  // each step a killed program could stop at (a write is truncated first).
+  bool recordFileHistory = false;
+  std::vector<std::map<std::string, SimFile>> fileHistory;
+  std::uint64_t fileCalls = 0;  // every call of the file interface
 
   // -- hiding additions --
 

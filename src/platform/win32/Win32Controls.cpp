@@ -170,7 +170,7 @@ void MirrorControl(HWND window, Control& control) {
       break;
     }
     case ControlKind::HotKey: {
-      const WORD value = static_cast<HotKeyEdit&>(control).Value();
+      const WORD value = static_cast<HotKeyEdit&>(control).ValueToShow();
       ::SendMessageA(window, HKM_SETHOTKEY, HotKeyFromShortcut(value), 0);
       break;
     }
@@ -201,11 +201,6 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
         list.OnDblClick();
       break;
     }
-    case ControlKind::HotKey:
-      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
-        static_cast<HotKeyEdit&>(control).Typed(
-            ShortcutFromHotKey(static_cast<WORD>(::SendMessageA(window, HKM_GETHOTKEY, 0, 0))));
-      break;
     case ControlKind::TrackBar:
       if (message == WM_HSCROLL)
         static_cast<TrackBar&>(control).SetPosition(static_cast<int>(::SendMessageA(window, TBM_GETPOS, 0, 0)));

@@ -53,6 +53,17 @@ bool Win32Files::WriteFile(const std::string& path, const std::string& content, 
 }
 
 bool Win32Files::ReplaceFile(const std::string& from, const std::string& to, std::uint32_t& error) {
+  // The new content reaches the disk before the name points at it, whoever
+  // wrote it: a crash of the system then leaves the old file or the new one.
+  HANDLE file = ::CreateFileA(from.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = ::GetLastError();
+    return false;
+  }
+  const bool flushed = ::FlushFileBuffers(file);
+  if (!flushed) error = ::GetLastError();
+  ::CloseHandle(file);
+  if (!flushed) return false;
   if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   error = ::GetLastError();
   return false;

@@ -171,6 +171,12 @@ void Win32FormHost::ControlChanged(Control& control) {
   if (control.Kind() == ControlKind::PageControl) ApplyPages(control.Owner());
 }
 
+std::optional<std::uint16_t> Win32FormHost::ReadHotKey(const Control& control) {
+  auto it = controlWindows.find(const_cast<Control*>(&control));
+  if (it == controlWindows.end()) return std::nullopt;
+  return ShortcutFromHotKey(static_cast<WORD>(::SendMessageA(H(it->second), HKM_GETHOTKEY, 0, 0)));
+}
+
 WindowHandle Win32FormHost::CreateMessageWindow(MessageHandler handler) {
   // A hidden top-level window rather than a message-only one: only top-level
   // windows hear broadcasts such as the shell's "TaskbarCreated".

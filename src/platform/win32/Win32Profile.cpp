@@ -20,4 +20,8 @@ bool Win32Profile::WritePrivateProfileString(const std::string& section, const s
   return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
 }
 
+void Win32Profile::Flush(const std::string& file) {
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+}
+
 }  // namespace hd

@@ -11,6 +11,7 @@ public:
                                       unsigned bufferSize) override;
   bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                  const std::string& file) override;
+  void Flush(const std::string& file) override;
 };
 
 }  // namespace hd

@@ -41,6 +41,7 @@ public:
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
     desktop_.registry.keys.erase(name);
   }
+  void HoldOpen(const std::string& path) override { desktop_.HoldOpen(path); }
 
 private:
   SimDesktop desktop_;

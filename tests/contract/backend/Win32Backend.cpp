@@ -10,6 +10,7 @@ namespace {
 class Win32Backend : public Backend {
 public:
   ~Win32Backend() override {
+    for (HANDLE file : held_) ::CloseHandle(file);
     for (PROCESS_INFORMATION& child : children_) {
       ::TerminateProcess(child.hProcess, 0);
       ::CloseHandle(child.hProcess);
@@ -81,10 +82,14 @@ public:
   }
 
   void DeleteUserKey(const std::string& path) override { ::RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
+  void HoldOpen(const std::string& path) override {
+    held_.push_back(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  }
 
 private:
   Win32Desktop desktop_;
   std::vector<PROCESS_INFORMATION> children_;
+  std::vector<HANDLE> held_;
 };
 }  // namespace
 

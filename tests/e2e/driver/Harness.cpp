@@ -180,6 +180,28 @@ int TrayIconCount() {
   return count;
 }
 
+// Wine's system tray shows one icon window per notification icon.
+HWND OurTrayIcon(int before) {
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  HWND icon = nullptr;
+  int n = 0;
+  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
+       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
+    if (::IsWindowVisible(w) && n++ == before) icon = w;
+  return icon;
+}
+
+HWND OpenTrayMenu(int iconsBefore) {
+  HWND icon = OurTrayIcon(iconsBefore);
+  if (!icon) return nullptr;
+  RECT rect{};
+  ::GetWindowRect(icon, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 3);
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; });
+  return menu;
+}
+
 HWND FindPopupMenu() {
   HWND menu = ::FindWindowA("#32768", nullptr);
   return menu && ::IsWindowVisible(menu) ? menu : nullptr;
@@ -364,6 +386,14 @@ bool Hushdesk::Holds(UINT modifiers, UINT key) {
 HWND Hushdesk::ConfigWindow() const {
   if (!process_.Started()) return nullptr;
   return FindWindowOfProcess(process_.Id(), "Hushdesk - Configuration");
+}
+
+HWND OpenConfiguration(Hushdesk& program, int iconsBefore) {
+  HWND menu = OpenTrayMenu(iconsBefore);
+  if (!menu) return nullptr;
+  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND config = program.ConfigWindow();
+  return WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }) ? config : nullptr;
 }
 
 DWORD Hushdesk::TerminateByHotkey() {

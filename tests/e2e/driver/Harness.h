@@ -40,6 +40,10 @@ void ClickAt(int x, int y, int button);
 
 // The notification icons shown in Wine's system tray.
 int TrayIconCount();
+// The icon window shown after `before` others, or null.
+HWND OurTrayIcon(int before);
+// Right-clicks that icon: its popup menu once open, or null.
+HWND OpenTrayMenu(int iconsBefore);
 // The open popup menu (its window), or null.
 HWND FindPopupMenu();
 // Chooses a popup menu's first or last item with the keyboard (the menu's
@@ -105,6 +109,10 @@ private:
   std::string exe_;
   Process process_;
 };
+
+// Opens the configuration window with "Configure..." of the program's tray
+// menu, its icon shown after `iconsBefore` others: the window once shown, or null.
+HWND OpenConfiguration(Hushdesk& program, int iconsBefore);
 
 // Default hotkeys.
 void PressModeHotkey();

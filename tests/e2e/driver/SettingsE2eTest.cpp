@@ -1,4 +1,5 @@
 // The real program reads its settings folder: changed hotkeys, a bad file.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include "Harness.h"
 
@@ -28,6 +29,34 @@ TEST(Settings, BadHotkeysFileShowsTheErrorAndTheProgramStillAnswers) {
   DismissDialog(box);
   ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
   EXPECT_TRUE(program.Holds(MOD_CONTROL, 'Q')) << "hotkeys registered after the error";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST(Settings, AListFileHeldOpenAtStartIsReportedAndKeepsItsEntriesAfterOk) {
+  Hushdesk program("hdheldlist");
+  const std::string entries = "C:\\games\\solitaire.exe\r\nC:\\games\\poker.exe\r\n";
+  program.WriteSetting("Settings\\HideAppList.lst", entries);
+  program.WriteSetting("Settings\\HotKeys.cfg", "16576\r\n16392\r\n16465\r\n");
+  const std::string path = program.Dir() + "Settings\\HideAppList.lst";
+  // Another program has it open and shares it with nobody.
+  HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const int before = TrayIconCount();
+  ASSERT_TRUE(program.Start("", 0, 0));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(program.process().Id())) != nullptr; }, 10000));
+  EXPECT_NE(DialogText(box).find("Cannot open file \"" + path + "\"."), std::string::npos) << DialogText(box);
+  Screenshot("held-list-file");
+  DismissDialog(box);
+  ::CloseHandle(held);
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == before + 1; }));
+
+  HWND config = OpenConfiguration(program, before);
+  ASSERT_NE(config, nullptr);
+  ::SendMessageA(::GetDlgItem(config, 1001), BM_CLICK, 0, 0);  // OK
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_EQ(ReadTextFile(path), entries);
+  EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"), "16576\r\n16392\r\n16465\r\n");
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 

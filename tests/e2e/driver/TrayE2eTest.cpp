@@ -9,17 +9,6 @@ namespace e2e {
 
 namespace {
 
-// Wine's system tray shows one icon window per notification icon.
-HWND OurTrayIcon(int before) {
-  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-  HWND icon = nullptr;
-  int n = 0;
-  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
-       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
-    if (::IsWindowVisible(w) && n++ == before) icon = w;
-  return icon;
-}
-
 // Points at the icon and reads the tooltip the shell shows for it.
 std::string HoverTooltip(HWND icon) {
   RECT rect{};
@@ -47,17 +36,6 @@ std::string HoverTooltip(HWND icon) {
   return text;
 }
 
-HWND OpenTrayMenu(int iconsBefore) {
-  HWND icon = OurTrayIcon(iconsBefore);
-  if (!icon) return nullptr;
-  RECT rect{};
-  ::GetWindowRect(icon, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 3);
-  HWND menu = nullptr;
-  WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; });
-  return menu;
-}
-
 // Starts the program and right-clicks its new tray icon: the menu, or null.
 HWND StartWithTrayMenu(Hushdesk& program) {
   const int before = TrayIconCount();
@@ -68,11 +46,9 @@ HWND StartWithTrayMenu(Hushdesk& program) {
 // Starts the program and opens its configuration window from the tray menu:
 // the window once it is shown, or null.
 HWND StartWithConfiguration(Hushdesk& program) {
-  HWND menu = StartWithTrayMenu(program);
-  if (!menu) return nullptr;
-  ChooseFirstMenuItem(menu);  // "Configure..."
-  HWND config = program.ConfigWindow();
-  return WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }) ? config : nullptr;
+  const int before = TrayIconCount();
+  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
+  return OpenConfiguration(program, before);
 }
 
 // Control ids of the configuration window.
@@ -163,6 +139,21 @@ TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
   EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_SHIFT, 'H')) << "the typed hotkey works";
   EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the old one no longer does";
   EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"), "24648\r\n16392\r\n16465\r\n");
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST(Tray, OkSavesTheHotkeyTheEditHoldsHoweverItGotThere) {
+  Hushdesk program("hdheldkey");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  // Set in the control itself, with no notification to the program.
+  const WPARAM ctrlAltK = MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT);
+  ::SendMessageA(::GetDlgItem(config, kModeEdit), HKM_SETHOTKEY, ctrlAltK, 0);
+  ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"),
+            std::to_string(0x4000 | 0x8000 | 'K') + "\r\n16392\r\n16465\r\n");
+  EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_ALT, 'K'));
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
