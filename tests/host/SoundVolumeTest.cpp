@@ -90,14 +90,6 @@ TEST_F(SoundVolumeTest, LaterSystemsSetTheDevicesMasterVolume) {
   EXPECT_FLOAT_EQ(master(), Scalar(203)) << "level 204 was read back as 52224 of 65535, level 203.2";
 }
 
-TEST_F(SoundVolumeTest, XPHasNoEndpointsAndUsesTheWaveOutDevice) {
-  StartOnXP();
-  PressMode();
-  EXPECT_EQ(wave(), BothChannels(178));
-  PressMode();
-  EXPECT_EQ(master(), 1.0f);
-}
-
 TEST_F(SoundVolumeTest, TurningTheSettingOnInHideModeRestoresOnlyARecordedLevel) {
   StartOnXP();
   frm().cbSound.Click();
@@ -115,16 +107,6 @@ TEST_F(SoundVolumeTest, TurningTheSettingOnInHideModeRestoresOnlyARecordedLevel)
   frm().cbSound.Click();
   PressMode();
   EXPECT_EQ(wave(), BothChannels(78)) << "the level an earlier HIDE mode read";
-}
-
-TEST_F(SoundVolumeTest, WithoutAnAudioDeviceNothingIsChangedOrReported) {
-  StartOnWindows7();
-  desktop.state.audioDevice = false;
-  PressMode();
-  PressMode();
-  desktop.state.audioDevice = true;
-  EXPECT_EQ(master(), 1.0f);
-  EXPECT_TRUE(desktop.state.messageBoxes.empty());
 }
 
 class SoundTestButtonTest : public SoundVolumeTest {

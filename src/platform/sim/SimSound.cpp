@@ -8,31 +8,29 @@ bool SimSound::HasEndpoints() const {
 }
 
 bool SimSound::WaveOutGetVolume(std::uint32_t& volume) {
-  if (!s_.audioDevice) return false;
   volume = s_.waveVolume;
   return true;
 }
 
 bool SimSound::WaveOutSetVolume(std::uint32_t volume) {
-  if (!s_.audioDevice) return false;
   s_.waveVolume = volume;
   return true;
 }
 
 bool SimSound::GetMasterVolumeLevelScalar(float& level) {
-  if (!HasEndpoints() || !s_.audioDevice) return false;
+  if (!HasEndpoints()) return false;
   level = s_.masterVolume;
   return true;
 }
 
 bool SimSound::SetMasterVolumeLevelScalar(float level) {
-  if (!HasEndpoints() || !s_.audioDevice || level < 0.0f || level > 1.0f) return false;
+  if (!HasEndpoints() || level < 0.0f || level > 1.0f) return false;
   s_.masterVolume = level;
   return true;
 }
 
 bool SimSound::PlaySound(const std::string& path, unsigned flags) {
-  if (!s_.audioDevice || !files_.FileExists(path)) return false;
+  if (!files_.FileExists(path)) return false;
   s_.soundsPlayed.push_back({path, flags, s_.waveVolume, s_.masterVolume});
   s_.clockMs += s_.soundLengthMs;
   return true;

@@ -147,10 +147,9 @@ struct SimState {
 
   // -- sound and display additions --
 
-  // The audio device. Up to Windows XP the wave-out volume is the device's;
+  // The audio device: up to Windows XP the wave-out volume is the device's;
   // from Vista on it is only the calling program's session, and the device's
   // master volume is reached through the endpoint volume interface alone.
-  bool audioDevice = true;
   std::uint32_t waveVolume = 0xFFFFFFFF;  // XP: the device; Vista on: the program's session
   float masterVolume = 1.0f;              // Vista on
   struct PlayedSound {
