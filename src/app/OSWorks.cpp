@@ -29,4 +29,9 @@ bool IsWindowsMe(ISystem& system) { return IsVersion(system, win::VER_PLATFORM_W
 bool IsWindows2000(ISystem& system) { return IsVersion(system, win::VER_PLATFORM_WIN32_NT, 5, 0); }
 bool IsWindowsXP(ISystem& system) { return IsVersion(system, win::VER_PLATFORM_WIN32_NT, 5, 1); }
 
+bool IsWindowsVistaOrLater(ISystem& system) {
+  const OsVersionInfo info = GetOSVersionInfo(system);
+  return info.platformId == win::VER_PLATFORM_WIN32_NT && info.majorVersion >= 6;
+}
+
 }  // namespace hd

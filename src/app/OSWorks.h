@@ -13,5 +13,7 @@ bool IsWindows98(ISystem& system);
 bool IsWindowsMe(ISystem& system);
 bool IsWindows2000(ISystem& system);
 bool IsWindowsXP(ISystem& system);
+// Windows Vista and every later NT version.
+bool IsWindowsVistaOrLater(ISystem& system);
 
 }  // namespace hd

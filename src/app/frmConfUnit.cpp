@@ -2,6 +2,8 @@
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
 #include "hide/tray_man.h"
+#include "media/GraphicModes.h"
+#include "media/sound_man.h"
 #include "settings/ListFiles.h"
 #include "shell/TrayIcon.h"
 #include "words/TWordsListUnit.h"
@@ -36,6 +38,7 @@ void TfrmConfigure::FormCreate() {
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
   WireEnablingRules();
+  CreateMedia();
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);

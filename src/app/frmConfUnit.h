@@ -13,6 +13,8 @@
 namespace hd {
 
 class Application;
+class GraphicModes;
+class SoundVolume;
 class TBook;
 class TWindowsBar;
 class TTrayIcon;
@@ -54,6 +56,15 @@ public:
   void RestoreVolume();
   void SwitchHideGraphicMode();
   void RestoreGraphicMode();
+  std::unique_ptr<SoundVolume> Volume;
+  std::unique_ptr<GraphicModes> Modes;
+  // The "Sound and Video" page.
+  PopupMenu mGraphList{"mGraphList"};
+  void FillGraphicModeMenu();
+  void butSoundTestClick();
+  void butGraphSelectClick();
+  void mItemClick(std::size_t resolution, std::size_t depth, std::size_t frequency);
+  void butGraphTestClick();
 
   // Visible modes.
   void SetTrayIconMode();
@@ -120,6 +131,7 @@ private:
   void LoadSystemProcessList();
   void CreateTrayIcon();
   void WireEnablingRules();
+  void CreateMedia();
 
   Application& app_;
   Platform& p_;

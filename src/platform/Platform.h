@@ -1,11 +1,13 @@
 // Every platform interface, chosen once at the entry and passed down by reference.
 #pragma once
+#include "platform/Display.h"
 #include "platform/Files.h"
 #include "platform/Hotkeys.h"
 #include "platform/Processes.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "platform/System.h"
 #include "platform/Windows.h"
 #include "ui/FormHost.h"
@@ -22,6 +24,8 @@ struct Platform {
   IHotkeys& hotkeys;
   IShell& shell;
   IFormHost& forms;
+  ISound& sound;
+  IDisplay& display;
 };
 
 }  // namespace hd

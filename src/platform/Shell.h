@@ -24,6 +24,7 @@ constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
 }  // namespace win
 
 struct Point { int x = 0, y = 0; };
+struct Rect { int left = 0, top = 0, right = 0, bottom = 0; };
 
 class IShell {
 public:

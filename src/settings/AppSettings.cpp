@@ -112,6 +112,7 @@ AppSettings::AppSettings(Form& f)
   butGraphSelect.SetEnabled(false);
   butGraphTest.SetEnabled(false);
   labGraphMode.SetEnabled(false);  // always drawn greyed
+  labGraphMode.RightAligned = true;
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
 
   auto place = [](const PageControl& pages, int page, std::initializer_list<Control*> controls) {

@@ -76,6 +76,7 @@ class Label : public Control {
 public:
   Label(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
       : Control(owner, ControlKind::Label, id, std::move(name), std::move(caption), bounds) {}
+  bool RightAligned = false;
 };
 
 class GroupBox : public Control {

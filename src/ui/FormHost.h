@@ -44,8 +44,13 @@ public:
   virtual void QuitMessageLoop() = 0;
   // MessageBoxA with no owner (centred on the screen); the button pressed.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
-  // Shows the menu at the point and returns the chosen item's index, or -1.
+  // Shows the menu with its top-left corner at the point and returns the
+  // chosen item's index (PopupMenu numbers them), or -1.
   virtual int TrackPopupMenu(const PopupMenu& menu, Point at) = 0;
+  // Where the control is on the screen.
+  virtual Rect ControlScreenRect(const Control& control) = 0;
+  // Paints the form and its controls now.
+  virtual void Repaint(Form& form) = 0;
 };
 
 }  // namespace hd

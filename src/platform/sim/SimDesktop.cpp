@@ -7,6 +7,9 @@ namespace hd {
 SimDesktop::SimDesktop() {
   state.programProcess = AddProcess(kProgramPath);
   MakeDirectories("C:\\Program Files\\Hushdesk");
+  // A plain display with one mode, as a virtual screen has.
+  state.currentMode = DevMode{156, 0, 32, 1024, 768, 60};
+  state.displayModes = {state.currentMode};
 }
 
 ProcessId SimDesktop::AddProcess(const std::string& exePath) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "platform/Platform.h"
+#include "platform/sim/SimDisplay.h"
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimFormHost.h"
 #include "platform/sim/SimHotkeys.h"
@@ -11,6 +12,7 @@
 #include "platform/sim/SimProfile.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimSound.h"
 #include "platform/sim/SimSystem.h"
 #include "platform/sim/SimWindows.h"
 
@@ -33,7 +35,9 @@ public:
   SimHotkeys hotkeys{state};
   SimShell shell{state};
   SimFormHost forms{state};
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms};
+  SimSound sound{state, files};
+  SimDisplay display{state};
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display};
 
   // Other programs.
   ProcessId AddProcess(const std::string& exePath);

@@ -2,6 +2,7 @@
 #include "platform/sim/SimFormHost.h"
 #include <algorithm>
 #include "platform/sim/SimWindows.h"
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -113,6 +114,13 @@ int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   int choice = s_.popupChoices.front();
   s_.popupChoices.pop_front();
   return choice;
+}
+
+// The simulated forms have no frame: the client area starts at the form's corner.
+Rect SimFormHost::ControlScreenRect(const Control& control) {
+  const Bounds& b = control.Position();
+  const Form& form = control.Owner();
+  return {form.Left() + b.x, form.Top() + b.y, form.Left() + b.x + b.width, form.Top() + b.y + b.height};
 }
 
 }  // namespace hd

@@ -26,6 +26,8 @@ public:
   void QuitMessageLoop() override { s_.quitRequested = true; }
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
+  Rect ControlScreenRect(const Control& control) override;
+  void Repaint(Form&) override { ++s_.repaints; }
 
 private:
   WindowHandle NewWindow(SimWindow window);

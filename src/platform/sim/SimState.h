@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "platform/Display.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/Types.h"
@@ -149,6 +150,29 @@ struct SimState {
   std::set<WindowHandle> dropTargets;
   Handle applicationIcon = 0x7001;
   bool shellAccepts = true;
+  std::vector<Point> popupPoints;  // where each popup menu was shown
+  int repaints = 0;
+
+  // -- sound and display additions --
+
+  // The audio device: up to Windows XP the wave-out volume is the device's;
+  // from Vista on it is only the calling program's session, and the device's
+  // master volume is reached through the endpoint volume interface alone.
+  std::uint32_t waveVolume = 0xFFFFFFFF;  // XP: the device; Vista on: the program's session
+  float masterVolume = 1.0f;              // Vista on
+  struct PlayedSound {
+    std::string path;
+    unsigned flags;
+    std::uint32_t waveVolume;  // the volumes while it played
+    float masterVolume;
+  };
+  std::vector<PlayedSound> soundsPlayed;
+  std::uint64_t soundLengthMs = 1500;  // how long a sample blocks its caller
+
+  // The display: its modes in the order it reports them, duplicates allowed.
+  std::vector<DevMode> displayModes;
+  DevMode currentMode;
+  std::vector<DevMode> modeChanges;  // every ChangeDisplaySettings record
 };
 
 }  // namespace hd

@@ -44,7 +44,8 @@ DWORD StyleOf(const Control& control) {
     case ControlKind::ListBox: return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
     case ControlKind::HotKey: return WS_BORDER | WS_TABSTOP;
     case ControlKind::TrackBar: return TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP;
-    case ControlKind::Label: return SS_LEFT | SS_NOPREFIX;
+    case ControlKind::Label:
+      return (static_cast<const Label&>(control).RightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX;
     case ControlKind::GroupBox: return BS_GROUPBOX;
     case ControlKind::PageControl: return WS_CLIPSIBLINGS | WS_TABSTOP;
   }

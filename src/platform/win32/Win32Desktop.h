@@ -1,6 +1,7 @@
 // Every Win32 platform interface, for the entry and the Windows tests.
 #pragma once
 #include "platform/Platform.h"
+#include "platform/win32/Win32Display.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Hotkeys.h"
@@ -8,6 +9,7 @@
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Sound.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
 
@@ -24,7 +26,9 @@ public:
   Win32Hotkeys hotkeys;
   Win32Shell shell;
   Win32FormHost forms;
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms};
+  Win32Sound sound;
+  Win32Display display;
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display};
 };
 
 }  // namespace hd

@@ -231,21 +231,45 @@ int Win32FormHost::MessageBox(const std::string& text, const std::string& captio
   return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
+namespace {
+// Ids follow the menu's own numbering, one more, since 0 means "nothing chosen".
+void AppendItems(HMENU menu, const std::vector<MenuItem>& items, int& index) {
+  for (const MenuItem& item : items) {
+    const UINT id = static_cast<UINT>(++index);
+    if (item.IsSeparator()) {
+      ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item.Items.empty()) {
+      HMENU submenu = ::CreatePopupMenu();
+      AppendItems(submenu, item.Items, index);
+      ::AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), item.caption.c_str());
+    } else {
+      ::AppendMenuA(menu, MF_STRING, id, item.caption.c_str());
+    }
+    if (item.isDefault) ::SetMenuDefaultItem(menu, id, FALSE);
+  }
+}
+}  // namespace
+
 int Win32FormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   HMENU popup = ::CreatePopupMenu();
-  const auto& items = menu.Items();
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].IsSeparator())
-      ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    else
-      ::AppendMenuA(popup, MF_STRING, i + 1, items[i].caption.c_str());
-    if (items[i].isDefault) ::SetMenuDefaultItem(popup, static_cast<UINT>(i + 1), FALSE);
-  }
+  int count = 0;
+  AppendItems(popup, menu.Items(), count);
   HWND owner = messageWindows.empty() ? H(ApplicationWindow()) : H(messageWindows.begin()->first);
-  const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner,
-                                      nullptr);
-  ::DestroyMenu(popup);
+  const int chosen = ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON |
+                                                 TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr);
+  ::DestroyMenu(popup);  // with its submenus
   return chosen - 1;
+}
+
+Rect Win32FormHost::ControlScreenRect(const Control& control) {
+  RECT rect{};
+  if (auto it = controlWindows.find(const_cast<Control*>(&control)); it != controlWindows.end())
+    ::GetWindowRect(H(it->second), &rect);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32FormHost::Repaint(Form& form) {
+  ::RedrawWindow(H(form.Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 }  // namespace hd

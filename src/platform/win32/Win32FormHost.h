@@ -28,6 +28,8 @@ public:
   void QuitMessageLoop() override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
+  Rect ControlScreenRect(const Control& control) override;
+  void Repaint(Form& form) override;
 
   // For the window procedures.
   static Win32FormHost* instance;

@@ -7,11 +7,14 @@
 #include "ui/Menu.h"
 #include <windows.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 #undef CharLower
 #undef CreateDirectory
+#undef ChangeDisplaySettings
 #undef CreateMutex
 #undef DeleteFile
+#undef EnumDisplaySettings
 #undef FindWindow
 #undef FindWindowEx
 #undef GetClassName
@@ -22,6 +25,7 @@
 #undef GetWindowText
 #undef GetWindowTextLength
 #undef MessageBox
+#undef PlaySound
 #undef PostMessage
 #undef RegisterClass
 #undef RegisterWindowMessage

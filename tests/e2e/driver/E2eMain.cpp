@@ -11,6 +11,7 @@
 namespace e2e {
 int RunHelperApp(int argc, char** argv, const std::string& caption);
 int RunFakeTaskbar(int argc, char** argv);
+void RegisterDesktopTests();
 }
 
 int main(int argc, char** argv) {
@@ -26,6 +27,13 @@ int main(int argc, char** argv) {
   name = name.substr(name.find_last_of('\\') + 1);
   name = name.substr(0, name.find_last_of('.'));
   if (_stricmp(name.c_str(), "e2e_tests") != 0) return e2e::RunHelperApp(argc - 1, argv + 1, name);
+  // A child inside a virtual desktop, for the tests that need one.
+  if (argc > 1 && !std::strcmp(argv[1], "--in-desktop")) {
+    e2e::RegisterDesktopTests();
+    argv[1] = argv[0];
+    --argc;
+    ++argv;
+  }
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

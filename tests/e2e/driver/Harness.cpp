@@ -262,6 +262,43 @@ void Screenshot(const std::string& name) {
   }, 15000);
 }
 
+DWORD RunInVirtualDesktop(const std::string& test, std::string& failures) {
+  // Wine makes a desktop named in this key a virtual one of that size.
+  constexpr const char* kDesktop = "HushdeskE2e";
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+    ::RegSetValueExA(key, kDesktop, 0, REG_SZ, reinterpret_cast<const BYTE*>("1024x768"), 9);
+    ::RegCloseKey(key);
+  }
+  const std::string report = NewTempDir("hddesk") + "report.xml";
+  std::string commandLine = "\"";
+  commandLine.append(SelfPath()).append("\" --in-desktop --gtest_filter=").append(test);
+  commandLine.append(" \"--gtest_output=xml:").append(report).append("\"");
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.lpDesktop = const_cast<char*>(kDesktop);
+  PROCESS_INFORMATION child{};
+  if (!::CreateProcessA(SelfPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &child)) {
+    failures = "cannot start the child";
+    return STILL_ACTIVE;
+  }
+  DWORD code = STILL_ACTIVE;
+  if (::WaitForSingleObject(child.hProcess, 100000) != WAIT_OBJECT_0) ::TerminateProcess(child.hProcess, 1);
+  ::GetExitCodeProcess(child.hProcess, &code);
+  ::CloseHandle(child.hProcess);
+  ::CloseHandle(child.hThread);
+  // The failure messages of gtest's report.
+  const std::string xml = ReadTextFile(report);
+  for (std::size_t at = xml.find("<failure message=\""); at != std::string::npos;
+       at = xml.find("<failure message=\"", at + 1)) {
+    const std::size_t from = at + 18;
+    failures += xml.substr(from, xml.find('"', from) - from) + "\n";
+  }
+  return code;
+}
+
 Process::Process(const std::string& exe, const std::string& arguments, const std::string& directory) {
   std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};

@@ -55,6 +55,12 @@ void ChooseLastMenuItem(HWND menuWindow);
 // ...); an empty text removes the setting.
 void SetReportedWindowsVersion(const std::string& version);
 
+// Runs one test of this program ("Suite.Name", registered by
+// RegisterDesktopTests) in a child inside a 1024x768 Wine virtual desktop:
+// the child's exit code, and its failures' texts.
+DWORD RunInVirtualDesktop(const std::string& test, std::string& failures);
+void RegisterDesktopTests();
+
 // With HD_SCREENSHOT_DIR set, saves the screen there as NAME.png.
 void Screenshot(const std::string& name);
 

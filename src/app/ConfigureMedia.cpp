@@ -1,0 +1,75 @@
+// The "Sound and Video" page and the volume and graphic-mode steps of the HIDE sequences.
+#include "app/OSWorks.h"
+#include "app/frmConfUnit.h"
+#include "app/mes_misc.h"
+#include "media/GraphicModes.h"
+#include "media/sound_man.h"
+
+namespace hd {
+
+void TfrmConfigure::CreateMedia() {
+  // From Vista on the wave-out volume would hush only this program.
+  Volume = std::make_unique<SoundVolume>(
+      p_.sound, IsWindowsVistaOrLater(p_.system) ? VolumePath::Endpoint : VolumePath::WaveOut);
+  Modes = std::make_unique<GraphicModes>(p_.display);
+  FillGraphicModeMenu();
+  butSoundTest.OnClick = [this] { butSoundTestClick(); };
+  butGraphSelect.OnClick = [this] { butGraphSelectClick(); };
+  butGraphTest.OnClick = [this] { butGraphTestClick(); };
+}
+
+void TfrmConfigure::ApplyHideVolume() { Volume->ApplyHideVolume(cbSoundMute.Checked(), VolumeLevel()); }
+
+void TfrmConfigure::RestoreVolume() {
+  if (cbSound.Checked()) Volume->RestoreVolume();
+}
+
+void TfrmConfigure::SwitchHideGraphicMode() { Modes->SwitchGraphicMode(SelectedGraphicMode); }
+
+void TfrmConfigure::RestoreGraphicMode() { Modes->RestoreGraphicMode(); }
+
+void TfrmConfigure::butSoundTestClick() {
+  ApplyHideVolume();
+  const std::string sample = ExeDir + "SoundDemo.wav";
+  if (p_.files.FileExists(sample))
+    Volume->PlayWaveFile(sample);
+  else
+    ShowNotice(p_.forms, "Sound test file not found.", NoticeKind::Error);
+  RestoreVolume();
+}
+
+void TfrmConfigure::FillGraphicModeMenu() {
+  hd::FillGraphicModeMenu(p_.display, p_.system, mGraphList,
+                          [this](std::size_t r, std::size_t d, std::size_t f) { mItemClick(r, d, f); });
+}
+
+void TfrmConfigure::butGraphSelectClick() {
+  const Rect button = p_.forms.ControlScreenRect(butGraphSelect);
+  mGraphList.Choose(p_.forms.TrackPopupMenu(mGraphList, Point{button.left, button.bottom}));
+}
+
+void TfrmConfigure::mItemClick(std::size_t resolution, std::size_t depth, std::size_t frequency) {
+  const MenuItem& resolutionItem = mGraphList.Items().at(resolution);
+  const MenuItem& depthItem = resolutionItem.Items.at(depth);
+  SelectedGraphicMode = MenuItemsMode(resolutionItem, depthItem, depthItem.Items.at(frequency));
+  labGraphMode.SetCaption(FormatGraphicMode(SelectedGraphicMode));
+}
+
+// The test keeps the mode it undoes to itself: a test made during HIDE mode
+// must not make leaving it restore the HIDE mode's own display mode.
+void TfrmConfigure::butGraphTestClick() {
+  if (labGraphMode.Caption().empty()) {
+    ShowNotice(p_.forms, "Click 'Select' button and specify graphic mode first", NoticeKind::Information);
+    return;
+  }
+  const GraphicMode before = Modes->ReadCurrentGraphicMode();
+  if (!Modes->ApplyGraphicMode(SelectedGraphicMode)) {
+    ShowNotice(p_.forms, "Can not set specified graphic mode", NoticeKind::Error);
+    return;
+  }
+  p_.forms.Repaint(*this);
+  p_.system.Sleep(4000);
+  Modes->ApplyGraphicMode(before);
+}
+
+}  // namespace hd

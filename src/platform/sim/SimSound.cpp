@@ -1,0 +1,39 @@
+// Before Vista the endpoint interface's class is not registered, so creating it fails.
+#include "platform/sim/SimSound.h"
+
+namespace hd {
+
+bool SimSound::HasEndpoints() const {
+  return s_.version.platformId == win::VER_PLATFORM_WIN32_NT && s_.version.majorVersion >= 6;
+}
+
+bool SimSound::WaveOutGetVolume(std::uint32_t& volume) {
+  volume = s_.waveVolume;
+  return true;
+}
+
+bool SimSound::WaveOutSetVolume(std::uint32_t volume) {
+  s_.waveVolume = volume;
+  return true;
+}
+
+bool SimSound::GetMasterVolumeLevelScalar(float& level) {
+  if (!HasEndpoints()) return false;
+  level = s_.masterVolume;
+  return true;
+}
+
+bool SimSound::SetMasterVolumeLevelScalar(float level) {
+  if (!HasEndpoints() || level < 0.0f || level > 1.0f) return false;
+  s_.masterVolume = level;
+  return true;
+}
+
+bool SimSound::PlaySound(const std::string& path, unsigned flags) {
+  if (!files_.FileExists(path)) return false;
+  s_.soundsPlayed.push_back({path, flags, s_.waveVolume, s_.masterVolume});
+  s_.clockMs += s_.soundLengthMs;
+  return true;
+}
+
+}  // namespace hd

@@ -1,0 +1,68 @@
+// The endpoint volume interface is a COM class of Windows Vista on: creating
+// it at run time keeps the exe loading on XP, where the creation simply fails.
+#include "platform/win32/WinApi.h"
+#include "platform/win32/Win32Sound.h"
+#include <mmdeviceapi.h>
+#include <endpointvolume.h>
+
+namespace hd {
+
+namespace {
+constexpr CLSID kMMDeviceEnumerator = {0xbcde0395, 0xe52f, 0x467c, {0x8e, 0x3d, 0xc4, 0x57, 0x92, 0x91, 0x69, 0x2e}};
+
+// The default playback device is opened for each call: it changes when the
+// user plugs in a headset.
+template <typename Use>
+bool WithEndpointVolume(Use use) {
+  const HRESULT com = ::CoInitialize(nullptr);
+  bool done = false;
+  IMMDeviceEnumerator* enumerator = nullptr;
+  if (SUCCEEDED(::CoCreateInstance(kMMDeviceEnumerator, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IMMDeviceEnumerator),
+                                   reinterpret_cast<void**>(&enumerator)))) {
+    IMMDevice* device = nullptr;
+    if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device))) {
+      IAudioEndpointVolume* volume = nullptr;
+      if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
+                                     reinterpret_cast<void**>(&volume)))) {
+        done = use(*volume);
+        volume->Release();
+      }
+      device->Release();
+    }
+    enumerator->Release();
+  }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return done;
+}
+
+HWAVEOUT DeviceZero() { return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(0)); }
+}  // namespace
+
+bool Win32Sound::WaveOutGetVolume(std::uint32_t& volume) {
+  DWORD word = 0;
+  if (::waveOutGetVolume(DeviceZero(), &word) != MMSYSERR_NOERROR) return false;
+  volume = word;
+  return true;
+}
+
+bool Win32Sound::WaveOutSetVolume(std::uint32_t volume) {
+  return ::waveOutSetVolume(DeviceZero(), volume) == MMSYSERR_NOERROR;
+}
+
+bool Win32Sound::GetMasterVolumeLevelScalar(float& level) {
+  return WithEndpointVolume([&level](IAudioEndpointVolume& volume) {
+    return SUCCEEDED(volume.GetMasterVolumeLevelScalar(&level));
+  });
+}
+
+bool Win32Sound::SetMasterVolumeLevelScalar(float level) {
+  return WithEndpointVolume([level](IAudioEndpointVolume& volume) {
+    return SUCCEEDED(volume.SetMasterVolumeLevelScalar(level, nullptr));
+  });
+}
+
+bool Win32Sound::PlaySound(const std::string& path, unsigned flags) {
+  return ::PlaySoundA(path.c_str(), nullptr, flags);
+}
+
+}  // namespace hd

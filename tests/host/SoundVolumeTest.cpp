@@ -1,0 +1,152 @@
+// The volume in HIDE mode and the sound test, on XP's wave-out device and on
+// the master volume of later systems.
+#include <gtest/gtest.h>
+#include <cmath>
+#include "ProgramFixture.h"
+
+namespace hd::test {
+
+namespace {
+constexpr std::uint32_t Word(std::uint32_t left, std::uint32_t right) { return right << 16 | left; }
+constexpr std::uint32_t BothChannels(std::uint32_t levelByte) { return Word(levelByte << 8, levelByte << 8); }
+float Scalar(std::uint32_t levelByte) { return static_cast<float>((levelByte << 8) / 65535.0); }
+}  // namespace
+
+class SoundVolumeTest : public ProgramTest {
+protected:
+  void StartOn(std::uint32_t major, std::uint32_t minor) {
+    desktop.state.version.majorVersion = major;
+    desktop.state.version.minorVersion = minor;
+    Start();
+    frm().cbSound.Click();
+  }
+  void StartOnXP() { StartOn(5, 1); }
+  void StartOnWindows7() { StartOn(6, 1); }
+  std::uint32_t& wave() { return desktop.state.waveVolume; }
+  float& master() { return desktop.state.masterVolume; }
+};
+
+TEST_F(SoundVolumeTest, TrackBarPositionsGiveLevelBytesRoundedHalfToEven) {
+  StartOnXP();
+  const std::pair<int, std::uint32_t> table[] = {{10, 26}, {30, 76}, {50, 128}, {70, 178},
+                                                 {90, 230}, {100, 255}, {0, 0}};
+  for (const auto& [position, levelByte] : table) {
+    SCOPED_TRACE(position);
+    wave() = 0xFFFFFFFF;
+    frm().tbSound.SetPosition(position);
+    PressMode();
+    EXPECT_EQ(wave(), BothChannels(levelByte));
+    PressMode();
+    EXPECT_EQ(wave(), BothChannels(255)) << "full volume comes back as 65280";
+  }
+}
+
+TEST_F(SoundVolumeTest, MuteSilencesWhateverTheTrackBarSays) {
+  StartOnXP();
+  frm().cbSoundMute.Click();
+  frm().tbSound.SetPosition(100);
+  wave() = Word(40000, 40000);
+  PressMode();
+  EXPECT_EQ(wave(), 0u);
+  PressMode();
+  EXPECT_EQ(wave(), BothChannels(156)) << "40000 is level 155.6";
+}
+
+TEST_F(SoundVolumeTest, TheLeftChannelIsRememberedForBoth) {
+  StartOnXP();
+  const std::pair<std::uint32_t, std::uint32_t> cases[] = {
+      {Word(65535, 0), Word(65280, 65280)}, {Word(32767, 1000), Word(32512, 32512)}, {Word(32768, 0), Word(32768, 32768)}};
+  for (const auto& [before, after] : cases) {
+    SCOPED_TRACE(before);
+    wave() = before;
+    PressMode();
+    PressMode();
+    EXPECT_EQ(wave(), after);
+  }
+}
+
+TEST_F(SoundVolumeTest, WithTheSettingOffTheVolumeIsLeftAlone) {
+  Start();
+  wave() = Word(1234, 4321);
+  PressMode();
+  EXPECT_EQ(wave(), Word(1234, 4321));
+  PressMode();
+  EXPECT_EQ(wave(), Word(1234, 4321));
+}
+
+TEST_F(SoundVolumeTest, LaterSystemsSetTheDevicesMasterVolume) {
+  StartOnWindows7();
+  master() = 0.8f;
+  PressMode();
+  EXPECT_FLOAT_EQ(master(), Scalar(178)) << "the default level, for the whole computer";
+  EXPECT_EQ(wave(), 0xFFFFFFFFu) << "not the program's own session";
+  PressMode();
+  EXPECT_FLOAT_EQ(master(), Scalar(204)) << "0.8 read as 52428 of 65535, level 204";
+
+  frm().cbSoundMute.Click();
+  PressMode();
+  EXPECT_EQ(master(), 0.0f);
+  PressMode();
+  EXPECT_FLOAT_EQ(master(), Scalar(203)) << "level 204 was read back as 52224 of 65535, level 203.2";
+}
+
+TEST_F(SoundVolumeTest, TurningTheSettingOnInHideModeRestoresOnlyARecordedLevel) {
+  StartOnXP();
+  frm().cbSound.Click();
+  wave() = Word(20000, 20000);
+  PressMode();
+  frm().cbSound.Click();
+  PressMode();
+  EXPECT_EQ(wave(), Word(20000, 20000)) << "no level was ever read: nothing to bring back";
+
+  PressMode();  // reads level 77.8
+  PressMode();
+  frm().cbSound.Click();
+  PressMode();
+  wave() = Word(50000, 50000);
+  frm().cbSound.Click();
+  PressMode();
+  EXPECT_EQ(wave(), BothChannels(78)) << "the level an earlier HIDE mode read";
+}
+
+class SoundTestButtonTest : public SoundVolumeTest {
+protected:
+  const std::string sample = std::string(kExeDir) + "SoundDemo.wav";
+};
+
+TEST_F(SoundTestButtonTest, PlaysTheSampleAtTheChosenLevelAndRestores) {
+  StartOnXP();
+  desktop.WriteFile(sample, "RIFF");
+  wave() = Word(65535, 65535);
+  frm().tbSound.SetPosition(50);
+  frm().butSoundTest.Click();
+  ASSERT_EQ(desktop.state.soundsPlayed.size(), 1u);
+  EXPECT_EQ(desktop.state.soundsPlayed[0].path, sample);
+  EXPECT_EQ(desktop.state.soundsPlayed[0].flags, win::SND_APPLICATION);
+  EXPECT_EQ(desktop.state.soundsPlayed[0].waveVolume, BothChannels(128));
+  EXPECT_EQ(wave(), BothChannels(255));
+  EXPECT_TRUE(desktop.state.messageBoxes.empty());
+}
+
+TEST_F(SoundTestButtonTest, OnLaterSystemsTheSampleIsHeardAtTheMasterLevel) {
+  StartOnWindows7();
+  desktop.WriteFile(sample, "RIFF");
+  frm().cbSoundMute.Click();
+  frm().butSoundTest.Click();
+  ASSERT_EQ(desktop.state.soundsPlayed.size(), 1u);
+  EXPECT_EQ(desktop.state.soundsPlayed[0].masterVolume, 0.0f);
+  EXPECT_FLOAT_EQ(master(), Scalar(255));
+}
+
+TEST_F(SoundTestButtonTest, AMissingSampleIsReportedAndTheVolumeStillRestored) {
+  StartOnXP();
+  wave() = Word(30000, 30000);
+  frm().butSoundTest.Click();
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text, "\r\nSound test file not found.");
+  EXPECT_EQ(desktop.state.messageBoxes[0].type, win::MB_OK | win::MB_ICONERROR);
+  EXPECT_TRUE(desktop.state.soundsPlayed.empty());
+  EXPECT_EQ(wave(), BothChannels(117)) << "30000 is level 116.7";
+}
+
+}  // namespace hd::test
