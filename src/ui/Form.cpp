@@ -63,6 +63,11 @@ void Form::ControlChanged(Control& control) {
   if (handle_) host_.ControlChanged(control);
 }
 
+void Form::FocusControl(Control& control) {
+  activeControl_ = &control;
+  if (handle_) host_.FocusControl(control);
+}
+
 Control* Form::FindControl(int id) const {
   auto it = std::find_if(controls_.begin(), controls_.end(), [id](Control* c) { return c->Id() == id; });
   return it == controls_.end() ? nullptr : *it;

@@ -45,6 +45,9 @@ public:
   void Register(Control& control) { controls_.push_back(&control); }
   void ControlChanged(Control& control);
   Control* FindControl(int id) const;
+  // The control with the keyboard focus, as the program last set it.
+  Control* ActiveControl() const { return activeControl_; }
+  void FocusControl(Control& control);
 
 protected:
   // Creates the real window; call at the end of the derived constructor.
@@ -63,6 +66,7 @@ private:
   bool visible_ = false;
   int left_ = 0, top_ = 0;
   std::vector<Control*> controls_;
+  Control* activeControl_ = nullptr;
 };
 
 }  // namespace hd

@@ -34,6 +34,7 @@ public:
   virtual void BringToFront(Form& form) = 0;
   // The program changed a control's state: the real control follows.
   virtual void ControlChanged(Control& control) = 0;
+  virtual void FocusControl(Control& control) = 0;
   // A hidden window of its own that receives messages (tray icon, timers).
   virtual WindowHandle CreateMessageWindow(MessageHandler handler) = 0;
   virtual void DestroyMessageWindow(WindowHandle window) = 0;

@@ -16,6 +16,7 @@ public:
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}
+  void FocusControl(Control&) override {}
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;

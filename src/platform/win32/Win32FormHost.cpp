@@ -171,6 +171,10 @@ void Win32FormHost::ControlChanged(Control& control) {
   if (control.Kind() == ControlKind::PageControl) ApplyPages(control.Owner());
 }
 
+void Win32FormHost::FocusControl(Control& control) {
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::SetFocus(H(it->second));
+}
+
 WindowHandle Win32FormHost::CreateMessageWindow(MessageHandler handler) {
   // A hidden top-level window rather than a message-only one: only top-level
   // windows hear broadcasts such as the shell's "TaskbarCreated".

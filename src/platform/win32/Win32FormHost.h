@@ -18,6 +18,7 @@ public:
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control& control) override;
+  void FocusControl(Control& control) override;
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
