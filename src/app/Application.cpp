@@ -14,7 +14,8 @@ Application::Application(Platform& p) : platform(p) {
   frmConfigure = std::make_unique<TfrmConfigure>(*this, p);
   frmAbout = std::make_unique<TfrmAbout>(p.forms);
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
-  frmPassword = std::make_unique<TfrmPassword>(p.forms);
+  frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
+  frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };
   frmCurrent = std::make_unique<TfrmCurrent>(p.forms);
   frmCapEdit = std::make_unique<TfrmCapEdit>(p.forms);
   SetTitle("");

@@ -28,7 +28,7 @@ void TfrmConfigure::CreateTrayIcon() {
 }
 
 void TfrmConfigure::mConfigureClick() {
-  if (!CheckAccess()) return;
+  if (!CheckAccessPassword()) return;
   // No mode change may run while the settings are being edited.
   UnregisterHotKeys();
   ShowAppWindow();
@@ -45,7 +45,7 @@ void TfrmConfigure::CloseConfigWindow() {
 }
 
 void TfrmConfigure::mAboutClick() {
-  if (!CheckAccess()) return;
+  if (!CheckAccessPassword()) return;
   UnregisterHotKeys();
   ShowAppWindow();
   app_.frmAbout->Show();

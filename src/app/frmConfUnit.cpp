@@ -35,6 +35,8 @@ void TfrmConfigure::FormCreate() {
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
   WireEnablingRules();
+  WirePasswordControls();
+  ImageKey.SetIcon(p_.shell.ResourceIcon(resource::kKeyIcon));
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);

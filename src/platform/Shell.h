@@ -25,6 +25,11 @@ constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
 
 struct Point { int x = 0, y = 0; };
 
+// The program's icon resources, numbered as in its resource script.
+namespace resource {
+constexpr int kApplicationIcon = 1, kKeyIcon = 2;
+}  // namespace resource
+
 class IShell {
 public:
   virtual ~IShell() = default;
@@ -36,6 +41,8 @@ public:
   virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;
   virtual Point GetCursorPos() = 0;
   virtual Handle ApplicationIcon() = 0;
+  // LoadIconA of one of the program's own icon resources (resource::k...).
+  virtual Handle ResourceIcon(int resource) = 0;
 };
 
 }  // namespace hd

@@ -10,7 +10,7 @@ void TfrmConfigure::LoadAllSettings() {
   // enabling rules must still follow the check boxes it changed.
   try {
     LoadMainSettings(*this, p_.profile, p_.files, dir + "Main.cfg");
-    UpdatePasswordButton();
+    UpdatePasswordControls();
     UpdateExitActionControls();
     LoadFileList(lbHideFiles, p_.files, dir + "HideAppList.lst");
     LoadFileList(lbSerFiles, p_.files, dir + "SerAppList.lst");

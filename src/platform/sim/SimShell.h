@@ -14,6 +14,7 @@ public:
   bool DragAcceptFiles(WindowHandle window, bool accept) override;
   Point GetCursorPos() override { return s_.cursor; }
   Handle ApplicationIcon() override { return s_.applicationIcon; }
+  Handle ResourceIcon(int resource) override { return s_.applicationIcon + static_cast<Handle>(resource - 1) * 0x10; }
 
 private:
   SimState& s_;

@@ -34,8 +34,10 @@ Point Win32Shell::GetCursorPos() {
   return {point.x, point.y};
 }
 
-Handle Win32Shell::ApplicationIcon() {
-  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
+Handle Win32Shell::ApplicationIcon() { return ResourceIcon(resource::kApplicationIcon); }
+
+Handle Win32Shell::ResourceIcon(int resource) {
+  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource)));
 }
 
 }  // namespace hd

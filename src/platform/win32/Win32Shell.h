@@ -12,6 +12,7 @@ public:
   bool DragAcceptFiles(WindowHandle window, bool accept) override;
   Point GetCursorPos() override;
   Handle ApplicationIcon() override;
+  Handle ResourceIcon(int resource) override;
 };
 
 }  // namespace hd
