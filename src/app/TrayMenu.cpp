@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "hide/tray_man.h"
+#include "shell/SPHTMLHelp.h"
 #include "shell/TrayIcon.h"
 #include "shell/frmAboutUnit.h"
 
@@ -58,8 +59,8 @@ void TfrmConfigure::AboutFormClose() {
   SetAppWindowStyle(true);
 }
 
-// The help viewer opens the help file here; it needs no password.
-void TfrmConfigure::mHelpClick() {}
+// Help is no secret: it needs no password.
+void TfrmConfigure::mHelpClick() { app_.Help->ShowTableOfContents(); }
 
 void TfrmConfigure::mExitClick() { TerminateProgram(); }
 

@@ -13,6 +13,7 @@ TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
       AppSettings(static_cast<Form&>(*this)), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
+  butHelp.OnClick = [this] { butHelpClick(); };
   Realise();
   FormCreate();
 }

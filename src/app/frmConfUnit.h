@@ -77,6 +77,7 @@ public:
   // OK and Cancel of the configuration window.
   void butOkClick();
   void butCancelClick();
+  void butHelpClick();
   bool HotKeysDistinct();
 
   // Settings.

@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/Files.h"
 #include "platform/Hotkeys.h"
+#include "platform/HtmlHelp.h"
 #include "platform/Processes.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -22,6 +23,7 @@ struct Platform {
   IHotkeys& hotkeys;
   IShell& shell;
   IFormHost& forms;
+  IHtmlHelp& htmlHelp;
 };
 
 }  // namespace hd

@@ -7,6 +7,7 @@
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimFormHost.h"
 #include "platform/sim/SimHotkeys.h"
+#include "platform/sim/SimHtmlHelp.h"
 #include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimProfile.h"
 #include "platform/sim/SimRegistry.h"
@@ -33,7 +34,8 @@ public:
   SimHotkeys hotkeys{state};
   SimShell shell{state};
   SimFormHost forms{state};
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms};
+  SimHtmlHelp htmlHelp{state};
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, htmlHelp};
 
   // Other programs.
   ProcessId AddProcess(const std::string& exePath);

@@ -70,6 +70,13 @@ struct ShellExecuteCall {
   int showCommand;
 };
 
+struct HtmlHelpCall {
+  WindowHandle owner;
+  std::string file;
+  unsigned command;
+  std::uintptr_t data;
+};
+
 struct SimFile {
   std::string path;  // as first written (letter case kept)
   std::string content;
@@ -150,6 +157,11 @@ struct SimState {
   std::set<WindowHandle> dropTargets;
   Handle applicationIcon = 0x7001;
   bool shellAccepts = true;
+
+  // HTML Help: "HHCTRL.OCX" and its export, the calls and the open help windows.
+  bool htmlHelpInstalled = true, htmlHelpExport = true, htmlHelpLoaded = false;
+  std::vector<HtmlHelpCall> htmlHelpCalls;
+  std::vector<WindowHandle> helpWindows;
 };
 
 }  // namespace hd

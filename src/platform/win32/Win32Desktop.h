@@ -4,6 +4,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Hotkeys.h"
+#include "platform/win32/Win32HtmlHelp.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Registry.h"
@@ -24,7 +25,8 @@ public:
   Win32Hotkeys hotkeys;
   Win32Shell shell;
   Win32FormHost forms;
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms};
+  Win32HtmlHelp htmlHelp;
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, htmlHelp};
 };
 
 }  // namespace hd
