@@ -49,7 +49,9 @@ void TfrmConfigure::mAboutClick() {
   if (!CheckAccessPassword()) return;
   UnregisterHotKeys();
   ShowAppWindow();
+  app_.frmAbout->Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
   app_.frmAbout->Show();
+  p_.forms.BringToFront(*app_.frmAbout);
 }
 
 void TfrmConfigure::AboutFormClose() {

@@ -34,8 +34,8 @@ class IShell {
 public:
   virtual ~IShell() = default;
   virtual bool NotifyIcon(unsigned message, const NotifyIconData& data) = 0;
-  // ShellExecuteA with the default verb; the instance value.
-  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& file,
+  // ShellExecuteA; an empty verb is the default one. The instance value.
+  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
                                      const std::string& parameters, const std::string& directory,
                                      int showCommand) = 0;
   virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;

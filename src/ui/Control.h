@@ -82,10 +82,15 @@ public:
   bool IsCancel = false;
 };
 
+enum class Alignment { Left, Centre, Right };
+
 class Label : public Control {
 public:
   Label(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
       : Control(owner, ControlKind::Label, id, std::move(name), std::move(caption), bounds) {}
+  Alignment Align = Alignment::Left;
+  // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
+  bool IsLink = false;
 };
 
 class GroupBox : public Control {

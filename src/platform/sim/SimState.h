@@ -68,6 +68,7 @@ struct ShellExecuteCall {
   WindowHandle owner;
   std::string file, parameters, directory;
   int showCommand;
+  std::string verb;  // empty: the default verb
 };
 
 struct HtmlHelpCall {

@@ -48,6 +48,14 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_SETCURSOR) {
+    ::SetCursor(::LoadCursor(nullptr, IDC_HAND));
+    return TRUE;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
@@ -58,7 +66,13 @@ DWORD StyleOf(const Control& control) {
     case ControlKind::ListBox: return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
     case ControlKind::HotKey: return WS_BORDER | WS_TABSTOP;
     case ControlKind::TrackBar: return TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP;
-    case ControlKind::Label: return SS_LEFT | SS_NOPREFIX;
+    case ControlKind::Label: {
+      const auto& label = static_cast<const Label&>(control);
+      const DWORD align = label.Align == Alignment::Centre  ? SS_CENTER
+                          : label.Align == Alignment::Right ? SS_RIGHT
+                                                            : SS_LEFT;
+      return align | SS_NOPREFIX | (label.IsLink ? SS_NOTIFY : 0);
+    }
     case ControlKind::GroupBox: return BS_GROUPBOX;
     case ControlKind::PageControl: return WS_CLIPSIBLINGS | WS_TABSTOP;
     case ControlKind::Edit:
@@ -107,7 +121,7 @@ WORD HotKeyFromShortcut(WORD shortcut) {
   return MAKEWORD(LOBYTE(shortcut), modifiers);
 }
 
-HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) {
+HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
   const Bounds& b = control.Position();
@@ -117,7 +131,10 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
                                   control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(control.Bold() ? boldFont : font), FALSE);
+  const bool link = control.Kind() == ControlKind::Label && static_cast<Label&>(control).IsLink;
+  HFONT font = link ? fonts.link : control.Bold() ? fonts.bold : fonts.normal;
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (link) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
@@ -253,6 +270,9 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
       if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
         static_cast<HotKeyEdit&>(control).Typed(
             ShortcutFromHotKey(static_cast<WORD>(::SendMessageA(window, HKM_GETHOTKEY, 0, 0))));
+      break;
+    case ControlKind::Label:
+      if (message == WM_COMMAND && HIWORD(wParam) == STN_CLICKED) control.Click();
       break;
     case ControlKind::Edit:
       if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) static_cast<Edit&>(control).Typed(WindowText(window));

@@ -44,6 +44,7 @@ private:
   WindowHandle applicationWindow_ = 0;
   void* font_ = nullptr;
   void* boldFont_ = nullptr;
+  void* linkFont_ = nullptr;
   bool quit_ = false;
 };
 
