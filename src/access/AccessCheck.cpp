@@ -1,10 +1,25 @@
-// The access password check.
-#include "app/frmConfUnit.h"
+// The scrambled password and the prompt that guards the program's windows.
+#include "access/frmPassUnit.h"
+#include <cstring>
+#include "app/mes_misc.h"
 
 namespace hd {
 
-// Until a password prompt is plugged in, protection cannot ask, so it lets
-// the user through rather than lock the settings away for good.
-bool TfrmConfigure::CheckAccess() { return !rbEnable.Checked() || !AskAccessPassword || AskAccessPassword(); }
+std::string ScramblePassword(const std::string& text) {
+  const std::size_t keyLength = std::strlen(PasswordKey);
+  std::string scrambled = text;
+  for (std::size_t k = 0; k < scrambled.size(); ++k) scrambled[k] = static_cast<char>(scrambled[k] ^ PasswordKey[k % keyLength]);
+  return scrambled;
+}
+
+bool CheckAccessPassword(IFormHost& host, bool protectionOn, const std::string& pwd) {
+  if (!protectionOn) return true;
+  std::string typed;
+  // Stars, not the text: the password is typed with others looking at the screen.
+  if (!host.InputQuery("Velmora Hushdesk access password", "Type password", typed, InputEcho::Stars)) return false;
+  if (ScramblePassword(typed) == pwd) return true;
+  ShowNotice(host, "Wrong password", NoticeKind::Error);
+  return false;
+}
 
 }  // namespace hd

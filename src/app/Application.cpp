@@ -4,6 +4,7 @@
 #include "app/OneAppRun.h"
 #include "app/frmConfUnit.h"
 #include "hide/frmCurrentUnit.h"
+#include "shell/SPHTMLHelp.h"
 #include "shell/frmAboutUnit.h"
 #include "words/frmCheckCap.h"
 
@@ -11,10 +12,13 @@ namespace hd {
 
 Application::Application(Platform& p) : platform(p) {
   SetTitle("");
+  Help = std::make_unique<THtmlHelpViewer>(
+      p, HelpManager{[this] { return platform.forms.ApplicationWindow(); }, [this] { return HelpFile; }});
   frmConfigure = std::make_unique<TfrmConfigure>(*this, p);
-  frmAbout = std::make_unique<TfrmAbout>(p.forms);
+  frmAbout = std::make_unique<TfrmAbout>(p.forms, p.shell);
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
-  frmPassword = std::make_unique<TfrmPassword>(p.forms);
+  frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
+  frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };
   frmCurrent = std::make_unique<TfrmCurrent>(p.forms);
   frmCapEdit = std::make_unique<TfrmCapEdit>(p.forms);
   SetTitle("");
@@ -26,6 +30,7 @@ Application::~Application() {
   frmPassword.reset();
   frmAbout.reset();
   frmConfigure.reset();
+  Help.reset();
 }
 
 void Application::SetTitle(const std::string& title) {

@@ -11,6 +11,7 @@ class TfrmAbout;
 class TfrmPassword;
 class TfrmCurrent;
 class TfrmCapEdit;
+class THtmlHelpViewer;
 
 inline constexpr const char* kAppTitle = "Velmora Hushdesk 1.5";
 inline constexpr const char* kAppTaskbarTitle = "Velmora Hushdesk";
@@ -34,6 +35,8 @@ public:
   void ShowException(const std::string& text);
 
   Platform& platform;
+  // Made before the windows and gone after them.
+  std::unique_ptr<THtmlHelpViewer> Help;
   std::unique_ptr<TfrmConfigure> frmConfigure;
   std::unique_ptr<TfrmAbout> frmAbout;
   std::unique_ptr<TfrmPassword> frmPassword;

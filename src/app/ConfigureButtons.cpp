@@ -1,8 +1,11 @@
-// OK saves and closes the configuration window, Cancel reloads and closes it.
+// OK saves and closes the configuration window, Cancel reloads and closes it, Help
+// shows the help of the page.
 #include <exception>
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "app/mes_misc.h"
+#include "settings/SettingsError.h"
+#include "shell/HelpUnit.h"
 
 namespace hd {
 
@@ -31,6 +34,8 @@ void TfrmConfigure::butOkClick() {
   }
   if (SettingsStep(&TfrmConfigure::SaveAllSettings)) CloseConfigWindow();
 }
+
+void TfrmConfigure::butHelpClick() { ShowConfigurePageHelp(*app_.Help, MainControl.ActivePage()); }
 
 void TfrmConfigure::butCancelClick() {
   if (SettingsStep(&TfrmConfigure::LoadAllSettings)) CloseConfigWindow();

@@ -22,21 +22,17 @@ void TfrmConfigure::UpdateExitActionControls() {
   rbShowHidden.SetEnabled(on);
 }
 
-void TfrmConfigure::UpdatePasswordButton() { butSetPass.SetEnabled(rbEnable.Checked()); }
-
 void TfrmConfigure::UpdateEnablingRules() {
   UpdateSoundControls();
   UpdateVideoControls();
   UpdateExitActionControls();
-  UpdatePasswordButton();
+  UpdatePasswordControls();
 }
 
 void TfrmConfigure::WireEnablingRules() {
   cbSound.OnClick = [this] { UpdateSoundControls(); };
   cbVideo.OnClick = [this] { UpdateVideoControls(); };
   cbTermHD.OnClick = [this] { UpdateExitActionControls(); };
-  rbEnable.OnClick = [this] { UpdatePasswordButton(); };
-  rbDisable2.OnClick = [this] { UpdatePasswordButton(); };
 }
 
 }  // namespace hd

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "hide/tray_man.h"
+#include "shell/SPHTMLHelp.h"
 #include "shell/TrayIcon.h"
 #include "shell/frmAboutUnit.h"
 
@@ -28,7 +29,7 @@ void TfrmConfigure::CreateTrayIcon() {
 }
 
 void TfrmConfigure::mConfigureClick() {
-  if (!CheckAccess()) return;
+  if (!CheckAccessPassword()) return;
   // No mode change may run while the settings are being edited.
   UnregisterHotKeys();
   ShowAppWindow();
@@ -45,10 +46,12 @@ void TfrmConfigure::CloseConfigWindow() {
 }
 
 void TfrmConfigure::mAboutClick() {
-  if (!CheckAccess()) return;
+  if (!CheckAccessPassword()) return;
   UnregisterHotKeys();
   ShowAppWindow();
+  app_.frmAbout->Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
   app_.frmAbout->Show();
+  p_.forms.BringToFront(*app_.frmAbout);
 }
 
 void TfrmConfigure::AboutFormClose() {
@@ -58,8 +61,8 @@ void TfrmConfigure::AboutFormClose() {
   SetAppWindowStyle(true);
 }
 
-// The help viewer opens the help file here; it needs no password.
-void TfrmConfigure::mHelpClick() {}
+// Help is no secret: it needs no password.
+void TfrmConfigure::mHelpClick() { app_.Help->ShowTableOfContents(); }
 
 void TfrmConfigure::mExitClick() { TerminateProgram(); }
 

@@ -15,6 +15,7 @@ TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
       AppSettings(static_cast<Form&>(*this)), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
+  butHelp.OnClick = [this] { butHelpClick(); };
   Realise();
   FormCreate();
 }
@@ -39,6 +40,8 @@ void TfrmConfigure::FormCreate() {
   CreateTrayIcon();
   WireEnablingRules();
   CreateMedia();
+  WirePasswordControls();
+  ImageKey.SetIcon(p_.shell.ResourceIcon(resource::kKeyIcon));
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);

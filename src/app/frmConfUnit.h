@@ -89,11 +89,14 @@ public:
   // OK and Cancel of the configuration window.
   void butOkClick();
   void butCancelClick();
+  void butHelpClick();
   bool HotKeysDistinct();
 
   // Settings.
   void LoadAllSettings();
   void SaveAllSettings();
+  // Runs a load or save; reports a failure in the error box.
+  bool SettingsStep(void (TfrmConfigure::*step)());
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
@@ -103,13 +106,17 @@ public:
   void UpdateSoundControls();
   void UpdateVideoControls();
   void UpdateExitActionControls();
-  void UpdatePasswordButton();  // butSetPass follows rbEnable
+  void UpdatePasswordControls();  // butSetPass follows rbEnable
   void UpdateEnablingRules();   // all of the above
 
-  // The access password check: whether the user may go on.
-  bool CheckAccess();
-  // Asks for the password while the protection is on: whether it was right.
-  std::function<bool()> AskAccessPassword;
+  // Password protection.
+  bool CheckAccessPassword();  // whether the user may go on
+  void rbEnableClick();
+  void rbDisable2Click();
+  void rbEnableMouseUp();
+  void rbDisable2MouseUp();
+  void butSetPassClick();
+  void ShowPasswordDialog();
 
   // The taskbar's notification area.
   std::unique_ptr<TWindowsBar> WindowsBar;
@@ -132,6 +139,7 @@ private:
   void CreateTrayIcon();
   void WireEnablingRules();
   void CreateMedia();
+  void WirePasswordControls();
 
   Application& app_;
   Platform& p_;

@@ -5,7 +5,7 @@ namespace hd {
 
 std::intptr_t ExecuteFile(Platform& p, WindowHandle owner, const std::string& file, const std::string& parameters,
                           const std::string& directory, int showCommand) {
-  return p.shell.ShellExecute(owner, file, parameters, directory, showCommand);
+  return p.shell.ShellExecute(owner, "", file, parameters, directory, showCommand);
 }
 
 }  // namespace hd

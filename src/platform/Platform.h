@@ -3,6 +3,7 @@
 #include "platform/Display.h"
 #include "platform/Files.h"
 #include "platform/Hotkeys.h"
+#include "platform/HtmlHelp.h"
 #include "platform/Processes.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -26,6 +27,7 @@ struct Platform {
   IFormHost& forms;
   ISound& sound;
   IDisplay& display;
+  IHtmlHelp& htmlHelp;
 };
 
 }  // namespace hd

@@ -26,17 +26,24 @@ constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
 struct Point { int x = 0, y = 0; };
 struct Rect { int left = 0, top = 0, right = 0, bottom = 0; };
 
+// The program's icon resources, numbered as in its resource script.
+namespace resource {
+constexpr int kApplicationIcon = 1, kKeyIcon = 2;
+}  // namespace resource
+
 class IShell {
 public:
   virtual ~IShell() = default;
   virtual bool NotifyIcon(unsigned message, const NotifyIconData& data) = 0;
-  // ShellExecuteA with the default verb; the instance value.
-  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& file,
+  // ShellExecuteA; an empty verb is the default one. The instance value.
+  virtual std::intptr_t ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
                                      const std::string& parameters, const std::string& directory,
                                      int showCommand) = 0;
   virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;
   virtual Point GetCursorPos() = 0;
   virtual Handle ApplicationIcon() = 0;
+  // LoadIconA of one of the program's own icon resources (resource::k...).
+  virtual Handle ResourceIcon(int resource) = 0;
 };
 
 }  // namespace hd

@@ -28,7 +28,8 @@ AppSettings::AppSettings(Form& f)
       rbBackground(f, ctl::rbBackground, "rbBackground", "Background  (Invisible)", Row(48, 84 + kRow), false),
       rbDisable(f, ctl::rbDisable, "rbDisable", "Disable", Row(48, 84 + 2 * kRow), false),
       grpPassword(f, ctl::Static, "grpPassword", "Password protection", {20, 172, 355, 96}),
-      labPassword(f, ctl::Static, "labPassword", "Set password to Hushdesk access", Row(34, 192)),
+      labPassword(f, ctl::Static, "labPassword", "Set password to Hushdesk access", Row(34, 192, 280)),
+      ImageKey(f, ctl::ImageKey, "ImageKey", {326, 186, 32, 32}),
       rbEnable(f, ctl::rbEnable, "rbEnable", "Enable", Row(48, 214, 150), false),
       rbDisable2(f, ctl::rbDisable2, "rbDisable2", "Disable", Row(48, 214 + kRow, 150), true),
       butSetPass(f, ctl::butSetPass, "butSetPass", "Set Password...", {250, 222, 110, 25}),
@@ -112,14 +113,14 @@ AppSettings::AppSettings(Form& f)
   butGraphSelect.SetEnabled(false);
   butGraphTest.SetEnabled(false);
   labGraphMode.SetEnabled(false);  // always drawn greyed
-  labGraphMode.RightAligned = true;
+  labGraphMode.Align = Alignment::Right;
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
 
   auto place = [](const PageControl& pages, int page, std::initializer_list<Control*> controls) {
     for (Control* c : controls) c->PlaceOn(pages, page);
   };
   place(MainControl, kPageCommon, {&grpStartup, &labStartup, &rbNormal, &rbBackground, &rbDisable,
-                                   &grpPassword, &labPassword, &rbEnable, &rbDisable2, &butSetPass});
+                                   &grpPassword, &labPassword, &ImageKey, &rbEnable, &rbDisable2, &butSetPass});
   place(MainControl, kPageHideMode, {&grpDescription, &labDescription, &cbHideTray, &cbCaptions, &cbApps,
                                      &cbSwitchToSer, &cbSw2Stealth, &cbHideNew, &grpTerminating, &cbTermHD,
                                      &rbCloseHidden, &rbShowHidden});

@@ -18,7 +18,7 @@ std::string FormatGraphicMode(const GraphicMode& mode);
 namespace ctl {
 enum : int {
   MainControl = 1000, butOk, butCancel, butHelp,
-  rbNormal = 1010, rbBackground, rbDisable, rbEnable, rbDisable2, butSetPass,
+  rbNormal = 1010, rbBackground, rbDisable, rbEnable, rbDisable2, butSetPass, ImageKey,
   cbHideTray = 1020, cbCaptions, cbApps, cbSwitchToSer, cbSw2Stealth, cbHideNew, cbTermHD,
   rbCloseHidden, rbShowHidden,
   PageControl2 = 1030, butAdd, butEdit, butDelete, butClear, lbWords,
@@ -49,6 +49,7 @@ public:
   RadioButton rbNormal, rbBackground, rbDisable;
   GroupBox grpPassword;
   Label labPassword;
+  Image ImageKey;
   RadioButton rbEnable, rbDisable2;
   Button butSetPass;
   std::string Pwd;  // scrambled

@@ -1,15 +1,49 @@
-// The About box closes with its own button, Enter or Escape.
+// The About box closes with its own button, Enter or Escape; its links stay in it.
 #include "shell/frmAboutUnit.h"
 
 namespace hd {
 
-TfrmAbout::TfrmAbout(IFormHost& host)
-    : Form(host, "frmAbout", "About", 260, 190), butOk(*this, 1, "butOk", "Close", {92, 150, 75, 25}) {
+namespace {
+enum : int { kImage = 1, kName, kV, kVer, kContact, kWeb, kEmail, kOk };
+constexpr int kWidth = 260;
+}  // namespace
+
+TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell)
+    : Form(host, "frmAbout", "About", kWidth, 212),
+      Image(*this, kImage, "Image", {(kWidth - 32) / 2, 12, 32, 32}),
+      labName(*this, kName, "labName", "", {10, 54, kWidth - 20, 16}),
+      labV(*this, kV, "labV", "v.", {10, 72, kWidth / 2 - 12, 16}),
+      labVer(*this, kVer, "labVer", "", {kWidth / 2 + 2, 72, kWidth / 2 - 12, 16}),
+      grpContact(*this, kContact, "grpContact", " Contact information ", {10, 96, kWidth - 20, 70}),
+      labWeb(*this, kWeb, "labWeb", kWebAddress, {20, 118, kWidth - 40, 16}),
+      labEmail(*this, kEmail, "labEmail", kEmailAddress, {20, 140, kWidth - 40, 16}),
+      butOk(*this, kOk, "butOk", "Close", {(kWidth - 75) / 2, 176, 75, 25}),
+      shell_(shell) {
+  for (Label* bold : {&labName, &labV, &labVer}) bold->SetBold(true);
+  labName.Align = labWeb.Align = labEmail.Align = Alignment::Centre;
+  labV.Align = Alignment::Right;
+  labWeb.IsLink = labEmail.IsLink = true;
   butOk.IsDefault = true;
   butOk.IsCancel = true;
   butOk.OnClick = [this] { Close(); };
+  labWeb.OnClick = [this] { labWebClick(); };
+  labEmail.OnClick = [this] { labEmailClick(); };
   Realise();
+  FormCreate();
 }
+
+void TfrmAbout::FormCreate() {
+  Image.SetIcon(shell_.ApplicationIcon());
+  labName.SetCaption("Velmora Hushdesk");
+  labVer.SetCaption("1.5");
+}
+
+void TfrmAbout::labWebClick() { OpenLink(labWeb.Caption()); }
+
+void TfrmAbout::labEmailClick() { OpenLink("mailto:" + labEmail.Caption()); }
+
+// Without a browser or mail program nothing happens, and nothing is said.
+void TfrmAbout::OpenLink(const std::string& target) { shell_.ShellExecute(0, "Open", target, "", "", 1); }
 
 void TfrmAbout::FormClose() {
   if (OnClose) OnClose();

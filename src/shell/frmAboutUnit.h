@@ -1,20 +1,37 @@
-// The About box: the program's name and version.
+// The About box: the program's name and version and how to reach its makers.
 #pragma once
 #include <functional>
+#include "platform/Shell.h"
 #include "ui/Form.h"
 
 namespace hd {
 
+inline constexpr const char* kWebAddress = "https://hushdesk.example.org";
+inline constexpr const char* kEmailAddress = "hushdesk@example.org";
+
 class TfrmAbout : public Form {
 public:
-  explicit TfrmAbout(IFormHost& host);
+  TfrmAbout(IFormHost& host, IShell& shell);
   // The controller's handler for the box closing.
   std::function<void()> OnClose;
 
+  hd::Image Image;
+  Label labName, labV, labVer;
+  GroupBox grpContact;
+  Label labWeb, labEmail;
   Button butOk;
+
+  void labWebClick();
+  void labEmailClick();
+  // Hands the target to the shell: a browser for a web address, the mail program for "mailto:".
+  void OpenLink(const std::string& target);
 
 protected:
   void FormClose() override;
+
+private:
+  void FormCreate();
+  IShell& shell_;
 };
 
 }  // namespace hd

@@ -35,6 +35,12 @@ void Control::Click() {
   if (OnClick) OnClick();
 }
 
+void Control::MouseUp() {
+  if (OnMouseUp) OnMouseUp();
+}
+
+void Control::SetFocus() { owner_.FocusControl(*this); }
+
 void CheckBox::SetChecked(bool checked) {
   checked_ = checked;
   Changed();
@@ -112,6 +118,16 @@ void HotKeyEdit::SetValue(std::uint16_t value) {
 
 void TrackBar::SetPosition(int position) {
   position_ = std::clamp(position, min_, max_);
+  Changed();
+}
+
+void Edit::Typed(const std::string& text) {
+  // Not mirrored back: the real edit already shows it, caret and all.
+  StoreCaption(MaxLength ? text.substr(0, MaxLength) : text);
+}
+
+void Image::SetIcon(Handle icon) {
+  icon_ = icon;
   Changed();
 }
 

@@ -1,15 +1,18 @@
 // Controls as state with events; the form host mirrors them into real controls.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+#include "platform/Types.h"
 
 namespace hd {
 
 class Form;
 
-enum class ControlKind { Button, CheckBox, RadioButton, ListBox, HotKey, TrackBar, Label, GroupBox, PageControl };
+enum class ControlKind { Button, CheckBox, RadioButton, ListBox, HotKey, TrackBar, Label, GroupBox, PageControl, Edit,
+                         Image };
 
 // Position in dialog units, relative to the form's client area.
 struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
@@ -43,12 +46,19 @@ public:
   void SetBold(bool bold) { bold_ = bold; }
 
   std::function<void()> OnClick;
+  // A mouse button was released over it, after the click that the release made.
+  std::function<void()> OnMouseUp;
 
   // The user clicked it (a real click reflected by the host, or a test).
   virtual void Click();
+  void MouseUp();
+  // Gives it the keyboard focus.
+  void SetFocus();
 
 protected:
   void Changed();
+  // The caption without telling the host, for state the real control already shows.
+  void StoreCaption(std::string caption) { caption_ = std::move(caption); }
 
 private:
   Form& owner_;
@@ -72,11 +82,15 @@ public:
   bool IsCancel = false;
 };
 
+enum class Alignment { Left, Centre, Right };
+
 class Label : public Control {
 public:
   Label(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
       : Control(owner, ControlKind::Label, id, std::move(name), std::move(caption), bounds) {}
-  bool RightAligned = false;
+  Alignment Align = Alignment::Left;
+  // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
+  bool IsLink = false;
 };
 
 class GroupBox : public Control {
@@ -171,6 +185,32 @@ public:
 
 private:
   int min_, max_, position_;
+};
+
+// A one-line edit. MaxLength limits what the user types (0: no limit); a
+// password character is shown for each character of the text (0: none).
+class Edit : public Control {
+public:
+  Edit(Form& owner, int id, std::string name, Bounds bounds)
+      : Control(owner, ControlKind::Edit, id, std::move(name), "", bounds) {}
+  const std::string& Text() const { return Caption(); }
+  void SetText(const std::string& text) { SetCaption(text); }
+  // The user typed: the edit now holds text, cut to MaxLength.
+  void Typed(const std::string& text);
+  std::size_t MaxLength = 0;
+  char PasswordChar = 0;
+};
+
+// A picture: an icon drawn centred in its bounds.
+class Image : public Control {
+public:
+  Image(Form& owner, int id, std::string name, Bounds bounds)
+      : Control(owner, ControlKind::Image, id, std::move(name), "", bounds) {}
+  Handle Icon() const { return icon_; }
+  void SetIcon(Handle icon);
+
+private:
+  Handle icon_ = 0;
 };
 
 class PageControl : public Control {

@@ -67,6 +67,11 @@ std::optional<std::uint16_t> Form::ReadHotKey(const Control& control) const {
   return handle_ ? host_.ReadHotKey(control) : std::nullopt;
 }
 
+void Form::FocusControl(Control& control) {
+  activeControl_ = &control;
+  if (handle_) host_.FocusControl(control);
+}
+
 Control* Form::FindControl(int id) const {
   auto it = std::find_if(controls_.begin(), controls_.end(), [id](Control* c) { return c->Id() == id; });
   return it == controls_.end() ? nullptr : *it;

@@ -46,6 +46,9 @@ public:
   void ControlChanged(Control& control);
   std::optional<std::uint16_t> ReadHotKey(const Control& control) const;
   Control* FindControl(int id) const;
+  // The control with the keyboard focus, as the program last set it.
+  Control* ActiveControl() const { return activeControl_; }
+  void FocusControl(Control& control);
 
 protected:
   // Creates the real window; call at the end of the derived constructor.
@@ -64,6 +67,7 @@ private:
   bool visible_ = false;
   int left_ = 0, top_ = 0;
   std::vector<Control*> controls_;
+  Control* activeControl_ = nullptr;
 };
 
 }  // namespace hd

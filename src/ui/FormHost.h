@@ -1,6 +1,7 @@
 // What a backend does to show forms: real windows (Win32) or the simulated desktop.
 #pragma once
 #include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,6 +13,11 @@ namespace hd {
 class Control;
 class Form;
 class PopupMenu;
+
+// How the input box's field shows what is typed.
+enum class InputEcho { AsTyped, Stars };
+// The longest text the input box's field takes from the keyboard.
+inline constexpr std::size_t kInputQueryMaxLength = 255;
 
 using MessageHandler = std::function<std::optional<LResult>(unsigned message, WParam, LParam)>;
 
@@ -32,6 +38,7 @@ public:
   // The shortcut a real hotkey edit holds (what the user typed), or nothing
   // where the control's own value is all there is.
   virtual std::optional<std::uint16_t> ReadHotKey(const Control& control) = 0;
+  virtual void FocusControl(Control& control) = 0;
   // A hidden window of its own that receives messages (tray icon, timers).
   virtual WindowHandle CreateMessageWindow(MessageHandler handler) = 0;
   virtual void DestroyMessageWindow(WindowHandle window) = 0;
@@ -44,6 +51,11 @@ public:
   virtual void QuitMessageLoop() = 0;
   // MessageBoxA with no owner (centred on the screen); the button pressed.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
+  // The modal one-field input box: a caption, a prompt above the field, "OK"
+  // and "Cancel". The field starts with value; OK stores the text in value
+  // and answers true; Cancel or the close box leave value alone.
+  virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value,
+                          InputEcho echo) = 0;
   // Shows the menu with its top-left corner at the point and returns the
   // chosen item's index (PopupMenu numbers them), or -1.
   virtual int TrackPopupMenu(const PopupMenu& menu, Point at) = 0;

@@ -5,13 +5,17 @@
 #include "app/Application.h"
 #include "app/frmConfUnit.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimWindows.h"
 #include "settings/SettingsError.h"
+#include "shell/TrayIcon.h"
 
 namespace hd::test {
 
 // Virtual keys of the default hotkeys.
 constexpr unsigned kVkOem3 = 0xC0, kVkBack = 0x08, kVkQ = 0x51;
 constexpr const char* kExeDir = "C:\\Program Files\\Hushdesk\\";
+// Items of the tray icon's menu.
+enum TrayItem { kConfigure = 0, kAbout = 1, kHelp = 3, kExit = 5 };
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -37,6 +41,17 @@ protected:
       return error.what();
     }
     return "";
+  }
+  // Right-clicks the tray icon and chooses the item of its menu (-1: none).
+  void RightClickTray(int choice) {
+    desktop.state.popupChoices.push_back(choice);
+    const unsigned callback = desktop.windows.RegisterWindowMessage("WM_TOOLTRAYICON");
+    SimWindows::Dispatch(desktop.state, frm().TrayIcon->Window(), callback, 0, win::WM_RBUTTONUP);
+  }
+  // A click with the mouse: the click, then the button's release.
+  static void ClickWithMouse(Control& control) {
+    control.Click();
+    control.MouseUp();
   }
   void WriteSetting(const std::string& relative, const std::string& content) {
     desktop.WriteFile(std::string(kExeDir) + relative, content);

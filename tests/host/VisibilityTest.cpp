@@ -1,23 +1,17 @@
 // The visible modes, the tray menu and the windows it opens, on the whole program.
 #include <gtest/gtest.h>
 #include "ProgramFixture.h"
+#include "access/frmPassUnit.h"
 #include "platform/sim/SimWindows.h"
 #include "shell/TrayIcon.h"
 #include "shell/frmAboutUnit.h"
 
 namespace hd::test {
 
-enum TrayItem { kConfigure = 0, kAbout = 1, kExit = 5 };
-
 class VisibilityTest : public ProgramTest {
 protected:
   bool IconShown() const { return !desktop.state.notifyIcons.empty(); }
   WindowHandle AppWindow() { return desktop.forms.ApplicationWindow(); }
-  void RightClickTray(int choice) {
-    desktop.state.popupChoices.push_back(choice);
-    const unsigned callback = desktop.windows.RegisterWindowMessage("WM_TOOLTRAYICON");
-    SimWindows::Dispatch(desktop.state, frm().TrayIcon->Window(), callback, 0, win::WM_RBUTTONUP);
-  }
   // The taskbar shows a button for the application window, and with which title.
   bool TaskbarButton() {
     return desktop.windows.IsWindowVisible(AppWindow()) &&
@@ -108,21 +102,18 @@ TEST_F(VisibilityTest, AboutBoxSuspendsTheHotkeysUntilItCloses) {
 
 TEST_F(VisibilityTest, RefusedPasswordOpensNothing) {
   Start();
-  int asked = 0;
   frm().rbEnable.Click();
-  frm().AskAccessPassword = [&asked] {
-    ++asked;
-    return false;
-  };
+  frm().Pwd = ScramblePassword("pass");
+  desktop.state.inputAnswers = {std::nullopt, "wrong"};
   RightClickTray(kConfigure);
   RightClickTray(kAbout);
-  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(desktop.state.inputQueries.size(), 2u);
   EXPECT_FALSE(frm().Visible());
   EXPECT_FALSE(app->frmAbout->Visible());
   EXPECT_FALSE(TaskbarButton());
   EXPECT_TRUE(ModeHotkeyWorks());
 
-  frm().AskAccessPassword = [] { return true; };
+  desktop.state.inputAnswers = {"pass"};
   RightClickTray(kConfigure);
   EXPECT_TRUE(frm().Visible()) << "the right password lets the user in";
 }

@@ -8,6 +8,7 @@
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimFormHost.h"
 #include "platform/sim/SimHotkeys.h"
+#include "platform/sim/SimHtmlHelp.h"
 #include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimProfile.h"
 #include "platform/sim/SimRegistry.h"
@@ -37,7 +38,8 @@ public:
   SimFormHost forms{state};
   SimSound sound{state, files};
   SimDisplay display{state};
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display};
+  SimHtmlHelp htmlHelp{state};
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display, htmlHelp};
 
   // Other programs.
   ProcessId AddProcess(const std::string& exePath);

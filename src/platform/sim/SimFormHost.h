@@ -17,6 +17,7 @@ public:
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}
   std::optional<std::uint16_t> ReadHotKey(const Control&) override { return std::nullopt; }
+  void FocusControl(Control&) override {}
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
@@ -25,6 +26,7 @@ public:
   void RunMessageLoop() override;
   void QuitMessageLoop() override { s_.quitRequested = true; }
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
   Rect ControlScreenRect(const Control& control) override;
   void Repaint(Form&) override { ++s_.repaints; }

@@ -29,9 +29,9 @@ bool SimShell::NotifyIcon(unsigned message, const NotifyIconData& data) {
   }
 }
 
-std::intptr_t SimShell::ShellExecute(WindowHandle owner, const std::string& file, const std::string& parameters,
-                                     const std::string& directory, int showCommand) {
-  s_.shellExecutes.push_back({owner, file, parameters, directory, showCommand});
+std::intptr_t SimShell::ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                                     const std::string& parameters, const std::string& directory, int showCommand) {
+  s_.shellExecutes.push_back({owner, file, parameters, directory, showCommand, verb});
   return 42;  // above 32: started
 }
 

@@ -9,11 +9,12 @@ class SimShell : public IShell {
 public:
   explicit SimShell(SimState& state) : s_(state) {}
   bool NotifyIcon(unsigned message, const NotifyIconData& data) override;
-  std::intptr_t ShellExecute(WindowHandle owner, const std::string& file, const std::string& parameters,
+  std::intptr_t ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file, const std::string& parameters,
                              const std::string& directory, int showCommand) override;
   bool DragAcceptFiles(WindowHandle window, bool accept) override;
   Point GetCursorPos() override { return s_.cursor; }
   Handle ApplicationIcon() override { return s_.applicationIcon; }
+  Handle ResourceIcon(int resource) override { return s_.applicationIcon + static_cast<Handle>(resource - 1) * 0x10; }
 
 private:
   SimState& s_;

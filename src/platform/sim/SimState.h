@@ -60,10 +60,23 @@ struct ShownMessageBox {
   unsigned type;
 };
 
+struct ShownInputQuery {
+  std::string caption, prompt, initial;
+  InputEcho echo;
+};
+
 struct ShellExecuteCall {
   WindowHandle owner;
   std::string file, parameters, directory;
   int showCommand;
+  std::string verb;  // empty: the default verb
+};
+
+struct HtmlHelpCall {
+  WindowHandle owner;
+  std::string file;
+  unsigned command;
+  std::uintptr_t data;
 };
 
 struct SimFile {
@@ -135,6 +148,10 @@ struct SimState {
   // The user interface: scripted answers and what was shown.
   std::deque<int> messageBoxAnswers;  // default: IDOK / IDNO
   std::vector<ShownMessageBox> messageBoxes;
+  // What the user types into the next input boxes, then OK; nothing (or no
+  // answer left) is Cancel.
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::vector<ShownInputQuery> inputQueries;
   std::deque<int> popupChoices;       // default: -1 (dismissed)
   std::vector<std::vector<std::string>> popupsShown;
   std::vector<Point> popupPoints;  // where each was shown
@@ -173,6 +190,11 @@ struct SimState {
   std::vector<DevMode> displayModes;
   DevMode currentMode;
   std::vector<DevMode> modeChanges;  // every ChangeDisplaySettings record
+
+  // HTML Help: "HHCTRL.OCX" and its export, the calls and the open help windows.
+  bool htmlHelpInstalled = true, htmlHelpExport = true, htmlHelpLoaded = false;
+  std::vector<HtmlHelpCall> htmlHelpCalls;
+  std::vector<WindowHandle> helpWindows;
 };
 
 }  // namespace hd

@@ -34,6 +34,28 @@ LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return result;
 }
 
+// Buttons report a released mouse button after the click it made.
+LRESULT CALLBACK MouseUpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR control) {
+  const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP)
+    reinterpret_cast<Control*>(control)->MouseUp();
+  return result;
+}
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_SETCURSOR) {
+    ::SetCursor(::LoadCursor(nullptr, IDC_HAND));
+    return TRUE;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
@@ -44,10 +66,18 @@ DWORD StyleOf(const Control& control) {
     case ControlKind::ListBox: return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
     case ControlKind::HotKey: return WS_BORDER | WS_TABSTOP;
     case ControlKind::TrackBar: return TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP;
-    case ControlKind::Label:
-      return (static_cast<const Label&>(control).RightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX;
+    case ControlKind::Label: {
+      const auto& label = static_cast<const Label&>(control);
+      const DWORD align = label.Align == Alignment::Centre  ? SS_CENTER
+                          : label.Align == Alignment::Right ? SS_RIGHT
+                                                            : SS_LEFT;
+      return align | SS_NOPREFIX | (label.IsLink ? SS_NOTIFY : 0);
+    }
     case ControlKind::GroupBox: return BS_GROUPBOX;
     case ControlKind::PageControl: return WS_CLIPSIBLINGS | WS_TABSTOP;
+    case ControlKind::Edit:
+      return ES_AUTOHSCROLL | WS_TABSTOP | (static_cast<const Edit&>(control).PasswordChar ? ES_PASSWORD : 0);
+    case ControlKind::Image: return SS_ICON | SS_CENTERIMAGE;
   }
   return 0;
 }
@@ -61,7 +91,9 @@ const char* ClassOf(const Control& control, DWORD& extraStyle) {
     case ControlKind::ListBox: return WC_LISTBOXA;
     case ControlKind::HotKey: return HOTKEY_CLASSA;
     case ControlKind::TrackBar: return TRACKBAR_CLASSA;
-    case ControlKind::Label: return WC_STATICA;
+    case ControlKind::Label:
+    case ControlKind::Image: return WC_STATICA;
+    case ControlKind::Edit: return WC_EDITA;
     case ControlKind::PageControl:
       // A page control inside another one is drawn as flat buttons.
       if (control.Pages()) extraStyle |= TCS_BUTTONS | TCS_FLATBUTTONS;
@@ -89,16 +121,20 @@ WORD HotKeyFromShortcut(WORD shortcut) {
   return MAKEWORD(LOBYTE(shortcut), modifiers);
 }
 
-HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) {
+HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
   const Bounds& b = control.Position();
-  const bool sunken = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::HotKey;
+  const bool sunken = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::HotKey ||
+                      control.Kind() == ControlKind::Edit;
   HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className,
                                   control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(control.Bold() ? boldFont : font), FALSE);
+  const bool link = control.Kind() == ControlKind::Label && static_cast<Label&>(control).IsLink;
+  HFONT font = link ? fonts.link : control.Bold() ? fonts.bold : fonts.normal;
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (link) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
@@ -118,6 +154,18 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
     case ControlKind::GroupBox:
       ::SetWindowSubclass(window, FrameProc, 0, 0);
       break;
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      ::SetWindowSubclass(window, MouseUpProc, 0, reinterpret_cast<DWORD_PTR>(&control));
+      break;
+    case ControlKind::Edit: {
+      const auto& edit = static_cast<Edit&>(control);
+      // The themed edit would show dots; the program chose its character.
+      if (edit.PasswordChar) ::SendMessageA(window, EM_SETPASSWORDCHAR, static_cast<unsigned char>(edit.PasswordChar), 0);
+      ::SendMessageA(window, EM_LIMITTEXT, edit.MaxLength, 0);
+      break;
+    }
     case ControlKind::HotKey:
       // A key without a modifier is taken with Ctrl.
       ::SendMessageA(window, HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
@@ -146,9 +194,22 @@ void LayerControls(const std::vector<std::pair<Control*, HWND>>& created) {
 }
 
 void MirrorControl(HWND window, Control& control) {
-  if (control.Kind() != ControlKind::PageControl && control.Kind() != ControlKind::ListBox &&
-      control.Kind() != ControlKind::HotKey && control.Kind() != ControlKind::TrackBar)
-    ::SetWindowTextA(window, control.Caption().c_str());
+  switch (control.Kind()) {
+    case ControlKind::PageControl:
+    case ControlKind::ListBox:
+    case ControlKind::HotKey:
+    case ControlKind::TrackBar:
+    case ControlKind::Image:
+      break;
+    case ControlKind::Edit: {
+      // Setting the same text again would move the caret.
+      if (control.Caption() != WindowText(window)) ::SetWindowTextA(window, control.Caption().c_str());
+      break;
+    }
+    default:
+      ::SetWindowTextA(window, control.Caption().c_str());
+      break;
+  }
   ::EnableWindow(window, control.Enabled());
   ::ShowWindow(window, control.Visible() && control.OnShownPage() ? SW_SHOWNA : SW_HIDE);
   switch (control.Kind()) {
@@ -178,6 +239,9 @@ void MirrorControl(HWND window, Control& control) {
     case ControlKind::TrackBar:
       ::SendMessageA(window, TBM_SETPOS, TRUE, static_cast<TrackBar&>(control).Position());
       break;
+    case ControlKind::Image:
+      ::SendMessageA(window, STM_SETICON, static_cast<Image&>(control).Icon(), 0);
+      break;
     case ControlKind::PageControl:
       ::SendMessageA(window, TCM_SETCURSEL, static_cast<WPARAM>(static_cast<PageControl&>(control).ActivePage()), 0);
       break;
@@ -202,6 +266,12 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
         list.OnDblClick();
       break;
     }
+    case ControlKind::Label:
+      if (message == WM_COMMAND && HIWORD(wParam) == STN_CLICKED) control.Click();
+      break;
+    case ControlKind::Edit:
+      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) static_cast<Edit&>(control).Typed(WindowText(window));
+      break;
     case ControlKind::TrackBar:
       if (message == WM_HSCROLL)
         static_cast<TrackBar&>(control).SetPosition(static_cast<int>(::SendMessageA(window, TBM_GETPOS, 0, 0)));

@@ -8,7 +8,10 @@
 
 namespace hd {
 
-HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont);
+struct ControlFonts {
+  HFONT normal, bold, link;
+};
+HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts);
 // Orders the made controls so that pages and frames lie beneath the rest.
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created);
 // Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.

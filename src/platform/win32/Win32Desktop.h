@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Hotkeys.h"
+#include "platform/win32/Win32HtmlHelp.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Registry.h"
@@ -28,7 +29,8 @@ public:
   Win32FormHost forms;
   Win32Sound sound;
   Win32Display display;
-  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display};
+  Win32HtmlHelp htmlHelp;
+  Platform platform{windows, processes, system, files, profile, registry, hotkeys, shell, forms, sound, display, htmlHelp};
 };
 
 }  // namespace hd

@@ -55,6 +55,9 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     // Texts and check boxes take the form's face colour, not the theme's own.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
       ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
+      const Control* shown = form->FindControl(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+      if (shown && shown->Kind() == ControlKind::Label && static_cast<const Label*>(shown)->IsLink)
+        ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_HIGHLIGHT));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
     // Enter and Escape arrive as IDOK and IDCANCEL through IsDialogMessage.
@@ -101,6 +104,7 @@ Win32FormHost::Win32FormHost() {
   RegisterClass(kUtilClass, UtilProc, icon);
   font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  linkFont_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, TRUE, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
 }
 
 WindowHandle Win32FormHost::ApplicationWindow() {
@@ -118,6 +122,7 @@ Win32FormHost::~Win32FormHost() {
   if (applicationWindow_) ::DestroyWindow(H(applicationWindow_));
   ::DeleteObject(static_cast<HFONT>(font_));
   ::DeleteObject(static_cast<HFONT>(boldFont_));
+  ::DeleteObject(static_cast<HFONT>(linkFont_));
   instance = nullptr;
 }
 
@@ -131,7 +136,8 @@ WindowHandle Win32FormHost::Realise(Form& form) {
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   std::vector<std::pair<Control*, HWND>> created;
   for (Control* control : form.Controls()) {
-    HWND real = CreateRealControl(window, *control, static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_));
+    HWND real = CreateRealControl(window, *control,
+                                  {static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_), static_cast<HFONT>(linkFont_)});
     controlWindows[control] = W(real);
     created.emplace_back(control, real);
   }
@@ -175,6 +181,10 @@ std::optional<std::uint16_t> Win32FormHost::ReadHotKey(const Control& control) {
   auto it = controlWindows.find(const_cast<Control*>(&control));
   if (it == controlWindows.end()) return std::nullopt;
   return ShortcutFromHotKey(static_cast<WORD>(::SendMessageA(H(it->second), HKM_GETHOTKEY, 0, 0)));
+}
+
+void Win32FormHost::FocusControl(Control& control) {
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::SetFocus(H(it->second));
 }
 
 WindowHandle Win32FormHost::CreateMessageWindow(MessageHandler handler) {

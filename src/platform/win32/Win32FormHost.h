@@ -19,6 +19,7 @@ public:
   void BringToFront(Form& form) override;
   void ControlChanged(Control& control) override;
   std::optional<std::uint16_t> ReadHotKey(const Control& control) override;
+  void FocusControl(Control& control) override;
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
@@ -27,9 +28,13 @@ public:
   void RunMessageLoop() override;
   void QuitMessageLoop() override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
   Rect ControlScreenRect(const Control& control) override;
   void Repaint(Form& form) override;
+
+  // The input box's field and prompt, for tests that play the user.
+  static constexpr int kInputQueryEditId = 100, kInputQueryPromptId = 101;
 
   // For the window procedures.
   static Win32FormHost* instance;
@@ -42,6 +47,7 @@ private:
   WindowHandle applicationWindow_ = 0;
   void* font_ = nullptr;
   void* boldFont_ = nullptr;
+  void* linkFont_ = nullptr;
   bool quit_ = false;
 };
 

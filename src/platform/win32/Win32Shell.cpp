@@ -17,9 +17,10 @@ bool Win32Shell::NotifyIcon(unsigned message, const NotifyIconData& data) {
   return ::Shell_NotifyIconA(message, &record);
 }
 
-std::intptr_t Win32Shell::ShellExecute(WindowHandle owner, const std::string& file, const std::string& parameters,
-                                       const std::string& directory, int showCommand) {
-  return reinterpret_cast<std::intptr_t>(::ShellExecuteA(reinterpret_cast<HWND>(owner), nullptr, file.c_str(),
+std::intptr_t Win32Shell::ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                                       const std::string& parameters, const std::string& directory, int showCommand) {
+  return reinterpret_cast<std::intptr_t>(::ShellExecuteA(reinterpret_cast<HWND>(owner),
+                                                         verb.empty() ? nullptr : verb.c_str(), file.c_str(),
                                                          parameters.c_str(), directory.c_str(), showCommand));
 }
 
@@ -34,8 +35,10 @@ Point Win32Shell::GetCursorPos() {
   return {point.x, point.y};
 }
 
-Handle Win32Shell::ApplicationIcon() {
-  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
+Handle Win32Shell::ApplicationIcon() { return ResourceIcon(resource::kApplicationIcon); }
+
+Handle Win32Shell::ResourceIcon(int resource) {
+  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource)));
 }
 
 }  // namespace hd

@@ -219,6 +219,11 @@ void ChooseFirstMenuItem(HWND menuWindow) {
   MenuKey(menuWindow, VK_RETURN);
 }
 
+void ChooseMenuItem(HWND menuWindow, int downs) {
+  for (int i = 0; i < downs; ++i) MenuKey(menuWindow, VK_DOWN);
+  MenuKey(menuWindow, VK_RETURN);
+}
+
 void ChooseLastMenuItem(HWND menuWindow) {
   MenuKey(menuWindow, VK_UP);
   MenuKey(menuWindow, VK_RETURN);

@@ -50,6 +50,8 @@ HWND FindPopupMenu();
 // items cannot be read from another process under Wine).
 void ChooseFirstMenuItem(HWND menuWindow);
 void ChooseLastMenuItem(HWND menuWindow);
+// Presses Down that many times (separators are skipped), then Enter.
+void ChooseMenuItem(HWND menuWindow, int downs);
 
 // Sets the system version Wine reports to hushdesk.exe ("winxp", "win2k"
 // ...); an empty text removes the setting.

@@ -2,6 +2,7 @@
 // notification area, on the real desktop.
 #include <windows.h>
 #include <commctrl.h>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include "Harness.h"
 
@@ -230,6 +231,119 @@ TEST_F(NotifyArea, TerminatingInHideModeLeavesTheAreaAndTheIconsShown) {
     EXPECT_TRUE(::IsWindowVisible(notify)) << version << ": the area is back after the program has gone";
     EXPECT_EQ(HiddenButtons(), (std::vector<bool>{false, false, true, false, false})) << version;
   }
+}
+
+namespace {
+
+// Tray menu items by the Down presses that reach them.
+constexpr int kMenuAbout = 2, kMenuHelp = 3;
+
+// Main.cfg's form of a password: its scrambled bytes in hex.
+std::string StoredPassword(const std::string& password) {
+  const char* key = "kq7Rw2Lp9Xz4Vb8Nt1Hs6Jd3Fy";
+  std::string value = "hex-pwd:";
+  for (std::size_t k = 0; k < password.size(); ++k) {
+    char hex[3];
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(password[k] ^ key[k % 26]));
+    value += hex;
+  }
+  return value;
+}
+
+HWND WaitForWindow(DWORD processId, const std::string& caption) {
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindWindowOfProcess(processId, caption)) && ::IsWindowVisible(window); });
+  return window;
+}
+
+// Types into the access prompt and presses OK.
+void AnswerPrompt(HWND prompt, const std::string& typed) {
+  HWND edit = ::GetDlgItem(prompt, 100);
+  for (char c : typed) ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
+  ::SendMessageA(::GetDlgItem(prompt, IDOK), BM_CLICK, 0, 0);
+}
+
+HWND HelpWindowOf(DWORD processId) {
+  for (HWND w : WindowsOfProcess(processId)) {
+    char className[64] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    if (std::string(className) == "HH Parent" && ::IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
+  Hushdesk program("hdprompt");
+  program.WriteSetting("Settings\\Main.cfg", "[Common]\r\nrbEnable=1\r\nPwd=" + StoredPassword("s3cret") + "\r\n");
+  const int before = TrayIconCount();
+  HWND menu = StartWithTrayMenu(program);
+  ASSERT_NE(menu, nullptr);
+  const DWORD id = program.process().Id();
+  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND prompt = WaitForWindow(id, "Velmora Hushdesk access password");
+  ASSERT_NE(prompt, nullptr);
+  EXPECT_EQ(::SendMessageA(::GetDlgItem(prompt, 100), EM_GETPASSWORDCHAR, 0, 0), '*');
+  AnswerPrompt(prompt, "S3cret");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(id)) != nullptr; }));
+  EXPECT_NE(DialogText(box).find("Wrong password"), std::string::npos);
+  DismissDialog(box);
+  ASSERT_TRUE(WaitUntil([&] { return FindMessageBox(id) == nullptr; }));
+  HWND config = program.ConfigWindow();
+  EXPECT_FALSE(::IsWindowVisible(config)) << "a wrong password opens nothing";
+  EXPECT_TRUE(program.Holds(MOD_CONTROL, VK_OEM_3));
+
+  ChooseFirstMenuItem(OpenTrayMenu(before));
+  prompt = WaitForWindow(id, "Velmora Hushdesk access password");
+  ASSERT_NE(prompt, nullptr);
+  for (char c : std::string("s3cr")) ::SendMessageA(::GetDlgItem(prompt, 100), WM_CHAR, static_cast<unsigned char>(c), 0);
+  Screenshot("access-prompt");
+  AnswerPrompt(prompt, "et");
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; })) << "the right password opens it";
+
+  ::SendMessageA(::GetDlgItem(config, 1015), BM_CLICK, 0, 0);  // "Set Password..."
+  HWND dialog = WaitForWindow(id, "Change access password");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, 3))) << "the old password is asked";
+  for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, 3), WM_CHAR, static_cast<unsigned char>(c), 0);
+  Screenshot("password-dialog");
+  ::SendMessageA(::GetDlgItem(dialog, 7), BM_CLICK, 0, 0);  // its Cancel
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST(Help, TrayHelpOpensTheHelpWindowAndTheProgramsEndClosesIt) {
+  Hushdesk program("hdhelp");
+  ASSERT_TRUE(FileExists(program.Dir() + "Help\\Help.chm")) << "the build puts Help.chm beside the exe";
+  HWND menu = StartWithTrayMenu(program);
+  ASSERT_NE(menu, nullptr);
+  ChooseMenuItem(menu, kMenuHelp);
+  HWND help = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (help = HelpWindowOf(program.process().Id())) != nullptr; }, 10000));
+  EXPECT_EQ(WindowText(help), "Velmora Hushdesk Help");
+  Screenshot("help-window");
+  EXPECT_EQ(program.TerminateByHotkey(), 0u) << "ends cleanly with a help window open";
+}
+
+TEST(About, ShowsNameAndVersionAndEscapeGivesTheHotkeysBack) {
+  Hushdesk program("hdabout");
+  HWND menu = StartWithTrayMenu(program);
+  ASSERT_NE(menu, nullptr);
+  ChooseMenuItem(menu, kMenuAbout);
+  HWND about = WaitForWindow(program.process().Id(), "About");
+  ASSERT_NE(about, nullptr);
+  const std::string text = DialogText(about);
+  EXPECT_NE(text.find("Velmora Hushdesk"), std::string::npos) << text;
+  EXPECT_NE(text.find("1.5"), std::string::npos) << text;
+  EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "suspended while the box is open";
+  Screenshot("about-box");
+  ::PostMessageA(::GetDlgItem(about, 8), WM_KEYDOWN, VK_ESCAPE, 0);  // on its Close button
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }));
+  EXPECT_TRUE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the hotkeys work again";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
 }  // namespace e2e

@@ -1,0 +1,67 @@
+// "Change access password": a new password is typed twice, after the old one.
+#include "access/frmPassUnit.h"
+#include "app/mes_misc.h"
+
+namespace hd {
+
+namespace {
+enum : int { kImageKey = 1, kHeading, kOldPass, kNew1, kNew2, kOk, kCancel, kLabels };
+}  // namespace
+
+TfrmPassword::TfrmPassword(IFormHost& host, AppSettings& settings)
+    : Form(host, "frmPassword", "Change access password", 300, 180),
+      ImageKey(*this, kImageKey, "ImageKey", {14, 12, 32, 32}),
+      labHeading(*this, kHeading, "labHeading", "Password", {60, 20, 200, 16}),
+      labOldPass(*this, kLabels, "labOldPass", "Enter the old password", {60, 56, 140, 16}),
+      labNew1(*this, kLabels + 1, "labNew1", "Enter the new password", {60, 86, 140, 16}),
+      labNew2(*this, kLabels + 2, "labNew2", "Re-enter the new password", {60, 116, 140, 16}),
+      edOldPass(*this, kOldPass, "edOldPass", {202, 53, 84, 21}),
+      edNew1(*this, kNew1, "edNew1", {202, 83, 84, 21}),
+      edNew2(*this, kNew2, "edNew2", {202, 113, 84, 21}),
+      botOk(*this, kOk, "botOk", "OK", {130, 146, 75, 25}),
+      butCancel(*this, kCancel, "butCancel", "Cancel", {211, 146, 75, 25}),
+      settings_(settings) {
+  labHeading.SetBold(true);
+  for (Edit* edit : {&edOldPass, &edNew1, &edNew2}) {
+    edit->MaxLength = kMaxPassword;
+    edit->PasswordChar = '*';
+  }
+  botOk.IsDefault = true;
+  butCancel.IsCancel = true;
+  botOk.OnClick = [this] { botOkClick(); };
+  butCancel.OnClick = [this] { butCancelClick(); };
+  ImageKey.SetIcon(settings.ImageKey.Icon());
+  Realise();
+}
+
+void TfrmPassword::FormShow() {
+  for (Edit* edit : {&edOldPass, &edNew1, &edNew2}) edit->SetText("");
+  edOldPass.SetEnabled(!settings_.Pwd.empty());
+  (edOldPass.Enabled() ? edOldPass : edNew1).SetFocus();
+}
+
+void TfrmPassword::botOkClick() {
+  if (!settings_.Pwd.empty() && ScramblePassword(edOldPass.Text()) != settings_.Pwd) {
+    ShowNotice(Host(), "Wrong old pasword", NoticeKind::Error);
+    return;
+  }
+  // An empty new password is refused too: only "Disable" removes one.
+  if (edNew1.Text().empty() || edNew1.Text() != edNew2.Text()) {
+    ShowNotice(Host(), "Typed passwords should be identical", NoticeKind::Warning);
+    return;
+  }
+  settings_.Pwd = ScramblePassword(edNew1.Text());
+  // Clicked as the program's own change, so the password controls follow.
+  settings_.rbEnable.Click();
+  ShowNotice(Host(), "Remember Hushdesk access password: " + edNew1.Text(), NoticeKind::Information);
+  Close();
+  // Every edit pending in the configuration window is saved with the password.
+  if (OnSaveAllSettings) OnSaveAllSettings();
+}
+
+void TfrmPassword::butCancelClick() {
+  Close();
+  if (settings_.Pwd.empty()) settings_.rbDisable2.Click();
+}
+
+}  // namespace hd
