@@ -34,6 +34,15 @@ public:
                                      const std::string& parameters, const std::string& directory,
                                      int showCommand) = 0;
   virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;
+  // Files dropped from the shell: the drop point in the window's client
+  // coordinates; with index 0xFFFFFFFF the number of files, else the file's
+  // length, its path in file (at most bufferSize - 1 characters).
+  virtual Point DragQueryPoint(Handle drop) = 0;
+  virtual unsigned DragQueryFile(Handle drop, unsigned index, std::string& file, unsigned bufferSize) = 0;
+  virtual void DragFinish(Handle drop) = 0;
+  // ExtractIconA with the program's module: an icon the caller frees, or 0.
+  virtual Handle ExtractIcon(const std::string& file, unsigned index) = 0;
+  virtual bool DestroyIcon(Handle icon) = 0;
   virtual Point GetCursorPos() = 0;
   virtual Handle ApplicationIcon() = 0;
 };

@@ -12,6 +12,27 @@ class Control;
 class Form;
 class PopupMenu;
 
+// What the system's open or save dialog is asked to be.
+struct FileDialogOptions {
+  bool save = false;
+  std::string title;
+  std::string filter;      // "Text files (*.txt)|*.txt"
+  std::string defaultExt;  // without the dot
+  std::string fileName;    // in: the preset; out: the full path chosen
+  std::string initialDir;
+  bool hideReadOnly = false;
+  bool pathMustExist = false;
+  bool fileMustExist = false;
+  bool resizable = false;
+  bool overwritePrompt = false;
+};
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  // Inside and off the edges.
+  bool StrictlyContains(Point p) const { return p.x > left && p.x < right && p.y > top && p.y < bottom; }
+};
+
 using MessageHandler = std::function<std::optional<LResult>(unsigned message, WParam, LParam)>;
 
 class IFormHost {
@@ -42,6 +63,21 @@ public:
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
   // Shows the menu at the point and returns the chosen item's index, or -1.
   virtual int TrackPopupMenu(const PopupMenu& menu, Point at) = 0;
+  // Runs the user's part of a shown modal form until its ModalResult is set;
+  // the other forms take no input meanwhile.
+  virtual void RunModal(Form& form) = 0;
+  // GetOpenFileNameA or GetSaveFileNameA; whether the user confirmed.
+  virtual bool FileDialog(FileDialogOptions& options) = 0;
+  virtual void FocusControl(Control& control) = 0;
+  // The control's place on the screen.
+  virtual Rect ControlScreenRect(Control& control) = 0;
+  // The form's client point on the screen (ClientToScreen).
+  virtual Point ClientToScreen(Form& form, Point client) = 0;
+  // Image lists of small icons: an empty list, copies of icons, freeing them.
+  virtual Handle CreateImageList() = 0;
+  virtual int ImageListAddIcon(Handle list, Handle icon) = 0;
+  virtual void ImageListClear(Handle list) = 0;
+  virtual void DestroyImageList(Handle list) = 0;
 };
 
 }  // namespace hd

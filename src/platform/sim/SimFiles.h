@@ -21,9 +21,11 @@ public:
   // Windows wildcard match of a file name ("*" and "?"; "name.*" also matches "name").
   static bool WildcardMatch(const std::string& pattern, const std::string& name);
 
+  // Files are kept by their lower-cased path.
+  static std::string Key(const std::string& path);
+
 private:
   SimFile* Find(const std::string& path);
-  static std::string Key(const std::string& path);
   static std::string Parent(const std::string& path);
   SimState& s_;
 };

@@ -3,6 +3,7 @@
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Controls.h"
+#include <commdlg.h>
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -241,5 +242,88 @@ int Win32FormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   ::DestroyMenu(popup);
   return chosen - 1;
 }
+
+namespace {
+BOOL CALLBACK DisableOthers(HWND window, LPARAM param) {
+  auto& state = *reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(param);
+  if (window != state.first && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    ::EnableWindow(window, FALSE);
+    state.second.push_back(window);
+  }
+  return TRUE;
+}
+}  // namespace
+
+void Win32FormHost::RunModal(Form& form) {
+  std::pair<HWND, std::vector<HWND>> disabled{H(form.Handle()), {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), DisableOthers, reinterpret_cast<LPARAM>(&disabled));
+  ::SetForegroundWindow(H(form.Handle()));
+  MSG message;
+  while (form.ModalResult == mrNone && !quit_) {
+    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    DispatchOne(&message);
+  }
+  // Enabled again before the form hides, so that the window beneath gets the activation.
+  for (HWND window : disabled.second) ::EnableWindow(window, TRUE);
+}
+
+bool Win32FormHost::FileDialog(FileDialogOptions& options) {
+  std::string filter = options.filter + '|';
+  for (char& c : filter)
+    if (c == '|') c = '\0';
+  std::vector<char> file(1024, '\0');
+  options.fileName.copy(file.data(), file.size() - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = ::GetActiveWindow();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = options.initialDir.empty() ? nullptr : options.initialDir.c_str();
+  dialog.lpstrTitle = options.title.c_str();
+  dialog.lpstrDefExt = options.defaultExt.empty() ? nullptr : options.defaultExt.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (options.hideReadOnly ? OFN_HIDEREADONLY : 0) |
+                 (options.pathMustExist ? OFN_PATHMUSTEXIST : 0) | (options.fileMustExist ? OFN_FILEMUSTEXIST : 0) |
+                 (options.resizable ? OFN_ENABLESIZING : 0) | (options.overwritePrompt ? OFN_OVERWRITEPROMPT : 0);
+  const BOOL chosen = options.save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  if (!chosen) return false;
+  options.fileName = file.data();
+  return true;
+}
+
+void Win32FormHost::FocusControl(Control& control) {
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::SetFocus(H(it->second));
+}
+
+Rect Win32FormHost::ControlScreenRect(Control& control) {
+  RECT rect{};
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::GetWindowRect(H(it->second), &rect);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+Point Win32FormHost::ClientToScreen(Form& form, Point client) {
+  POINT point{client.x, client.y};
+  ::ClientToScreen(H(form.Handle()), &point);
+  return {point.x, point.y};
+}
+
+Handle Win32FormHost::CreateImageList() {
+  return reinterpret_cast<Handle>(::ImageList_Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                     ILC_COLOR32 | ILC_MASK, 16, 16));
+}
+
+int Win32FormHost::ImageListAddIcon(Handle list, Handle icon) {
+  // The list keeps its own copy of the icon's pictures.
+  return ::ImageList_ReplaceIcon(reinterpret_cast<HIMAGELIST>(list), -1, reinterpret_cast<HICON>(icon));
+}
+
+void Win32FormHost::ImageListClear(Handle list) { ::ImageList_Remove(reinterpret_cast<HIMAGELIST>(list), -1); }
+
+void Win32FormHost::DestroyImageList(Handle list) { ::ImageList_Destroy(reinterpret_cast<HIMAGELIST>(list)); }
 
 }  // namespace hd

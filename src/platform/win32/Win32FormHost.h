@@ -27,6 +27,15 @@ public:
   void QuitMessageLoop() override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
+  void RunModal(Form& form) override;
+  bool FileDialog(FileDialogOptions& options) override;
+  void FocusControl(Control& control) override;
+  Rect ControlScreenRect(Control& control) override;
+  Point ClientToScreen(Form& form, Point client) override;
+  Handle CreateImageList() override;
+  int ImageListAddIcon(Handle list, Handle icon) override;
+  void ImageListClear(Handle list) override;
+  void DestroyImageList(Handle list) override;
 
   // For the window procedures.
   static Win32FormHost* instance;

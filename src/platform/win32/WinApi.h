@@ -12,8 +12,11 @@
 #undef CreateDirectory
 #undef CreateMutex
 #undef DeleteFile
+#undef DragQueryFile
+#undef ExtractIcon
 #undef FindWindow
 #undef FindWindowEx
+#undef GetClassLong
 #undef GetClassName
 #undef GetModuleFileName
 #undef GetPrivateProfileString
