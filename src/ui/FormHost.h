@@ -1,5 +1,6 @@
 // What a backend does to show forms: real windows (Win32) or the simulated desktop.
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +33,10 @@ struct Rect {
   // Inside and off the edges.
   bool StrictlyContains(Point p) const { return p.x > left && p.x < right && p.y > top && p.y < bottom; }
 };
+// How the input box's field shows what is typed.
+enum class InputEcho { AsTyped, Stars };
+// The longest text the input box's field takes from the keyboard.
+inline constexpr std::size_t kInputQueryMaxLength = 255;
 
 using MessageHandler = std::function<std::optional<LResult>(unsigned message, WParam, LParam)>;
 
@@ -61,6 +66,11 @@ public:
   virtual void QuitMessageLoop() = 0;
   // MessageBoxA with no owner (centred on the screen); the button pressed.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
+  // The modal one-field input box: a caption, a prompt above the field, "OK"
+  // and "Cancel". The field starts with value; OK stores the text in value
+  // and answers true; Cancel or the close box leave value alone.
+  virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value,
+                          InputEcho echo) = 0;
   // Shows the menu at the point and returns the chosen item's index, or -1.
   virtual int TrackPopupMenu(const PopupMenu& menu, Point at) = 0;
   // Runs the user's part of a shown modal form until its ModalResult is set;

@@ -2,12 +2,19 @@
 // that the simulation fakes and Windows does for real.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 #include "platform/Platform.h"
 
 namespace hd::contract {
+
+// What the user saw in an input box.
+struct SeenInputQuery {
+  std::string caption, prompt, initial;
+  bool stars = false;  // the field shows "*" for each character
+};
 
 class Backend {
 public:
@@ -24,6 +31,11 @@ public:
   // Another running process and its full executable path; ends with the test.
   virtual ProcessId StartProcess(std::string& exePath) = 0;
   virtual bool ProcessRunning(ProcessId process) = 0;
+  // Plays the user at the next input box: types the text over the field's and
+  // presses OK, or presses Cancel when there is none.
+  virtual void AnswerInputQuery(std::optional<std::string> typed) = 0;
+  // The box last answered, once the program's call has returned.
+  virtual SeenInputQuery LastInputQuery() = 0;
   // Removes a registry key of HKEY_CURRENT_USER that has no subkeys.
   virtual void DeleteUserKey(const std::string& path) = 0;
 };

@@ -105,6 +105,18 @@ int SimFormHost::MessageBox(const std::string& text, const std::string& caption,
   return (type & 0xF) == win::MB_YESNO ? win::IDNO : win::IDOK;
 }
 
+bool SimFormHost::InputQuery(const std::string& caption, const std::string& prompt, std::string& value,
+                             InputEcho echo) {
+  s_.inputQueries.push_back({caption, prompt, value, echo});
+  if (s_.inputAnswers.empty()) return false;
+  std::optional<std::string> answer = std::move(s_.inputAnswers.front());
+  s_.inputAnswers.pop_front();
+  if (!answer) return false;
+  // The user replaces the field's text; the field takes no more than its limit.
+  value = answer->substr(0, kInputQueryMaxLength);
+  return true;
+}
+
 int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   s_.popupPoints.push_back(at);
   std::vector<std::string> captions;

@@ -24,6 +24,7 @@ public:
   void RunMessageLoop() override;
   void QuitMessageLoop() override { s_.quitRequested = true; }
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
   void RunModal(Form& form) override;
   bool FileDialog(FileDialogOptions& options) override;

@@ -69,6 +69,11 @@ struct ShownMessageBox {
   unsigned type;
 };
 
+struct ShownInputQuery {
+  std::string caption, prompt, initial;
+  InputEcho echo;
+};
+
 struct ShellExecuteCall {
   WindowHandle owner;
   std::string file, parameters, directory;
@@ -136,6 +141,10 @@ struct SimState {
   // The user interface: scripted answers and what was shown.
   std::deque<int> messageBoxAnswers;  // default: IDOK / IDNO
   std::vector<ShownMessageBox> messageBoxes;
+  // What the user types into the next input boxes, then OK; nothing (or no
+  // answer left) is Cancel.
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::vector<ShownInputQuery> inputQueries;
   std::deque<int> popupChoices;       // default: -1 (dismissed)
   std::vector<std::vector<std::string>> popupsShown;
   std::vector<Point> popupPoints;  // where each was shown

@@ -26,6 +26,7 @@ public:
   void RunMessageLoop() override;
   void QuitMessageLoop() override;
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
   void RunModal(Form& form) override;
   bool FileDialog(FileDialogOptions& options) override;
@@ -36,6 +37,9 @@ public:
   int ImageListAddIcon(Handle list, Handle icon) override;
   void ImageListClear(Handle list) override;
   void DestroyImageList(Handle list) override;
+
+  // The input box's field and prompt, for tests that play the user.
+  static constexpr int kInputQueryEditId = 100, kInputQueryPromptId = 101;
 
   // For the window procedures.
   static Win32FormHost* instance;

@@ -36,6 +36,14 @@ public:
     return desktop_.AddProcess(exePath);
   }
   bool ProcessRunning(ProcessId process) override { return desktop_.ProcessAlive(process); }
+  void AnswerInputQuery(std::optional<std::string> typed) override {
+    desktop_.state.inputAnswers.push_back(std::move(typed));
+  }
+  SeenInputQuery LastInputQuery() override {
+    if (desktop_.state.inputQueries.empty()) return {};
+    const ShownInputQuery& shown = desktop_.state.inputQueries.back();
+    return {shown.caption, shown.prompt, shown.initial, shown.echo == InputEcho::Stars};
+  }
   void DeleteUserKey(const std::string& path) override {
     std::string name = "hkcu\\" + path;
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });

@@ -1,5 +1,6 @@
 // The contract tests' backend on Windows: real windows, files and processes.
 #include "platform/win32/WinApi.h"
+#include <thread>
 #include <vector>
 #include "Backend.h"
 #include "platform/win32/Win32Desktop.h"
@@ -7,9 +8,25 @@
 namespace hd::contract {
 
 namespace {
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+  char name[16] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 class Win32Backend : public Backend {
 public:
   ~Win32Backend() override {
+    if (player_.joinable()) player_.join();
     for (PROCESS_INFORMATION& child : children_) {
       ::TerminateProcess(child.hProcess, 0);
       ::CloseHandle(child.hProcess);
@@ -80,11 +97,39 @@ public:
     return running;
   }
 
+  // Another thread finds the box on this one and types into it, as a user would.
+  void AnswerInputQuery(std::optional<std::string> typed) override {
+    if (player_.joinable()) player_.join();
+    seen_ = {};
+    player_ = std::thread([this, owner = ::GetCurrentThreadId(), typed = std::move(typed)] {
+      HWND box = nullptr;
+      for (int i = 0; i < 500 && !box; ++i)
+        if (::EnumThreadWindows(owner, FindDialog, reinterpret_cast<LPARAM>(&box)); !box) ::Sleep(10);
+      if (!box) return;
+      HWND edit = ::GetDlgItem(box, Win32FormHost::kInputQueryEditId);
+      seen_.caption = TextOf(box);
+      seen_.prompt = TextOf(::GetDlgItem(box, Win32FormHost::kInputQueryPromptId));
+      seen_.initial = TextOf(edit);
+      seen_.stars = ::SendMessageA(edit, EM_GETPASSWORDCHAR, 0, 0) == '*';
+      if (typed) {
+        ::SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (char c : *typed) ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
+      }
+      ::SendMessageA(::GetDlgItem(box, typed ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+    });
+  }
+  SeenInputQuery LastInputQuery() override {
+    if (player_.joinable()) player_.join();
+    return seen_;
+  }
+
   void DeleteUserKey(const std::string& path) override { ::RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
 
 private:
   Win32Desktop desktop_;
   std::vector<PROCESS_INFORMATION> children_;
+  std::thread player_;
+  SeenInputQuery seen_;
 };
 }  // namespace
 
