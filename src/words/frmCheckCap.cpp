@@ -105,7 +105,7 @@ void TfrmCapEdit::AddCaptionWords(bool clear, const std::string& caption) {
 
 void TfrmCapEdit::butAddClick() {
   std::string word;
-  if (p_.forms.InputQuery("Add word", "Type word to add", word) && !word.empty()) AddWordItem(lstWords, word);
+  if (p_.forms.InputQuery("Add word", "Type word to add", word, InputEcho::AsTyped) && !word.empty()) AddWordItem(lstWords, word);
 }
 
 void TfrmCapEdit::butEditClick() {
@@ -113,7 +113,7 @@ void TfrmCapEdit::butEditClick() {
   if (index < 0) return;
   const std::string selected = lstWords.Items()[static_cast<std::size_t>(index)].caption;
   std::string word = selected;
-  if (p_.forms.InputQuery("Edit word", selected, word) && !word.empty()) lstWords.SetItemCaption(index, word);
+  if (p_.forms.InputQuery("Edit word", selected, word, InputEcho::AsTyped) && !word.empty()) lstWords.SetItemCaption(index, word);
 }
 
 void TfrmCapEdit::butDelClick() {
