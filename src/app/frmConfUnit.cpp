@@ -22,10 +22,11 @@ FileDialogOptions ExeFileDialog() {
 }  // namespace
 
 TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
-    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 395, 407),
+    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 446, 411),
       AppSettings(static_cast<Form&>(*this)), Od(platform.forms, ExeFileDialog()), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
+  LayOutPages();
   Realise();
   FormCreate();
 }

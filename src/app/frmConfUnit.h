@@ -147,6 +147,7 @@ private:
   bool SettingsStep(void (TfrmConfigure::*step)());
   void LoadSystemProcessList();
   void CreateTrayIcon();
+  void LayOutPages();
   void WireEnablingRules();
   void WireFileButtons();
   void WireWordsButtons();

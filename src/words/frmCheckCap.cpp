@@ -75,6 +75,7 @@ TfrmCapEdit::TfrmCapEdit(Platform& p, TBook& book, ListBox& lbWords)
 }
 
 void TfrmCapEdit::FormShow() {
+  Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
   if (EditMode) {
     WorkList.CopyFrom(book_.Items(EditIndex));
     edRuleCaption.SetText(WorkList.Caption);

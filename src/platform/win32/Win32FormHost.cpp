@@ -100,8 +100,20 @@ Win32FormHost::Win32FormHost() {
   RegisterClass(kApplicationClass, ::DefWindowProcA, icon);
   RegisterClass(kFormClass, FormProc, icon);
   RegisterClass(kUtilClass, UtilProc, icon);
-  font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  // The system's dialog font, the one users know from every other dialog.
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTA face{};
+  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    face = metrics.lfMessageFont;
+  } else {
+    face.lfHeight = -11;
+    face.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(face.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+  }
+  font_ = ::CreateFontIndirectA(&face);
+  face.lfWeight = FW_BOLD;
+  boldFont_ = ::CreateFontIndirectA(&face);
 }
 
 WindowHandle Win32FormHost::ApplicationWindow() {
