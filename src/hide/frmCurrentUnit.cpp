@@ -45,16 +45,17 @@ void TfrmCurrent::FormShow() {
 }
 
 int TfrmCurrent::IconIndex(WindowHandle window, const std::string& processFile) {
-  hd::Handle icon = p_.windows.GetClassLong(window, win::GCL_HICON);
+  // An icon that cannot be copied (another process's, where the system keeps
+  // icons per process) counts as none, and the next source is asked.
+  int index = Icons.AddIcon(p_.windows.GetClassLong(window, win::GCL_HICON));
   LResult answer = 0;
-  if (!icon && p_.windows.SendMessageTimeout(window, win::WM_GETICON, win::ICON_SMALL, 0, kIconAnswerMs, answer))
-    icon = static_cast<hd::Handle>(answer);
-  if (icon) return Icons.AddIcon(icon);
+  if (index < 0 && p_.windows.SendMessageTimeout(window, win::WM_GETICON, win::ICON_SMALL, 0, kIconAnswerMs, answer))
+    index = Icons.AddIcon(static_cast<hd::Handle>(answer));
+  if (index >= 0 || processFile.empty()) return index;
   // An icon taken from the file is the dialog's own to free once copied.
-  if (processFile.empty()) return -1;
-  icon = p_.shell.ExtractIcon(processFile.substr(0, 254), 0);
+  const hd::Handle icon = p_.shell.ExtractIcon(processFile.substr(0, 254), 0);
   if (!icon) return -1;
-  const int index = Icons.AddIcon(icon);
+  index = Icons.AddIcon(icon);
   p_.shell.DestroyIcon(icon);
   return index;
 }

@@ -152,17 +152,13 @@ TEST(Configure, RefreshingTheCurrentWindowsKeepsTheHandleCounts) {
   ASSERT_NE(current, nullptr);
   HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.process().Id());
   const DWORD gdiBefore = GuiObjects(process, GR_GDIOBJECTS), userBefore = GuiObjects(process, GR_USEROBJECTS);
-  HWND list = ::GetDlgItem(current, kCurList);
-  RECT rect{};
-  ::GetWindowRect(list, &rect);
+  // Each showing fills the dialog anew.
   int refreshed = 0;
   for (int i = 0; i < 20; ++i) {
-    ::Sleep(300);  // the menu before has let go of the pointer
-    ClickAt(rect.left + 40, rect.bottom - 20, 3);
-    HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; })) break;
-    ChooseFirstMenuItem(menu);  // "Refresh list"
-    WaitUntil([&] { return FindPopupMenu() == nullptr; });
+    PressKeys({}, VK_ESCAPE);
+    if (!WaitUntil([&] { return !::IsWindowVisible(current); })) break;
+    ClickControl(::GetDlgItem(config, kSerFromRunning));
+    if (!WaitUntil([&] { return ::IsWindowVisible(current) != FALSE; })) break;
     ++refreshed;
   }
   const DWORD gdiAfter = GuiObjects(process, GR_GDIOBJECTS), userAfter = GuiObjects(process, GR_USEROBJECTS);
