@@ -12,9 +12,6 @@ std::string FormatGraphicMode(const GraphicMode& mode) {
 AppSettings::AppSettings(Form& f)
     : MainControl(f, ctl::MainControl, "MainControl", {},
                   {"Common", "HIDE mode", "Hide", "Switch to", "Sound and Video", "Hot Keys"}),
-      butOk(f, ctl::butOk, "butOk", "OK", {}),
-      butCancel(f, ctl::butCancel, "butCancel", "Cancel", {}),
-      butHelp(f, ctl::butHelp, "butHelp", "Help", {}),
 
       grpStartup(f, ctl::Static, "grpStartup", "Start-up", {}),
       labStartup(f, ctl::Static, "labStartup", "Please select Hushdesk start-up mode", {}),
@@ -91,7 +88,10 @@ AppSettings::AppSettings(Form& f)
       labClose(f, ctl::Static, "labClose", "Terminate Hushdesk", {}),
       hkMode(f, ctl::hkMode, "hkMode", {}, 16576),
       hkVisible(f, ctl::hkVisible, "hkVisible", {}, 16392),
-      hkClose(f, ctl::hkClose, "hkClose", {}, 16465) {
+      hkClose(f, ctl::hkClose, "hkClose", {}, 16465),
+      butOk(f, ctl::butOk, "butOk", "OK", {}),
+      butCancel(f, ctl::butCancel, "butCancel", "Cancel", {}),
+      butHelp(f, ctl::butHelp, "butHelp", "Help", {}) {
   butOk.IsDefault = true;
   butCancel.IsCancel = true;
   RadioButton::Group({&rbNormal, &rbBackground, &rbDisable});
