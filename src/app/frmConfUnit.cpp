@@ -10,12 +10,26 @@
 
 namespace hd {
 
+namespace {
+FileDialogOptions ExeFileDialog() {
+  FileDialogOptions options;
+  options.title = "Select EXE file";
+  options.filter = "Executable files (*.exe)|*.exe";
+  options.hideReadOnly = true;
+  options.pathMustExist = true;
+  options.fileMustExist = true;
+  options.resizable = true;
+  return options;
+}
+}  // namespace
+
 TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
-    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 395, 407),
-      AppSettings(static_cast<Form&>(*this)), app_(app), p_(platform) {
+    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 446, 411),
+      AppSettings(static_cast<Form&>(*this)), Od(platform.forms, ExeFileDialog()), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
   butHelp.OnClick = [this] { butHelpClick(); };
+  LayOutPages();
   Realise();
   FormCreate();
 }
@@ -42,6 +56,8 @@ void TfrmConfigure::FormCreate() {
   CreateMedia();
   WirePasswordControls();
   ImageKey.SetIcon(p_.shell.ResourceIcon(resource::kKeyIcon));
+  WireFileButtons();
+  WireWordsButtons();
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);
@@ -78,6 +94,8 @@ std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wPa
       return 0;
     case win::WM_QUERYENDSESSION:
       return WMQueryEndSession();
+    case win::WM_DROPFILES:
+      return WMDropFiles(static_cast<hd::Handle>(wParam));
     default:
       return Form::HandleMessage(message, wParam, lParam);
   }

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsSet.h"
+#include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -92,6 +93,34 @@ public:
   void butHelpClick();
   bool HotKeysDistinct();
 
+  // The two application filename lists: their buttons, the open dialog
+  // they share, and files dropped from the shell.
+  FileDialog Od;
+  void AddFileToList(ListBox& list, const std::string& path);
+  void AddFileThroughDialog(ListBox& list);
+  void EditFileThroughDialog(ListBox& list);
+  void DeleteFileAsked(ListBox& list);
+  void ClearFilesAsked(ListBox& list);
+  void AddFromRunningApps(ListBox& list);
+  void butFileAddClick() { AddFileThroughDialog(lbHideFiles); }
+  void butFileEditClick() { EditFileThroughDialog(lbHideFiles); }
+  void butFileDeleteClick() { DeleteFileAsked(lbHideFiles); }
+  void butFileClearClick() { ClearFilesAsked(lbHideFiles); }
+  void butSysProcClick() { AddFromRunningApps(lbHideFiles); }
+  void butSevAddFileClick() { AddFileThroughDialog(lbSerFiles); }
+  void butSerEditFileClick() { EditFileThroughDialog(lbSerFiles); }
+  void butSerDelFileClick() { DeleteFileAsked(lbSerFiles); }
+  void butSerClearClick() { ClearFilesAsked(lbSerFiles); }
+  void butSerSysProcClick() { AddFromRunningApps(lbSerFiles); }
+  LResult WMDropFiles(hd::Handle drop);
+  ListBox* FindDropTarget(Point screenPoint);
+
+  // The words lists' buttons on the page "By window caption".
+  void butAddClick();
+  void butEditClick();
+  void butDeleteClick();
+  void butClearClick();
+
   // Settings.
   void LoadAllSettings();
   void SaveAllSettings();
@@ -132,14 +161,15 @@ protected:
 private:
   void FormCreate();
   void FormDestroy();
-  // Runs a load or save; reports a failure in the error box.
-  bool SettingsStep(void (TfrmConfigure::*step)());
   void DescribeSettingsFiles();
   void LoadSystemProcessList();
   void CreateTrayIcon();
+  void LayOutPages();
   void WireEnablingRules();
   void CreateMedia();
   void WirePasswordControls();
+  void WireFileButtons();
+  void WireWordsButtons();
 
   Application& app_;
   Platform& p_;

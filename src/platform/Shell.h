@@ -24,7 +24,11 @@ constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
 }  // namespace win
 
 struct Point { int x = 0, y = 0; };
-struct Rect { int left = 0, top = 0, right = 0, bottom = 0; };
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  // Inside and off the edges.
+  bool StrictlyContains(Point p) const { return p.x > left && p.x < right && p.y > top && p.y < bottom; }
+};
 
 // The program's icon resources, numbered as in its resource script.
 namespace resource {
@@ -40,6 +44,15 @@ public:
                                      const std::string& parameters, const std::string& directory,
                                      int showCommand) = 0;
   virtual bool DragAcceptFiles(WindowHandle window, bool accept) = 0;
+  // Files dropped from the shell: the drop point in the window's client
+  // coordinates; with index 0xFFFFFFFF the number of files, else the file's
+  // length, its path in file (at most bufferSize - 1 characters).
+  virtual Point DragQueryPoint(Handle drop) = 0;
+  virtual unsigned DragQueryFile(Handle drop, unsigned index, std::string& file, unsigned bufferSize) = 0;
+  virtual void DragFinish(Handle drop) = 0;
+  // ExtractIconA with the program's module: an icon the caller frees, or 0.
+  virtual Handle ExtractIcon(const std::string& file, unsigned index) = 0;
+  virtual bool DestroyIcon(Handle icon) = 0;
   virtual Point GetCursorPos() = 0;
   virtual Handle ApplicationIcon() = 0;
   // LoadIconA of one of the program's own icon resources (resource::k...).

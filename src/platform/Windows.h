@@ -44,6 +44,8 @@ public:
   virtual WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after,
                                     const std::string& className, const std::string& windowName) = 0;
   virtual long GetWindowLong(WindowHandle window, int index) = 0;
+  // GetClassLongA: GCL_HICON gives the class's large icon.
+  virtual std::uintptr_t GetClassLong(WindowHandle window, int index) = 0;
   virtual long SetWindowLong(WindowHandle window, int index, long value) = 0;
   virtual bool UpdateWindow(WindowHandle window) = 0;
   virtual unsigned RegisterWindowMessage(const std::string& name) = 0;

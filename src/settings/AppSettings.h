@@ -39,9 +39,8 @@ class AppSettings {
 public:
   explicit AppSettings(Form& form);
 
-  // Page control and buttons of the window.
+  // Page control of the window.
   PageControl MainControl;
-  Button butOk, butCancel, butHelp;
 
   // "Common"
   GroupBox grpStartup;
@@ -95,6 +94,9 @@ public:
   GroupBox grpHotKeys;
   Label labHotKeys1, labHotKeys2, labMode, labVisible, labClose;
   HotKeyEdit hkMode, hkVisible, hkClose;
+
+  // The window's buttons, made last so that Tab reaches them after the pages.
+  Button butOk, butCancel, butHelp;
 
   // tbSound * 255 / 100
   double VolumeLevel() const;

@@ -17,6 +17,8 @@ void Control::SetCaption(const std::string& caption) {
   Changed();
 }
 
+void Control::SetCaptionQuietly(const std::string& caption) { caption_ = caption; }
+
 void Control::SetEnabled(bool enabled) {
   enabled_ = enabled;
   Changed();
@@ -91,11 +93,68 @@ void ListBox::Replace(int index, const std::string& item) {
 void ListBox::Delete(int index) {
   if (index < 0 || index >= Count()) return;
   items_.erase(items_.begin() + index);
-  if (itemIndex_ >= Count()) itemIndex_ = Count() - 1;
+  // As the system's list box: the deleted entry takes its selection along.
+  if (index == itemIndex_)
+    itemIndex_ = -1;
+  else if (index < itemIndex_)
+    --itemIndex_;
   Changed();
 }
 
 void ListBox::Clear() { SetItems({}); }
+
+void ListBox::DblClick() {
+  if (OnDblClick) OnDblClick();
+}
+
+void Edit::Typed(const std::string& text) { SetCaptionQuietly(MaxLength ? text.substr(0, MaxLength) : text); }
+
+void ListView::RowsChanged() {
+  ++revision_;
+  Changed();
+}
+
+void ListView::Add(ListItem item) {
+  items_.push_back(std::move(item));
+  RowsChanged();
+}
+
+void ListView::SetItems(std::vector<ListItem> items) {
+  const bool hadSelection = itemIndex_ >= 0;
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  RowsChanged();
+  if (hadSelection && OnSelectItem) OnSelectItem();
+}
+
+void ListView::SetItemCaption(int index, const std::string& caption) {
+  if (index < 0 || index >= Count()) return;
+  items_[static_cast<std::size_t>(index)].caption = caption;
+  RowsChanged();
+}
+
+void ListView::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  items_.erase(items_.begin() + index);
+  // The row that moved into the place is not chosen for the user.
+  itemIndex_ = -1;
+  RowsChanged();
+  if (OnSelectItem) OnSelectItem();
+}
+
+void ListView::Clear() { SetItems({}); }
+
+void ListView::Select(int index) {
+  const int chosen = (index >= 0 && index < Count()) ? index : -1;
+  if (chosen == itemIndex_) return;
+  itemIndex_ = chosen;
+  Changed();
+  if (OnSelectItem) OnSelectItem();
+}
+
+void ListView::DblClick() {
+  if (OnDblClick) OnDblClick();
+}
 
 void ListBox::SetItemIndex(int index) {
   itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
@@ -119,11 +178,6 @@ void HotKeyEdit::SetValue(std::uint16_t value) {
 void TrackBar::SetPosition(int position) {
   position_ = std::clamp(position, min_, max_);
   Changed();
-}
-
-void Edit::Typed(const std::string& text) {
-  // Not mirrored back: the real edit already shows it, caret and all.
-  StoreCaption(MaxLength ? text.substr(0, MaxLength) : text);
 }
 
 void Image::SetIcon(Handle icon) {

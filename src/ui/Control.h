@@ -11,8 +11,15 @@ namespace hd {
 
 class Form;
 
-enum class ControlKind { Button, CheckBox, RadioButton, ListBox, HotKey, TrackBar, Label, GroupBox, PageControl, Edit,
-                         Image };
+enum class ControlKind {
+  Button, CheckBox, RadioButton, ListBox, HotKey, TrackBar, Label, GroupBox, PageControl, ListView, Edit, Image
+};
+
+// The small pictures of flat buttons, from the system's standard set.
+enum class Glyph { None, FileNew, FileOpen, FileSave, Properties, Delete, Cut, Details };
+
+class ImageList;
+class PopupMenu;
 
 // Position in dialog units, relative to the form's client area.
 struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
@@ -28,6 +35,8 @@ public:
   int Id() const { return id_; }
   const std::string& Name() const { return name_; }
   const Bounds& Position() const { return bounds_; }
+  // Before the form is realised: where the window's layout puts it.
+  void SetBounds(Bounds bounds) { bounds_ = bounds; }
   Form& Owner() const { return owner_; }
 
   const std::string& Caption() const { return caption_; }
@@ -57,8 +66,8 @@ public:
 
 protected:
   void Changed();
-  // The caption without telling the host, for state the real control already shows.
-  void StoreCaption(std::string caption) { caption_ = std::move(caption); }
+  // The real control shows it already: nothing to mirror.
+  void SetCaptionQuietly(const std::string& caption);
 
 private:
   Form& owner_;
@@ -80,6 +89,10 @@ public:
       : Control(owner, ControlKind::Button, id, std::move(name), std::move(caption), bounds) {}
   bool IsDefault = false;
   bool IsCancel = false;
+  // A flat button shows its glyph, no caption, and its hint as a tooltip.
+  bool Flat = false;
+  Glyph Picture = Glyph::None;
+  std::string Hint;
 };
 
 enum class Alignment { Left, Centre, Right };
@@ -143,10 +156,72 @@ public:
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
   std::function<void()> OnDblClick;
+  void DblClick();  // the user double-clicked it
+  int ItemHeight = 0;  // rows this high, in pixels; 0 for the font's
 
 private:
   std::vector<std::string> items_;
   int itemIndex_ = -1;
+};
+
+// A one-line text box.
+class Edit : public Control {
+public:
+  Edit(Form& owner, int id, std::string name, Bounds bounds)
+      : Control(owner, ControlKind::Edit, id, std::move(name), "", bounds) {}
+  const std::string& Text() const { return Caption(); }
+  void SetText(const std::string& text) { SetCaption(text); }
+  // The user typed: the real control has the text already; cut to MaxLength.
+  void Typed(const std::string& text);
+  std::size_t MaxLength = 0;
+  char PasswordChar = 0;
+};
+
+struct ListColumn {
+  std::string caption;
+  int width = 0;
+};
+
+struct ListItem {
+  std::string caption;
+  std::vector<std::string> subItems;
+  int imageIndex = -1;  // none
+};
+
+// A list view in report view: rows with sub-items, at most one selected.
+class ListView : public Control {
+public:
+  ListView(Form& owner, int id, std::string name, Bounds bounds, std::vector<ListColumn> columns)
+      : Control(owner, ControlKind::ListView, id, std::move(name), "", bounds), columns_(std::move(columns)) {}
+  const std::vector<ListColumn>& Columns() const { return columns_; }
+  const std::vector<ListItem>& Items() const { return items_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  void Add(ListItem item);
+  void SetItems(std::vector<ListItem> items);  // no row selected
+  void SetItemCaption(int index, const std::string& caption);
+  void Delete(int index);
+  void Clear();
+  int ItemIndex() const { return itemIndex_; }
+  // Selects a row (-1: none) and raises OnSelectItem, as the user's click does.
+  void Select(int index);
+  void DblClick();
+  // Rows or columns changed since the host last showed them.
+  unsigned Revision() const { return revision_; }
+
+  bool ShowColumnHeaders = true;
+  bool GridLines = false;
+  bool RowSelect = false;
+  ImageList* SmallImages = nullptr;
+  const PopupMenu* Popup = nullptr;  // on a right click
+  std::function<void()> OnSelectItem;
+  std::function<void()> OnDblClick;
+
+private:
+  void RowsChanged();
+  std::vector<ListColumn> columns_;
+  std::vector<ListItem> items_;
+  int itemIndex_ = -1;
+  unsigned revision_ = 0;
 };
 
 // A hotkey edit: a shortcut value (virtual key plus 0x2000 Shift, 0x4000 Ctrl,
@@ -189,18 +264,6 @@ private:
 
 // A one-line edit. MaxLength limits what the user types (0: no limit); a
 // password character is shown for each character of the text (0: none).
-class Edit : public Control {
-public:
-  Edit(Form& owner, int id, std::string name, Bounds bounds)
-      : Control(owner, ControlKind::Edit, id, std::move(name), "", bounds) {}
-  const std::string& Text() const { return Caption(); }
-  void SetText(const std::string& text) { SetCaption(text); }
-  // The user typed: the edit now holds text, cut to MaxLength.
-  void Typed(const std::string& text);
-  std::size_t MaxLength = 0;
-  char PasswordChar = 0;
-};
-
 // A picture: an icon drawn centred in its bounds.
 class Image : public Control {
 public:

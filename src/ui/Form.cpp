@@ -35,9 +35,20 @@ void Form::Hide() {
 
 bool Form::Close() {
   if (!FormCloseQuery()) return false;
+  if (modal_ && ModalResult == mrNone) ModalResult = mrCancel;
   Hide();
   FormClose();
   return true;
+}
+
+int Form::ShowModal() {
+  ModalResult = mrNone;
+  modal_ = true;
+  Show();
+  host_.RunModal(*this);
+  modal_ = false;
+  Hide();
+  return ModalResult;
 }
 
 void Form::SetLeft(int left) {

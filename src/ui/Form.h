@@ -9,6 +9,9 @@
 
 namespace hd {
 
+// Modal results.
+inline constexpr int mrNone = 0, mrOk = 1, mrCancel = 2;
+
 class Form {
 public:
   Form(IFormHost& host, std::string name, std::string caption, int clientWidth, int clientHeight);
@@ -31,6 +34,10 @@ public:
   // Asks FormCloseQuery; when allowed hides the form and runs FormClose.
   // Returns whether it closed.
   bool Close();
+  // Shows the form modally: the result it was closed with.
+  int ShowModal();
+  int ModalResult = 0;
+  bool Modal() const { return modal_; }
   // Visible is the form's own flag: hiding its window directly leaves it set,
   // so the next Show raises no FormShow.
   int Left() const { return left_; }
@@ -65,6 +72,7 @@ private:
   int clientWidth_, clientHeight_;
   WindowHandle handle_ = 0;
   bool visible_ = false;
+  bool modal_ = false;
   int left_ = 0, top_ = 0;
   std::vector<Control*> controls_;
   Control* activeControl_ = nullptr;

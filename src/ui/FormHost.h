@@ -14,6 +14,21 @@ class Control;
 class Form;
 class PopupMenu;
 
+// What the system's open or save dialog is asked to be.
+struct FileDialogOptions {
+  bool save = false;
+  std::string title;
+  std::string filter;      // "Text files (*.txt)|*.txt"
+  std::string defaultExt;  // without the dot
+  std::string fileName;    // in: the preset; out: the full path chosen
+  std::string initialDir;
+  bool hideReadOnly = false;
+  bool pathMustExist = false;
+  bool fileMustExist = false;
+  bool resizable = false;
+  bool overwritePrompt = false;
+};
+
 // How the input box's field shows what is typed.
 enum class InputEcho { AsTyped, Stars };
 // The longest text the input box's field takes from the keyboard.
@@ -38,7 +53,6 @@ public:
   // The shortcut a real hotkey edit holds (what the user typed), or nothing
   // where the control's own value is all there is.
   virtual std::optional<std::uint16_t> ReadHotKey(const Control& control) = 0;
-  virtual void FocusControl(Control& control) = 0;
   // A hidden window of its own that receives messages (tray icon, timers).
   virtual WindowHandle CreateMessageWindow(MessageHandler handler) = 0;
   virtual void DestroyMessageWindow(WindowHandle window) = 0;
@@ -56,13 +70,25 @@ public:
   // and answers true; Cancel or the close box leave value alone.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value,
                           InputEcho echo) = 0;
-  // Shows the menu with its top-left corner at the point and returns the
-  // chosen item's index (PopupMenu numbers them), or -1.
+  // Shows the menu at the point and returns the chosen item's index, or -1.
   virtual int TrackPopupMenu(const PopupMenu& menu, Point at) = 0;
-  // Where the control is on the screen.
-  virtual Rect ControlScreenRect(const Control& control) = 0;
+  // Runs the user's part of a shown modal form until its ModalResult is set;
+  // the other forms take no input meanwhile.
+  virtual void RunModal(Form& form) = 0;
+  // GetOpenFileNameA or GetSaveFileNameA; whether the user confirmed.
+  virtual bool FileDialog(FileDialogOptions& options) = 0;
+  virtual void FocusControl(Control& control) = 0;
   // Paints the form and its controls now.
   virtual void Repaint(Form& form) = 0;
+  // The control's place on the screen.
+  virtual Rect ControlScreenRect(Control& control) = 0;
+  // The form's client point on the screen (ClientToScreen).
+  virtual Point ClientToScreen(Form& form, Point client) = 0;
+  // Image lists of small icons: an empty list, copies of icons, freeing them.
+  virtual Handle CreateImageList() = 0;
+  virtual int ImageListAddIcon(Handle list, Handle icon) = 0;
+  virtual void ImageListClear(Handle list) = 0;
+  virtual void DestroyImageList(Handle list) = 0;
 };
 
 }  // namespace hd

@@ -1,6 +1,7 @@
 // Set-up helpers for tests of the simulated desktop.
 #include "platform/sim/SimDesktop.h"
 #include <stdexcept>
+#include "ui/Form.h"
 
 namespace hd {
 
@@ -30,6 +31,8 @@ WindowHandle SimDesktop::AddWindow(ProcessId process, const std::string& caption
   window.owner = options.owner;
   window.parent = options.parent;
   window.visible = options.visible;
+  window.classIcon = options.classIcon;
+  window.smallIcon = options.smallIcon;
   if (window.parent == 0) state.zOrder.insert(state.zOrder.begin(), window.handle);
   state.windows[window.handle] = window;
   return window.handle;
@@ -72,6 +75,14 @@ bool SimDesktop::PressHotkey(unsigned modifiers, unsigned virtualKey) {
 
 bool SimDesktop::HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const {
   return state.hotkeys.count({modifiers, virtualKey}) > 0;
+}
+
+Handle SimDesktop::DropFiles(Form& form, Point client, std::vector<std::string> files) {
+  const Handle drop = state.nextKernelHandle++;
+  state.drops[drop] = SimDrop{client, std::move(files), 0};
+  windows.PostMessage(form.Handle(), win::WM_DROPFILES, drop, 0);
+  Pump();
+  return drop;
 }
 
 void SimDesktop::MakeDirectories(const std::string& path) {

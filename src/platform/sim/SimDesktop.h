@@ -49,6 +49,8 @@ public:
     std::string className = "Window";
     WindowHandle parent = 0;
     ThreadId thread = 0;  // 0: the process's first thread
+    Handle classIcon = 0;
+    Handle smallIcon = 0;
   };
   WindowHandle AddWindow(ProcessId process, const std::string& caption, WindowOptions options);
   WindowHandle AddWindow(ProcessId process, const std::string& caption) { return AddWindow(process, caption, {}); }
@@ -76,6 +78,16 @@ public:
   bool PressHotkey(unsigned modifiers, unsigned virtualKey);
   bool HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const;
   void Pump() { forms.ProcessMessages(); }
+  // Drops files from the shell at a point of the form's client area.
+  Handle DropFiles(Form& form, Point client, std::vector<std::string> files);
+  // The user's next file dialog chooses this path (nothing: Cancel).
+  void AnswerFileDialog(std::optional<std::string> path) { state.fileDialogAnswers.push_back(std::move(path)); }
+  // The user's next input box ends with this text and OK (nothing: Cancel).
+  void AnswerInput(std::optional<std::string> text) { state.inputAnswers.push_back(std::move(text)); }
+  // What the user does in the next modal form.
+  void InNextModal(std::function<void(Form&)> action) { state.modalActions.push_back(std::move(action)); }
+  // Answers the next message boxes (IDYES, IDNO, IDOK).
+  void AnswerMessageBox(int answer) { state.messageBoxAnswers.push_back(answer); }
 
   // Files: folders are created as needed.
   void WriteFile(const std::string& path, const std::string& content);

@@ -1,6 +1,7 @@
 // The program's windows join the simulated desktop like any other program's.
 #include "platform/sim/SimFormHost.h"
 #include <algorithm>
+#include "platform/sim/SimFiles.h"
 #include "platform/sim/SimWindows.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
@@ -128,11 +129,55 @@ int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   return choice;
 }
 
-// The simulated forms have no frame: the client area starts at the form's corner.
-Rect SimFormHost::ControlScreenRect(const Control& control) {
-  const Bounds& b = control.Position();
-  const Form& form = control.Owner();
-  return {form.Left() + b.x, form.Top() + b.y, form.Left() + b.x + b.width, form.Top() + b.y + b.height};
+void SimFormHost::RunModal(Form& form) {
+  s_.modalsShown.push_back(form.Name());
+  if (!s_.modalActions.empty()) {
+    auto action = std::move(s_.modalActions.front());
+    s_.modalActions.pop_front();
+    action(form);
+  }
+  // The user closes what the action left open.
+  if (form.ModalResult == mrNone) form.Close();
 }
+
+bool SimFormHost::FileDialog(FileDialogOptions& options) {
+  s_.fileDialogsShown.push_back(options);
+  if (s_.fileDialogAnswers.empty()) return false;
+  std::optional<std::string> answer = std::move(s_.fileDialogAnswers.front());
+  s_.fileDialogAnswers.pop_front();
+  if (!answer) return false;
+  // The real dialog lets no one confirm a file that is not there.
+  if (options.fileMustExist && !s_.files.count(SimFiles::Key(*answer))) return false;
+  options.fileName = *answer;
+  return true;
+}
+
+Rect SimFormHost::ControlScreenRect(Control& control) {
+  const Bounds& b = control.Position();
+  const Point origin = ClientToScreen(control.Owner(), {b.x, b.y});
+  return {origin.x, origin.y, origin.x + b.width, origin.y + b.height};
+}
+
+Point SimFormHost::ClientToScreen(Form& form, Point client) { return {form.Left() + client.x, form.Top() + client.y}; }
+
+Handle SimFormHost::CreateImageList() {
+  const Handle list = s_.nextIcon++;
+  s_.imageLists[list];
+  return list;
+}
+
+int SimFormHost::ImageListAddIcon(Handle list, Handle icon) {
+  auto it = s_.imageLists.find(list);
+  if (it == s_.imageLists.end() || icon == 0) return -1;
+  // A copy is recorded by the icon it was made from.
+  it->second.push_back(icon);
+  return static_cast<int>(it->second.size()) - 1;
+}
+
+void SimFormHost::ImageListClear(Handle list) {
+  if (auto it = s_.imageLists.find(list); it != s_.imageLists.end()) it->second.clear();
+}
+
+void SimFormHost::DestroyImageList(Handle list) { s_.imageLists.erase(list); }
 
 }  // namespace hd

@@ -17,7 +17,6 @@ public:
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}
   std::optional<std::uint16_t> ReadHotKey(const Control&) override { return std::nullopt; }
-  void FocusControl(Control&) override {}
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
@@ -28,8 +27,16 @@ public:
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
-  Rect ControlScreenRect(const Control& control) override;
   void Repaint(Form&) override { ++s_.repaints; }
+  void RunModal(Form& form) override;
+  bool FileDialog(FileDialogOptions& options) override;
+  void FocusControl(Control& control) override { s_.focused = &control; }
+  Rect ControlScreenRect(Control& control) override;
+  Point ClientToScreen(Form& form, Point client) override;
+  Handle CreateImageList() override;
+  int ImageListAddIcon(Handle list, Handle icon) override;
+  void ImageListClear(Handle list) override;
+  void DestroyImageList(Handle list) override;
 
 private:
   WindowHandle NewWindow(SimWindow window);

@@ -43,4 +43,35 @@ bool SimShell::DragAcceptFiles(WindowHandle window, bool accept) {
   return true;
 }
 
+Point SimShell::DragQueryPoint(Handle drop) {
+  auto it = s_.drops.find(drop);
+  return it == s_.drops.end() ? Point{} : it->second.point;
+}
+
+unsigned SimShell::DragQueryFile(Handle drop, unsigned index, std::string& file, unsigned bufferSize) {
+  auto it = s_.drops.find(drop);
+  if (it == s_.drops.end() || it->second.finishes > 0) return 0;
+  const auto& files = it->second.files;
+  if (index == 0xFFFFFFFFu) return static_cast<unsigned>(files.size());
+  if (index >= files.size() || bufferSize == 0) return 0;
+  file = files[index].substr(0, bufferSize - 1);
+  return static_cast<unsigned>(file.size());
+}
+
+void SimShell::DragFinish(Handle drop) {
+  if (auto it = s_.drops.find(drop); it != s_.drops.end()) ++it->second.finishes;
+}
+
+Handle SimShell::ExtractIcon(const std::string& file, unsigned index) {
+  for (const auto& [id, process] : s_.processes)
+    if (process.exePath.substr(0, 254) == file && process.exeHasIcon && index == 0) {
+      const Handle icon = s_.nextIcon++;
+      s_.extractedIcons.insert(icon);
+      return icon;
+    }
+  return 0;
+}
+
+bool SimShell::DestroyIcon(Handle icon) { return s_.extractedIcons.erase(icon) > 0; }
+
 }  // namespace hd

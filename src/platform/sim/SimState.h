@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -37,6 +38,8 @@ struct SimWindow {
   Form* form = nullptr;      // the program's own forms
   MessageHandler handler;    // the program's message windows
   std::vector<SimToolbarButton> toolbarButtons;  // a toolbar's buttons, by position
+  Handle classIcon = 0;  // GetClassLong(GCL_HICON)
+  Handle smallIcon = 0;  // the answer to WM_GETICON ICON_SMALL
 };
 
 struct SimProcess {
@@ -46,6 +49,13 @@ struct SimProcess {
   bool imagePathQueryable = true;     // QueryFullProcessImageName answers
   bool alive = true;
   unsigned exitCode = 0;
+  bool exeHasIcon = true;  // ExtractIcon finds an icon in its file
+};
+
+struct SimDrop {
+  Point point;  // client coordinates of the window dropped on
+  std::vector<std::string> files;
+  int finishes = 0;  // DragFinish calls
 };
 
 struct PostedMessage {
@@ -157,6 +167,22 @@ struct SimState {
   std::vector<Point> popupPoints;  // where each was shown
   Point cursor{1000, 740};
   bool quitRequested = false;
+  // Modal forms: what the user does in each one shown (closing it, unless
+  // the action sets its result, gives Cancel), and the names of those shown.
+  std::deque<std::function<void(Form&)>> modalActions;
+  std::vector<std::string> modalsShown;
+  // File dialogs: the path the user chooses, or nothing for Cancel (the default).
+  std::deque<std::optional<std::string>> fileDialogAnswers;
+  std::vector<FileDialogOptions> fileDialogsShown;
+  const Control* focused = nullptr;
+
+
+  // Icons: those ExtractIcon handed out and not yet destroyed; each image
+  // list with the copies it holds, by the icons they were made from.
+  std::set<Handle> extractedIcons;
+  std::map<Handle, std::vector<Handle>> imageLists;
+  Handle nextIcon = 0x9000;
+  std::map<Handle, SimDrop> drops;
 
   // -- tray additions --
 
@@ -167,7 +193,6 @@ struct SimState {
   std::set<WindowHandle> dropTargets;
   Handle applicationIcon = 0x7001;
   bool shellAccepts = true;
-  std::vector<Point> popupPoints;  // where each popup menu was shown
   int repaints = 0;
 
   // -- sound and display additions --

@@ -229,6 +229,8 @@ LResult SimWindows::SendMessage(WindowHandle window, unsigned message, WParam wP
   if (!w) return 0;
   if (CallerWaits(*w)) return 0;
   if (w->className == "ToolBarWindow32") return ToolbarMessage(*w, message, wParam, lParam);
+  if (message == win::WM_GETICON && wParam == win::ICON_SMALL && !w->form && !w->handler)
+    return static_cast<LResult>(w->smallIcon);
   return Dispatch(s_, window, message, wParam, lParam).value_or(0);
 }
 
@@ -271,6 +273,11 @@ WindowHandle SimWindows::FindWindowEx(WindowHandle parent, WindowHandle after, c
 long SimWindows::GetWindowLong(WindowHandle window, int index) {
   SimWindow* w = Find(window);
   return w && index == win::GWL_EXSTYLE ? w->exStyle : 0;
+}
+
+std::uintptr_t SimWindows::GetClassLong(WindowHandle window, int index) {
+  SimWindow* w = Find(window);
+  return w && index == win::GCL_HICON ? w->classIcon : 0;
 }
 
 long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {

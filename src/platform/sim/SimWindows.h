@@ -39,6 +39,7 @@ public:
   WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,
                             const std::string& windowName) override;
   long GetWindowLong(WindowHandle window, int index) override;
+  std::uintptr_t GetClassLong(WindowHandle window, int index) override;
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;

@@ -2,10 +2,144 @@
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32LateBound.h"
+#include "platform/win32/Win32FormHost.h"
+#include "ui/ImageList.h"
+#include "ui/Menu.h"
 
 namespace hd {
 
 namespace {
+
+// Filling a real control from its object raises notifications of its own;
+// they are the program's doing, not the user's.
+bool mirroring = false;
+
+constexpr const char* kRevisionProp = "HushdeskRows";
+
+// A flat button's picture: which of the system's small bitmap sets, and where in it.
+struct GlyphPlace { WPARAM set; int index; };
+GlyphPlace PlaceOf(Glyph glyph) {
+  switch (glyph) {
+    case Glyph::FileNew: return {IDB_STD_SMALL_COLOR, STD_FILENEW};
+    case Glyph::FileOpen: return {IDB_STD_SMALL_COLOR, STD_FILEOPEN};
+    case Glyph::FileSave: return {IDB_STD_SMALL_COLOR, STD_FILESAVE};
+    case Glyph::Properties: return {IDB_STD_SMALL_COLOR, STD_PROPERTIES};
+    case Glyph::Delete: return {IDB_STD_SMALL_COLOR, STD_DELETE};
+    case Glyph::Cut: return {IDB_STD_SMALL_COLOR, STD_CUT};
+    case Glyph::Details: return {IDB_VIEW_SMALL_COLOR, VIEW_DETAILS};
+    case Glyph::None: break;
+  }
+  return {IDB_STD_SMALL_COLOR, -1};
+}
+
+bool IsFlat(const Control& control) {
+  return control.Kind() == ControlKind::Button && static_cast<const Button&>(control).Flat;
+}
+
+// A flat button is a toolbar of one button: the system's own flat look,
+// pictures and tooltips.
+void SetUpFlatButton(HWND toolbar, const Button& button) {
+  ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  const GlyphPlace place = PlaceOf(button.Picture);
+  const int first = static_cast<int>(::SendMessageA(toolbar, TB_LOADIMAGES, place.set,
+                                                    reinterpret_cast<LPARAM>(HINST_COMMCTRL)));
+  TBBUTTON item{};
+  item.iBitmap = place.index < 0 ? I_IMAGENONE : first + place.index;
+  item.idCommand = button.Id();
+  item.fsState = TBSTATE_ENABLED;
+  item.fsStyle = BTNS_BUTTON;
+  ::SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&item));
+  const Bounds& b = button.Position();
+  ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(b.width, b.height));
+}
+
+void FillListView(HWND window, ListView& list) {
+  const auto revision = reinterpret_cast<UINT_PTR>(::GetPropA(window, kRevisionProp));
+  if (revision != list.Revision() + 1) {
+    ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(window, LVM_DELETEALLITEMS, 0, 0);
+    const auto& items = list.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      LVITEMA row{};
+      row.mask = LVIF_TEXT | LVIF_IMAGE;
+      row.iItem = static_cast<int>(i);
+      row.pszText = const_cast<char*>(items[i].caption.c_str());
+      row.iImage = items[i].imageIndex < 0 ? I_IMAGENONE : items[i].imageIndex;
+      ::SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
+      for (std::size_t column = 1; column < list.Columns().size() && column <= items[i].subItems.size(); ++column) {
+        LVITEMA cell{};
+        cell.iSubItem = static_cast<int>(column);
+        cell.pszText = const_cast<char*>(items[i].subItems[column - 1].c_str());
+        ::SendMessageA(window, LVM_SETITEMTEXTA, i, reinterpret_cast<LPARAM>(&cell));
+      }
+    }
+    ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(window, nullptr, TRUE);
+    ::SetPropA(window, kRevisionProp, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(list.Revision() + 1)));
+  }
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = 0;
+  ::SendMessageA(window, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  if (list.ItemIndex() >= 0) {
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageA(window, LVM_SETITEMSTATE, static_cast<WPARAM>(list.ItemIndex()), reinterpret_cast<LPARAM>(&state));
+    ::SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(list.ItemIndex()), FALSE);
+  }
+}
+
+void SetUpListView(HWND window, ListView& list) {
+  DWORD extended = 0;
+  if (list.GridLines) extended |= LVS_EX_GRIDLINES;
+  if (list.RowSelect) extended |= LVS_EX_FULLROWSELECT;
+  ::SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+  const auto& columns = list.Columns();
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<char*>(columns[i].caption.c_str());
+    column.cx = columns[i].width;
+    ::SendMessageA(window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+  }
+  if (list.SmallImages)
+    ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(list.SmallImages->HostHandle()));
+}
+
+void ReflectListView(HWND window, ListView& list, LPARAM lParam) {
+  const auto* header = reinterpret_cast<NMHDR*>(lParam);
+  switch (header->code) {
+    case LVN_ITEMCHANGED: {
+      const auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
+      if (!(change->uChanged & LVIF_STATE) || ((change->uOldState ^ change->uNewState) & LVIS_SELECTED) == 0) break;
+      list.Select(static_cast<int>(::SendMessageA(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+      break;
+    }
+    case NM_DBLCLK:
+      list.DblClick();
+      break;
+    case NM_RCLICK:
+      if (list.Popup && Win32FormHost::instance) {
+        POINT at{};
+        ::GetCursorPos(&at);
+        list.Popup->Choose(Win32FormHost::instance->TrackPopupMenu(*list.Popup, {at.x, at.y}));
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void ReflectTooltip(const Button& button, LPARAM lParam) {
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->code == TTN_GETDISPINFOA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    info->lpszText = const_cast<char*>(button.Hint.c_str());
+  } else if (header->code == TTN_GETDISPINFOW) {
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+    ::MultiByteToWideChar(CP_ACP, 0, button.Hint.c_str(), -1, info->szText, 80);
+    info->lpszText = info->szText;
+  }
+}
 
 // A frame lies over the page beneath, which does not paint under it: the
 // frame fills its own background.
@@ -59,6 +193,9 @@ LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
+      if (IsFlat(control))
+        return TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT | CCS_NORESIZE | CCS_NODIVIDER |
+               CCS_NOPARENTALIGN;
       return BS_PUSHBUTTON | WS_TABSTOP | (static_cast<const Button&>(control).IsDefault ? BS_DEFPUSHBUTTON : 0);
     case ControlKind::CheckBox: return BS_CHECKBOX | WS_TABSTOP;
     case ControlKind::RadioButton:
@@ -75,6 +212,11 @@ DWORD StyleOf(const Control& control) {
     }
     case ControlKind::GroupBox: return BS_GROUPBOX;
     case ControlKind::PageControl: return WS_CLIPSIBLINGS | WS_TABSTOP;
+    case ControlKind::ListView: {
+      const auto& list = static_cast<const ListView&>(control);
+      return LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP |
+             (list.ShowColumnHeaders ? 0 : LVS_NOCOLUMNHEADER);
+    }
     case ControlKind::Edit:
       return ES_AUTOHSCROLL | WS_TABSTOP | (static_cast<const Edit&>(control).PasswordChar ? ES_PASSWORD : 0);
     case ControlKind::Image: return SS_ICON | SS_CENTERIMAGE;
@@ -85,6 +227,8 @@ DWORD StyleOf(const Control& control) {
 const char* ClassOf(const Control& control, DWORD& extraStyle) {
   switch (control.Kind()) {
     case ControlKind::Button:
+      if (IsFlat(control)) return TOOLBARCLASSNAMEA;
+      return WC_BUTTONA;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
     case ControlKind::GroupBox: return WC_BUTTONA;
@@ -93,6 +237,7 @@ const char* ClassOf(const Control& control, DWORD& extraStyle) {
     case ControlKind::TrackBar: return TRACKBAR_CLASSA;
     case ControlKind::Label:
     case ControlKind::Image: return WC_STATICA;
+    case ControlKind::ListView: return WC_LISTVIEWA;
     case ControlKind::Edit: return WC_EDITA;
     case ControlKind::PageControl:
       // A page control inside another one is drawn as flat buttons.
@@ -125,8 +270,9 @@ HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
   const Bounds& b = control.Position();
-  const bool sunken = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::HotKey ||
-                      control.Kind() == ControlKind::Edit;
+  const ControlKind kind = control.Kind();
+  const bool sunken = kind == ControlKind::ListBox || kind == ControlKind::HotKey || kind == ControlKind::ListView ||
+                      kind == ControlKind::Edit;
   HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className,
                                   control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
@@ -136,6 +282,16 @@ HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (link) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
+    case ControlKind::Button:
+      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control));
+      break;
+    case ControlKind::ListBox:
+      if (const int height = static_cast<ListBox&>(control).ItemHeight; height > 0)
+        ::SendMessageA(window, LB_SETITEMHEIGHT, 0, height);
+      break;
+    case ControlKind::ListView:
+      SetUpListView(window, static_cast<ListView&>(control));
+      break;
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
       // controls on it. Narrow tabs, so that every page's tab fits on one row.
@@ -194,23 +350,19 @@ void LayerControls(const std::vector<std::pair<Control*, HWND>>& created) {
 }
 
 void MirrorControl(HWND window, Control& control) {
-  switch (control.Kind()) {
-    case ControlKind::PageControl:
-    case ControlKind::ListBox:
-    case ControlKind::HotKey:
-    case ControlKind::TrackBar:
-    case ControlKind::Image:
-      break;
-    case ControlKind::Edit: {
-      // Setting the same text again would move the caret.
-      if (control.Caption() != WindowText(window)) ::SetWindowTextA(window, control.Caption().c_str());
-      break;
-    }
-    default:
-      ::SetWindowTextA(window, control.Caption().c_str());
-      break;
+  mirroring = true;
+  const ControlKind kind = control.Kind();
+  if (kind == ControlKind::Edit) {
+    // Only a text that differs: setting it moves the caret to the start.
+    char current[1024] = {};
+    ::GetWindowTextA(window, current, sizeof current);
+    if (control.Caption() != current) ::SetWindowTextA(window, control.Caption().c_str());
+  } else if (kind != ControlKind::PageControl && kind != ControlKind::ListBox && kind != ControlKind::HotKey &&
+             kind != ControlKind::TrackBar && kind != ControlKind::Image && kind != ControlKind::ListView && !IsFlat(control)) {
+    ::SetWindowTextA(window, control.Caption().c_str());
   }
   ::EnableWindow(window, control.Enabled());
+  if (IsFlat(control)) ::SendMessageA(window, TB_ENABLEBUTTON, control.Id(), MAKELPARAM(control.Enabled(), 0));
   ::ShowWindow(window, control.Visible() && control.OnShownPage() ? SW_SHOWNA : SW_HIDE);
   switch (control.Kind()) {
     case ControlKind::CheckBox:
@@ -245,14 +397,24 @@ void MirrorControl(HWND window, Control& control) {
     case ControlKind::PageControl:
       ::SendMessageA(window, TCM_SETCURSEL, static_cast<WPARAM>(static_cast<PageControl&>(control).ActivePage()), 0);
       break;
+    case ControlKind::ListView:
+      FillListView(window, static_cast<ListView&>(control));
+      break;
     default:
       break;
   }
+  mirroring = false;
 }
 
 void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (mirroring) return;
   switch (control.Kind()) {
     case ControlKind::Button:
+      if (message == WM_NOTIFY) {
+        ReflectTooltip(static_cast<Button&>(control), lParam);
+        break;
+      }
+      [[fallthrough]];
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
       if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) control.Click();
@@ -262,8 +424,8 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
       if (message != WM_COMMAND) break;
       if (HIWORD(wParam) == LBN_SELCHANGE)
         list.SetItemIndex(static_cast<int>(::SendMessageA(window, LB_GETCURSEL, 0, 0)));
-      else if (HIWORD(wParam) == LBN_DBLCLK && list.OnDblClick)
-        list.OnDblClick();
+      else if (HIWORD(wParam) == LBN_DBLCLK)
+        list.DblClick();
       break;
     }
     case ControlKind::Label:
@@ -275,6 +437,18 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
     case ControlKind::TrackBar:
       if (message == WM_HSCROLL)
         static_cast<TrackBar&>(control).SetPosition(static_cast<int>(::SendMessageA(window, TBM_GETPOS, 0, 0)));
+      break;
+    case ControlKind::ListView:
+      if (message == WM_NOTIFY) ReflectListView(window, static_cast<ListView&>(control), lParam);
+      break;
+    case ControlKind::Edit:
+      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        const int length = ::GetWindowTextLengthA(window);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        ::GetWindowTextA(window, text.data(), length + 1);
+        text.resize(static_cast<std::size_t>(length));
+        static_cast<Edit&>(control).Typed(text);
+      }
       break;
     case ControlKind::PageControl:
       if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE)

@@ -3,6 +3,7 @@
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Controls.h"
+#include <commdlg.h>
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -102,9 +103,23 @@ Win32FormHost::Win32FormHost() {
   RegisterClass(kApplicationClass, ::DefWindowProcA, icon);
   RegisterClass(kFormClass, FormProc, icon);
   RegisterClass(kUtilClass, UtilProc, icon);
-  font_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  boldFont_ = ::CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  linkFont_ = ::CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, TRUE, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  // The system's dialog font, the one users know from every other dialog.
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTA face{};
+  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    face = metrics.lfMessageFont;
+  } else {
+    face.lfHeight = -11;
+    face.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(face.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+  }
+  font_ = ::CreateFontIndirectA(&face);
+  face.lfWeight = FW_BOLD;
+  boldFont_ = ::CreateFontIndirectA(&face);
+  face.lfWeight = FW_NORMAL;
+  face.lfUnderline = TRUE;
+  linkFont_ = ::CreateFontIndirectA(&face);
 }
 
 WindowHandle Win32FormHost::ApplicationWindow() {
@@ -181,10 +196,6 @@ std::optional<std::uint16_t> Win32FormHost::ReadHotKey(const Control& control) {
   auto it = controlWindows.find(const_cast<Control*>(&control));
   if (it == controlWindows.end()) return std::nullopt;
   return ShortcutFromHotKey(static_cast<WORD>(::SendMessageA(H(it->second), HKM_GETHOTKEY, 0, 0)));
-}
-
-void Win32FormHost::FocusControl(Control& control) {
-  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::SetFocus(H(it->second));
 }
 
 WindowHandle Win32FormHost::CreateMessageWindow(MessageHandler handler) {
@@ -271,15 +282,91 @@ int Win32FormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   return chosen - 1;
 }
 
-Rect Win32FormHost::ControlScreenRect(const Control& control) {
-  RECT rect{};
-  if (auto it = controlWindows.find(const_cast<Control*>(&control)); it != controlWindows.end())
-    ::GetWindowRect(H(it->second), &rect);
-  return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 void Win32FormHost::Repaint(Form& form) {
   ::RedrawWindow(H(form.Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
+
+namespace {
+BOOL CALLBACK DisableOthers(HWND window, LPARAM param) {
+  auto& state = *reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(param);
+  if (window != state.first && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    ::EnableWindow(window, FALSE);
+    state.second.push_back(window);
+  }
+  return TRUE;
+}
+}  // namespace
+
+void Win32FormHost::RunModal(Form& form) {
+  std::pair<HWND, std::vector<HWND>> disabled{H(form.Handle()), {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), DisableOthers, reinterpret_cast<LPARAM>(&disabled));
+  ::SetForegroundWindow(H(form.Handle()));
+  MSG message;
+  while (form.ModalResult == mrNone && !quit_) {
+    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    DispatchOne(&message);
+  }
+  // Enabled again before the form hides, so that the window beneath gets the activation.
+  for (HWND window : disabled.second) ::EnableWindow(window, TRUE);
+}
+
+bool Win32FormHost::FileDialog(FileDialogOptions& options) {
+  std::string filter = options.filter + '|';
+  for (char& c : filter)
+    if (c == '|') c = '\0';
+  std::vector<char> file(1024, '\0');
+  options.fileName.copy(file.data(), file.size() - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = ::GetActiveWindow();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = options.initialDir.empty() ? nullptr : options.initialDir.c_str();
+  dialog.lpstrTitle = options.title.c_str();
+  dialog.lpstrDefExt = options.defaultExt.empty() ? nullptr : options.defaultExt.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (options.hideReadOnly ? OFN_HIDEREADONLY : 0) |
+                 (options.pathMustExist ? OFN_PATHMUSTEXIST : 0) | (options.fileMustExist ? OFN_FILEMUSTEXIST : 0) |
+                 (options.resizable ? OFN_ENABLESIZING : 0) | (options.overwritePrompt ? OFN_OVERWRITEPROMPT : 0);
+  const BOOL chosen = options.save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  if (!chosen) return false;
+  options.fileName = file.data();
+  return true;
+}
+
+void Win32FormHost::FocusControl(Control& control) {
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::SetFocus(H(it->second));
+}
+
+Rect Win32FormHost::ControlScreenRect(Control& control) {
+  RECT rect{};
+  if (auto it = controlWindows.find(&control); it != controlWindows.end()) ::GetWindowRect(H(it->second), &rect);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+Point Win32FormHost::ClientToScreen(Form& form, Point client) {
+  POINT point{client.x, client.y};
+  ::ClientToScreen(H(form.Handle()), &point);
+  return {point.x, point.y};
+}
+
+Handle Win32FormHost::CreateImageList() {
+  return reinterpret_cast<Handle>(::ImageList_Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                     ILC_COLOR32 | ILC_MASK, 16, 16));
+}
+
+int Win32FormHost::ImageListAddIcon(Handle list, Handle icon) {
+  // The list keeps its own copy of the icon's pictures.
+  return ::ImageList_ReplaceIcon(reinterpret_cast<HIMAGELIST>(list), -1, reinterpret_cast<HICON>(icon));
+}
+
+void Win32FormHost::ImageListClear(Handle list) { ::ImageList_Remove(reinterpret_cast<HIMAGELIST>(list), -1); }
+
+void Win32FormHost::DestroyImageList(Handle list) { ::ImageList_Destroy(reinterpret_cast<HIMAGELIST>(list)); }
 
 }  // namespace hd

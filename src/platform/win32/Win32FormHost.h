@@ -19,7 +19,6 @@ public:
   void BringToFront(Form& form) override;
   void ControlChanged(Control& control) override;
   std::optional<std::uint16_t> ReadHotKey(const Control& control) override;
-  void FocusControl(Control& control) override;
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;
   bool SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
@@ -30,8 +29,16 @@ public:
   int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value, InputEcho echo) override;
   int TrackPopupMenu(const PopupMenu& menu, Point at) override;
-  Rect ControlScreenRect(const Control& control) override;
   void Repaint(Form& form) override;
+  void RunModal(Form& form) override;
+  bool FileDialog(FileDialogOptions& options) override;
+  void FocusControl(Control& control) override;
+  Rect ControlScreenRect(Control& control) override;
+  Point ClientToScreen(Form& form, Point client) override;
+  Handle CreateImageList() override;
+  int ImageListAddIcon(Handle list, Handle icon) override;
+  void ImageListClear(Handle list) override;
+  void DestroyImageList(Handle list) override;
 
   // The input box's field and prompt, for tests that play the user.
   static constexpr int kInputQueryEditId = 100, kInputQueryPromptId = 101;

@@ -29,6 +29,30 @@ bool Win32Shell::DragAcceptFiles(WindowHandle window, bool accept) {
   return true;
 }
 
+Point Win32Shell::DragQueryPoint(Handle drop) {
+  POINT point{};
+  ::DragQueryPoint(reinterpret_cast<HDROP>(drop), &point);
+  return {point.x, point.y};
+}
+
+unsigned Win32Shell::DragQueryFile(Handle drop, unsigned index, std::string& file, unsigned bufferSize) {
+  if (index == 0xFFFFFFFFu) return ::DragQueryFileA(reinterpret_cast<HDROP>(drop), index, nullptr, 0);
+  std::string buffer(bufferSize, '\0');
+  const UINT length = ::DragQueryFileA(reinterpret_cast<HDROP>(drop), index, buffer.data(), bufferSize);
+  file = buffer.substr(0, length);
+  return length;
+}
+
+void Win32Shell::DragFinish(Handle drop) { ::DragFinish(reinterpret_cast<HDROP>(drop)); }
+
+Handle Win32Shell::ExtractIcon(const std::string& file, unsigned index) {
+  HICON icon = ::ExtractIconA(::GetModuleHandleA(nullptr), file.c_str(), index);
+  // 1 means "not an executable file", no icon to free.
+  return reinterpret_cast<Handle>(icon) == 1 ? 0 : reinterpret_cast<Handle>(icon);
+}
+
+bool Win32Shell::DestroyIcon(Handle icon) { return ::DestroyIcon(reinterpret_cast<HICON>(icon)); }
+
 Point Win32Shell::GetCursorPos() {
   POINT point{};
   ::GetCursorPos(&point);

@@ -95,6 +95,10 @@ WindowHandle Win32Windows::FindWindowEx(WindowHandle parent, WindowHandle after,
 }
 
 long Win32Windows::GetWindowLong(WindowHandle window, int index) { return ::GetWindowLongA(H(window), index); }
+std::uintptr_t Win32Windows::GetClassLong(WindowHandle window, int index) {
+  return ::GetClassLongPtrA(H(window), index);
+}
+
 long Win32Windows::SetWindowLong(WindowHandle window, int index, long value) {
   return ::SetWindowLongA(H(window), index, value);
 }

@@ -15,8 +15,11 @@
 #undef CreateMutex
 #undef DeleteFile
 #undef EnumDisplaySettings
+#undef DragQueryFile
+#undef ExtractIcon
 #undef FindWindow
 #undef FindWindowEx
+#undef GetClassLong
 #undef GetClassName
 #undef GetModuleFileName
 #undef GetPrivateProfileString

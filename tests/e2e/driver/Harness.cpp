@@ -180,28 +180,6 @@ int TrayIconCount() {
   return count;
 }
 
-// Wine's system tray shows one icon window per notification icon.
-HWND OurTrayIcon(int before) {
-  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-  HWND icon = nullptr;
-  int n = 0;
-  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
-       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
-    if (::IsWindowVisible(w) && n++ == before) icon = w;
-  return icon;
-}
-
-HWND OpenTrayMenu(int iconsBefore) {
-  HWND icon = OurTrayIcon(iconsBefore);
-  if (!icon) return nullptr;
-  RECT rect{};
-  ::GetWindowRect(icon, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 3);
-  HWND menu = nullptr;
-  WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; });
-  return menu;
-}
-
 HWND FindPopupMenu() {
   HWND menu = ::FindWindowA("#32768", nullptr);
   return menu && ::IsWindowVisible(menu) ? menu : nullptr;
@@ -441,6 +419,45 @@ HWND OpenConfiguration(Hushdesk& program, int iconsBefore) {
 DWORD Hushdesk::TerminateByHotkey() {
   PressTerminateHotkey();
   return process_.WaitForExit(10000);
+}
+
+// Wine's system tray shows one icon window per notification icon.
+HWND OurTrayIcon(int before) {
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  HWND icon = nullptr;
+  int n = 0;
+  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
+       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
+    if (::IsWindowVisible(w) && n++ == before) icon = w;
+  return icon;
+}
+
+HWND OpenTrayMenu(int iconsBefore) {
+  HWND icon = OurTrayIcon(iconsBefore);
+  if (!icon) return nullptr;
+  RECT rect{};
+  ::GetWindowRect(icon, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 3);
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindPopupMenu()) != nullptr; });
+  return menu;
+}
+
+// Starts the program and right-clicks its new tray icon: the menu, or null.
+HWND StartWithTrayMenu(Hushdesk& program) {
+  const int before = TrayIconCount();
+  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
+  return OpenTrayMenu(before);
+}
+
+// Starts the program and opens its configuration window from the tray menu:
+// the window once it is shown, or null.
+HWND StartWithConfiguration(Hushdesk& program) {
+  HWND menu = StartWithTrayMenu(program);
+  if (!menu) return nullptr;
+  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND config = program.ConfigWindow();
+  return WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }) ? config : nullptr;
 }
 
 }  // namespace e2e

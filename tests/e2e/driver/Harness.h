@@ -121,6 +121,16 @@ private:
 // Opens the configuration window with "Configure..." of the program's tray
 // menu, its icon shown after `iconsBefore` others: the window once shown, or null.
 HWND OpenConfiguration(Hushdesk& program, int iconsBefore);
+// The program's icon window in Wine's system tray, counting from the icons
+// there before it started; null when there is none.
+HWND OurTrayIcon(int before);
+// Right-clicks the icon: the open menu, or null.
+HWND OpenTrayMenu(int iconsBefore);
+// Starts the program and right-clicks its new tray icon: the menu, or null.
+HWND StartWithTrayMenu(Hushdesk& program);
+// Starts the program and opens its configuration window from the tray menu:
+// the window once it is shown, or null.
+HWND StartWithConfiguration(Hushdesk& program);
 
 // Default hotkeys.
 void PressModeHotkey();

@@ -27,6 +27,7 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
   windowClass.lpfnWndProc = HelperProc;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.hIcon = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
   windowClass.lpszClassName = "HushdeskTestHelper";
   ::RegisterClassA(&windowClass);
   HWND window = nullptr;

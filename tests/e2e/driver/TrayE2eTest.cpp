@@ -37,21 +37,6 @@ std::string HoverTooltip(HWND icon) {
   return text;
 }
 
-// Starts the program and right-clicks its new tray icon: the menu, or null.
-HWND StartWithTrayMenu(Hushdesk& program) {
-  const int before = TrayIconCount();
-  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
-  return OpenTrayMenu(before);
-}
-
-// Starts the program and opens its configuration window from the tray menu:
-// the window once it is shown, or null.
-HWND StartWithConfiguration(Hushdesk& program) {
-  const int before = TrayIconCount();
-  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
-  return OpenConfiguration(program, before);
-}
-
 // Control ids of the configuration window.
 constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070;
 

@@ -1,0 +1,93 @@
+// Where the configuration window's controls stand, page by page. Lengths are
+// pixels at 96 DPI; the pages are wide enough for every tab's caption in the
+// system's dialog font, on Windows and under Wine.
+#include "app/frmConfUnit.h"
+
+namespace hd {
+
+namespace {
+constexpr int kPageCommon = 0, kPageHideMode = 1, kPageHide = 2, kPageSwitch = 3, kPageMedia = 4,
+              kPageHotKeys = 5;
+constexpr int kRow = 22;
+constexpr int kListRowHeight = 18;
+Bounds Row(int x, int y, int width = 380) { return {x, y, width, 18}; }
+
+void Place(const PageControl& pages, int page, std::initializer_list<std::pair<Control*, Bounds>> controls) {
+  for (auto [control, bounds] : controls) {
+    control->PlaceOn(pages, page);
+    control->SetBounds(bounds);
+  }
+}
+
+// A row of small flat buttons above a list: add, edit, delete, a gap, clear,
+// add from the running applications.
+void FileButtons(std::initializer_list<Button*> buttons, int x, int y) {
+  static constexpr struct { Glyph glyph; const char* hint; } kTools[] = {
+      {Glyph::FileNew, "Add filename"},
+      {Glyph::Properties, "Edit filename"},
+      {Glyph::Delete, "Delete filename"},
+      {Glyph::Cut, "Clear files list"},
+      {Glyph::Details, "Add filename from running applications"},
+  };
+  int i = 0;
+  for (Button* button : buttons) {
+    button->Flat = true;
+    button->Picture = kTools[i].glyph;
+    button->Hint = kTools[i].hint;
+    button->SetBounds({x + 25 * i + (i >= 3 ? 9 : 0), y, 24, 22});
+    ++i;
+  }
+}
+}  // namespace
+
+void TfrmConfigure::LayOutPages() {
+  MainControl.SetBounds({8, 8, 430, 362});
+  butOk.SetBounds({205, 378, 75, 25});
+  butCancel.SetBounds({284, 378, 75, 25});
+  butHelp.SetBounds({363, 378, 75, 25});
+
+  Place(MainControl, kPageCommon,
+        {{&grpStartup, {20, 42, 406, 118}}, {&labStartup, Row(34, 62)}, {&rbNormal, Row(48, 84, 300)},
+         {&rbBackground, Row(48, 84 + kRow, 300)}, {&rbDisable, Row(48, 84 + 2 * kRow, 300)},
+         {&grpPassword, {20, 172, 406, 96}}, {&labPassword, Row(34, 192)}, {&rbEnable, Row(48, 214, 150)},
+         {&rbDisable2, Row(48, 214 + kRow, 150)}, {&butSetPass, {300, 222, 110, 25}}});
+
+  Place(MainControl, kPageHideMode,
+        {{&grpDescription, {20, 42, 406, 76}}, {&labDescription, {34, 60, 382, 52}},
+         {&cbHideTray, Row(34, 128)}, {&cbCaptions, Row(34, 128 + kRow)}, {&cbApps, Row(34, 128 + 2 * kRow)},
+         {&cbSwitchToSer, Row(34, 128 + 3 * kRow)}, {&cbSw2Stealth, Row(34, 128 + 4 * kRow)},
+         {&cbHideNew, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 250, 406, 100}},
+         {&cbTermHD, Row(34, 270, 300)}, {&rbCloseHidden, Row(54, 270 + kRow, 300)},
+         {&rbShowHidden, Row(54, 270 + 2 * kRow, 300)}});
+
+  Place(MainControl, kPageHide, {{&labHideHeading, Row(20, 42)}, {&PageControl2, {20, 64, 406, 298}}});
+  Place(PageControl2, 0,
+        {{&butAdd, {30, 96, 92, 25}}, {&butEdit, {126, 96, 92, 25}}, {&butDelete, {222, 96, 92, 25}},
+         {&butClear, {318, 96, 98, 25}}, {&labWords, Row(30, 130)}, {&lbWords, {30, 150, 386, 204}}});
+  Place(PageControl2, 1,
+        {{&butFileAdd, {}}, {&butFileEdit, {}}, {&butFileDelete, {}}, {&butFileClear, {}}, {&butSysProc, {}},
+         {&labHideFiles, Row(30, 130)}, {&lbHideFiles, {30, 150, 386, 204}}});
+  FileButtons({&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc}, 30, 100);
+
+  Place(MainControl, kPageSwitch,
+        {{&labSerHeading, Row(20, 42)}, {&butSevAddFile, {}}, {&butSerEditFile, {}}, {&butSerDelFile, {}},
+         {&butSerClear, {}}, {&butSerSysProc, {}}, {&labSerFiles, Row(20, 96)}, {&lbSerFiles, {20, 116, 406, 166}},
+         {&labNoSerious, Row(20, 292)}, {&rbFirst, Row(34, 292 + kRow)}, {&rbAny, Row(34, 292 + 2 * kRow)}});
+  FileButtons({&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc}, 20, 64);
+
+  Place(MainControl, kPageMedia,
+        {{&grpSound, {20, 42, 406, 130}}, {&cbSound, Row(34, 62, 300)}, {&cbSoundMute, Row(54, 62 + kRow, 300)},
+         {&tbSound, {34, 112, 290, 40}}, {&butSoundTest, {336, 118, 75, 25}}, {&grpVideo, {20, 184, 406, 110}},
+         {&cbVideo, Row(34, 204, 300)}, {&labGraphMode, {34, 232, 376, 18}}, {&butGraphSelect, {256, 258, 75, 25}},
+         {&butGraphTest, {336, 258, 75, 25}}});
+
+  Place(MainControl, kPageHotKeys,
+        {{&grpHotKeys, {20, 42, 406, 300}}, {&labHotKeys1, Row(34, 62)}, {&labHotKeys2, Row(34, 80)},
+         {&labMode, Row(34, 112)}, {&hkMode, {34, 132, 370, 22}}, {&labVisible, Row(34, 168)},
+         {&hkVisible, {34, 188, 370, 22}}, {&labClose, Row(34, 224)}, {&hkClose, {34, 244, 370, 22}}});
+
+  for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
+  for (ListBox* list : {&lbHideFiles, &lbSerFiles}) list->ItemHeight = kListRowHeight;
+}
+
+}  // namespace hd

@@ -1,0 +1,177 @@
+// The configuration window's lists filled the way a user fills them: a
+// serious application chosen among the running ones, a words list put
+// together in the editor, then HIDE mode acting on both.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <cstdio>
+#include "Harness.h"
+
+namespace e2e {
+
+namespace {
+
+// Control ids of the configuration window, the editor and the dialog.
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kPageHide = 2, kPageSwitch = 3;
+constexpr int kRuleAdd = 1031, kWords = 1035, kSerAdd = 1050, kSerFromRunning = 1054, kSerFiles = 1055;
+constexpr int kEdCaption = 2100, kEdAddWord = 2103, kEdWords = 2108, kEdOk = 2112;
+constexpr int kCurList = 2000, kCurOk = 2001, kCurCancel = 2002, kCurCaption = 2004;
+
+HWND ShownWindowOf(DWORD processId, const std::string& caption) {
+  HWND window = nullptr;
+  WaitUntil([&] {
+    window = FindWindowOfProcess(processId, caption);
+    return window && ::IsWindowVisible(window);
+  });
+  return window && ::IsWindowVisible(window) ? window : nullptr;
+}
+
+void ClickControl(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
+}
+
+void ShowPage(HWND config, int page) {
+  ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
+  ::Sleep(200);
+}
+
+// Wine carries a list box's texts to another process only in the wide form.
+std::vector<std::string> ListBoxItems(HWND list) {
+  std::vector<std::string> items;
+  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t wide[600] = {};
+    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+    char text[1200] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.push_back(text);
+  }
+  return items;
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    const SHORT key = ::VkKeyScanA(c);
+    if (HIBYTE(key) & 1)
+      PressKeys({VK_SHIFT}, LOBYTE(key));
+    else
+      PressKeys({}, LOBYTE(key));
+  }
+}
+
+// In the current windows dialog: moves the selection with the keyboard to
+// the row of the caption; whether it got there.
+bool SelectRowByKeyboard(HWND dialog, const std::string& caption) {
+  ClickControl(::GetDlgItem(dialog, kCurList));
+  PressKeys({}, VK_HOME);
+  for (int row = 0; row < 30; ++row) {
+    if (WaitUntil([&] { return WindowText(::GetDlgItem(dialog, kCurCaption)) == caption; }, 300)) return true;
+    PressKeys({}, VK_DOWN);
+  }
+  return false;
+}
+
+DWORD GuiObjects(HANDLE process, DWORD kind) { return ::GetGuiResources(process, kind); }
+
+}  // namespace
+
+TEST(Configure, ListsFilledInTheWindowsDecideWhatHideModeDoes) {
+  Hushdesk program("hdlists");
+  const std::string seriousExe = CopySelfTo(program.Dir() + "Serious.exe");
+  Process serious = StartHelperApp(seriousExe, "Quarterly figures");
+  Process cards = StartHelperApp(SelfPath(), "Cards table");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  const DWORD pid = program.process().Id();
+
+  ShowPage(config, kPageSwitch);
+  ClickControl(::GetDlgItem(config, kSerAdd));
+  HWND open = ShownWindowOf(pid, "Select EXE file");
+  ASSERT_NE(open, nullptr) << "the open dialog";
+  Screenshot("open-dialog");
+  PressKeys({}, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(open); }));
+
+  ClickControl(::GetDlgItem(config, kSerFromRunning));
+  HWND current = ShownWindowOf(pid, "Current windows and processes");
+  ASSERT_NE(current, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowEnabled(config); })) << "the dialog is modal";
+  ASSERT_TRUE(SelectRowByKeyboard(current, "Quarterly figures"));
+  Screenshot("current-windows");
+  ::SendMessageA(::GetDlgItem(current, kCurOk), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(current); }));
+  HWND serFiles = ::GetDlgItem(config, kSerFiles);
+  ASSERT_TRUE(WaitUntil([&] { return ListBoxItems(serFiles).size() == 1; }));
+  EXPECT_TRUE(::lstrcmpiA(ListBoxItems(serFiles)[0].c_str(), seriousExe.c_str()) == 0) << ListBoxItems(serFiles)[0];
+
+  ShowPage(config, kPageHide);
+  ::SendMessageA(::GetDlgItem(config, kRuleAdd), BM_CLICK, 0, 0);
+  HWND editor = ShownWindowOf(pid, "Words lists management");
+  ASSERT_NE(editor, nullptr);
+  Screenshot("words-editor-empty");
+  ::SendMessageA(::GetDlgItem(editor, kEdCaption), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Cards"));
+  ClickControl(::GetDlgItem(editor, kEdAddWord));
+  HWND box = ShownWindowOf(pid, "Add word");
+  ASSERT_NE(box, nullptr) << "the input box";
+  TypeText("cards");
+  PressKeys({}, VK_RETURN);
+  HWND words = ::GetDlgItem(editor, kEdWords);
+  EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(words, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+  Screenshot("words-editor-filled");
+  ::SendMessageA(::GetDlgItem(editor, kEdOk), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(::GetDlgItem(config, kWords)) == std::vector<std::string>{"Cards"}; }));
+
+  ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_TRUE(::lstrcmpiA(ReadTextFile(program.Dir() + "Settings\\SerAppList.lst").c_str(),
+                          (seriousExe + "\r\n").c_str()) == 0);
+  EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\Book\\File"), "1\r\n");
+  EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\Book\\File.0"), "Cards\r\n-1\r\n0\r\ncards\r\n");
+
+  HWND cardsWindow = FindWindowOfProcess(cards.Id(), "Cards table");
+  HWND seriousWindow = FindWindowOfProcess(serious.Id(), "Quarterly figures");
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(cardsWindow); })) << "hidden by the new words list";
+  EXPECT_TRUE(::IsWindowVisible(seriousWindow));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == seriousWindow; })) << "the serious application";
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(cardsWindow) != FALSE; }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST(Configure, RefreshingTheCurrentWindowsKeepsTheHandleCounts) {
+  Hushdesk program("hdrefresh");
+  Process helper = StartHelperApp(SelfPath(), "Some window");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ShowPage(config, kPageSwitch);
+  ClickControl(::GetDlgItem(config, kSerFromRunning));
+  HWND current = ShownWindowOf(program.process().Id(), "Current windows and processes");
+  ASSERT_NE(current, nullptr);
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, program.process().Id());
+  const DWORD gdiBefore = GuiObjects(process, GR_GDIOBJECTS), userBefore = GuiObjects(process, GR_USEROBJECTS);
+  // Each showing fills the dialog anew.
+  int refreshed = 0;
+  for (int i = 0; i < 20; ++i) {
+    PressKeys({}, VK_ESCAPE);
+    if (!WaitUntil([&] { return !::IsWindowVisible(current); })) break;
+    ClickControl(::GetDlgItem(config, kSerFromRunning));
+    if (!WaitUntil([&] { return ::IsWindowVisible(current) != FALSE; })) break;
+    ++refreshed;
+  }
+  const DWORD gdiAfter = GuiObjects(process, GR_GDIOBJECTS), userAfter = GuiObjects(process, GR_USEROBJECTS);
+  std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu over %d refreshes\n", gdiBefore, gdiAfter,
+              userBefore, userAfter, refreshed);
+  EXPECT_EQ(refreshed, 20);
+  EXPECT_LE(gdiAfter, gdiBefore + 4) << "icon copies of earlier refreshes are freed";
+  EXPECT_LE(userAfter, userBefore + 4);
+  ::CloseHandle(process);
+  ::SendMessageA(::GetDlgItem(current, kCurCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(current); }));
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+}  // namespace e2e
