@@ -1,7 +1,9 @@
 // Creation, showing, closing and destruction of the configuration window.
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
+#include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
+#include "recovery/CrashRecovery.h"
 #include "settings/ListFiles.h"
 #include "shell/TrayIcon.h"
 #include "words/TWordsListUnit.h"
@@ -22,6 +24,9 @@ TfrmConfigure::~TfrmConfigure() { FormDestroy(); }
 void TfrmConfigure::FormCreate() {
   const std::string exePath = p_.system.GetModuleFileName();
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
+  // Before anything else: windows that a previous run left hidden come back.
+  Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat");
+  Recovery->PutBackLeftRecord();
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
   HideAppWindow();
@@ -30,11 +35,14 @@ void TfrmConfigure::FormCreate() {
   // Beyond the right edge until the tray menu first shows it centred.
   SetLeft(p_.system.ScreenWidth());
   WindowsBar = std::make_unique<TWindowsBar>(p_);
+  AsTheyWere = std::make_unique<WindowsAsTheyWere>(p_);
   Book = std::make_unique<TBook>();
   LoadSystemProcessList();
   p_.shell.DragAcceptFiles(Handle(), true);
   CreateTrayIcon();
   WireEnablingRules();
+  WireHotKeyMarks();
+  p_.system.SetCrashHandler([this] { PutBackAfterCrash(); });
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);
@@ -56,8 +64,11 @@ void TfrmConfigure::FormShow() {
 }
 
 void TfrmConfigure::FormDestroy() {
+  p_.system.SetCrashHandler(nullptr);
   TrayIcon.reset();
   WindowsBar.reset();
+  AsTheyWere.reset();
+  Recovery.reset();
   Book.reset();
   SystemProcessList.clear();
   HiddenWindowList.clear();
@@ -71,6 +82,9 @@ std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wPa
       return 0;
     case win::WM_QUERYENDSESSION:
       return WMQueryEndSession();
+    case kWmTellHotKeyConflicts:
+      TellHotKeyConflicts();
+      return 0;
     default:
       return Form::HandleMessage(message, wParam, lParam);
   }

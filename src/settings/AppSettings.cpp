@@ -44,10 +44,13 @@ AppSettings::AppSettings(Form& f)
       cbSwitchToSer(f, ctl::cbSwitchToSer, "cbSwitchToSer", "Switch to serious application", Row(34, 128 + 3 * kRow), true),
       cbSw2Stealth(f, ctl::cbSw2Stealth, "cbSw2Stealth", "Switch Hushdesk to Invisible mode", Row(34, 128 + 4 * kRow), true),
       cbHideNew(f, ctl::cbHideNew, "cbHideNew", "Hide new appearing windows", Row(34, 128 + 5 * kRow), true),
-      grpTerminating(f, ctl::Static, "grpTerminating", "Terminating Hushdesk", {20, 250, 355, 100}),
-      cbTermHD(f, ctl::cbTermHD, "cbTermHD", "Action with hidden windows", Row(34, 270), true),
-      rbCloseHidden(f, ctl::rbCloseHidden, "rbCloseHidden", "Close windows", Row(54, 270 + kRow), true),
-      rbShowHidden(f, ctl::rbShowHidden, "rbShowHidden", "Show windows", Row(54, 270 + 2 * kRow), false),
+      // In the row of the never shown cbHideNew.
+      cbRestoreAsWere(f, ctl::cbRestoreAsWere, "cbRestoreAsWere", "Restore windows as they were",
+                      Row(34, 128 + 5 * kRow), false),
+      grpTerminating(f, ctl::Static, "grpTerminating", "Terminating Hushdesk", {20, 262, 355, 90}),
+      cbTermHD(f, ctl::cbTermHD, "cbTermHD", "Action with hidden windows", Row(34, 278), true),
+      rbCloseHidden(f, ctl::rbCloseHidden, "rbCloseHidden", "Close windows", Row(54, 278 + kRow), true),
+      rbShowHidden(f, ctl::rbShowHidden, "rbShowHidden", "Show windows", Row(54, 278 + 2 * kRow), false),
 
       labHideHeading(f, ctl::Static, "labHideHeading", "Hide windows in HIDE mode", Row(20, 42)),
       PageControl2(f, ctl::PageControl2, "PageControl2", {20, 64, 355, 290},
@@ -92,12 +95,15 @@ AppSettings::AppSettings(Form& f)
       grpHotKeys(f, ctl::Static, "grpHotKeys", "Hot keys list", {20, 42, 355, 300}),
       labHotKeys1(f, ctl::Static, "labHotKeys1", "Please type hot keys for actions.", Row(34, 62)),
       labHotKeys2(f, ctl::Static, "labHotKeys2", "Rare used combinations are recommended.", Row(34, 80)),
-      labMode(f, ctl::Static, "labMode", "Change Hushdesk mode  (HIDE/NORMAL)", Row(34, 112)),
-      labVisible(f, ctl::Static, "labVisible", "Change Hushdesk visible mode  (TrayIcon/Invisible)", Row(34, 168)),
-      labClose(f, ctl::Static, "labClose", "Terminate Hushdesk", Row(34, 224)),
-      hkMode(f, ctl::hkMode, "hkMode", {34, 132, 320, 22}, 16576),
-      hkVisible(f, ctl::hkVisible, "hkVisible", {34, 188, 320, 22}, 16392),
-      hkClose(f, ctl::hkClose, "hkClose", {34, 244, 320, 22}, 16465) {
+      labMode(f, ctl::Static, "labMode", "Change Hushdesk mode  (HIDE/NORMAL)", Row(34, 108)),
+      labVisible(f, ctl::Static, "labVisible", "Change Hushdesk visible mode  (TrayIcon/Invisible)", Row(34, 172)),
+      labClose(f, ctl::Static, "labClose", "Terminate Hushdesk", Row(34, 236)),
+      hkMode(f, ctl::hkMode, "hkMode", {34, 126, 320, 22}, 16576),
+      hkVisible(f, ctl::hkVisible, "hkVisible", {34, 190, 320, 22}, 16392),
+      hkClose(f, ctl::hkClose, "hkClose", {34, 254, 320, 22}, 16465),
+      labModeConflict(f, ctl::labModeConflict, "labModeConflict", "", {34, 150, 320, 16}),
+      labVisibleConflict(f, ctl::labVisibleConflict, "labVisibleConflict", "", {34, 214, 320, 16}),
+      labCloseConflict(f, ctl::labCloseConflict, "labCloseConflict", "", {34, 278, 320, 16}) {
   butOk.IsDefault = true;
   butCancel.IsCancel = true;
   RadioButton::Group({&rbNormal, &rbBackground, &rbDisable});
@@ -112,7 +118,9 @@ AppSettings::AppSettings(Form& f)
   butGraphSelect.SetEnabled(false);
   butGraphTest.SetEnabled(false);
   labGraphMode.SetEnabled(false);  // always drawn greyed
-  for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
+  for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
+    bold->SetBold(true);
+  for (Label* mark : {&labModeConflict, &labVisibleConflict, &labCloseConflict}) mark->SetVisible(false);
 
   auto place = [](const PageControl& pages, int page, std::initializer_list<Control*> controls) {
     for (Control* c : controls) c->PlaceOn(pages, page);
@@ -120,7 +128,8 @@ AppSettings::AppSettings(Form& f)
   place(MainControl, kPageCommon, {&grpStartup, &labStartup, &rbNormal, &rbBackground, &rbDisable,
                                    &grpPassword, &labPassword, &rbEnable, &rbDisable2, &butSetPass});
   place(MainControl, kPageHideMode, {&grpDescription, &labDescription, &cbHideTray, &cbCaptions, &cbApps,
-                                     &cbSwitchToSer, &cbSw2Stealth, &cbHideNew, &grpTerminating, &cbTermHD,
+                                     &cbSwitchToSer, &cbSw2Stealth, &cbHideNew, &cbRestoreAsWere,
+                                     &grpTerminating, &cbTermHD,
                                      &rbCloseHidden, &rbShowHidden});
   place(MainControl, kPageHide, {&labHideHeading, &PageControl2});
   place(PageControl2, 0, {&butAdd, &butEdit, &butDelete, &butClear, &labWords, &lbWords});
@@ -132,7 +141,8 @@ AppSettings::AppSettings(Form& f)
   place(MainControl, kPageMedia, {&grpSound, &cbSound, &cbSoundMute, &tbSound, &butSoundTest, &grpVideo,
                                   &cbVideo, &labGraphMode, &butGraphSelect, &butGraphTest});
   place(MainControl, kPageHotKeys, {&grpHotKeys, &labHotKeys1, &labHotKeys2, &labMode, &labVisible,
-                                    &labClose, &hkMode, &hkVisible, &hkClose});
+                                    &labClose, &hkMode, &hkVisible, &hkClose, &labModeConflict,
+                                    &labVisibleConflict, &labCloseConflict});
 }
 
 double AppSettings::VolumeLevel() const { return tbSound.Position() * 255.0 / tbSound.Max(); }

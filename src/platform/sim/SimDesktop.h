@@ -70,6 +70,10 @@ public:
   bool PressHotkey(unsigned modifiers, unsigned virtualKey);
   bool HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const;
   void Pump() { forms.ProcessMessages(); }
+  // The program crashes: what the system does before the process ends.
+  void Crash() {
+    if (state.crashHandler) state.crashHandler();
+  }
 
   // Files: folders are created as needed.
   void WriteFile(const std::string& path, const std::string& content);

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -32,6 +33,7 @@ struct SimWindow {
   WindowHandle parent = 0;  // 0 for top-level windows
   bool visible = false;
   bool iconic = false;
+  bool zoomed = false;      // maximised; kept while minimised, as restoring returns to it
   long exStyle = 0;
   Form* form = nullptr;      // the program's own forms
   MessageHandler handler;    // the program's message windows
@@ -112,6 +114,7 @@ struct SimState {
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
   std::vector<unsigned> beeps;
+  std::function<void()> crashHandler;  // SimDesktop::Crash runs it
 
   // -- settings additions --
 
@@ -141,6 +144,8 @@ struct SimState {
   std::set<WindowHandle> dropTargets;
   Handle applicationIcon = 0x7001;
   bool shellAccepts = true;
+  bool shellShowsBalloons = true;
+  std::vector<NotifyIconData> balloons;  // shown from an icon, in order
 };
 
 }  // namespace hd
