@@ -76,7 +76,7 @@ HWND StartWithConfiguration(Hushdesk& program) {
 }
 
 // Control ids of the configuration window.
-constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070;
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073;
 
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
@@ -163,6 +163,22 @@ TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
   EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_SHIFT, 'H')) << "the typed hotkey works";
   EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the old one no longer does";
   EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"), "24648\r\n16392\r\n16465\r\n");
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+TEST(Tray, AModeHotkeyHeldElsewhereIsMarkedOnTheHotKeysPage) {
+  Hushdesk program("hdmark");
+  Process grabber = StartHelperApp(CopySelfTo(program.Dir() + "apps\\Grabber.exe"), "Grabber", "--hold-mode-keys");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, kHotKeysPage, 0);
+  HWND mark = ::GetDlgItem(config, kModeMark);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(mark) != FALSE; }));
+  EXPECT_EQ(WindowText(mark), "Used by another program: choose another.");
+  EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(config, kModeMark + 2))) << "the terminate hotkey registered";
+  Screenshot("hotkey-conflict-mark");
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
