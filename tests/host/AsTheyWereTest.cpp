@@ -36,14 +36,6 @@ TEST_F(AsTheyWereTest, EachWindowReturnsInItsStateAndTheFrontWindowInFront) {
   EXPECT_TRUE(frm().HiddenWindowList.empty());
 }
 
-TEST_F(AsTheyWereTest, OffTheyAllReturnMinimisedAndTheFrontStaysWithTheSeriousWindow) {
-  PressMode();
-  const WindowHandle serious = desktop.state.foreground;
-  PressMode();
-  for (WindowHandle w : {normal, maximised, minimised}) EXPECT_TRUE(Visible(w) && Iconic(w));
-  EXPECT_EQ(desktop.state.foreground, serious);
-}
-
 TEST_F(AsTheyWereTest, AFrontWindowClosedMeanwhileIsLeftAlone) {
   frm().cbRestoreAsWere.SetChecked(true);
   desktop.state.foreground = front;
