@@ -65,6 +65,24 @@ TEST_F(Recovery, WindowsHiddenByAKilledProgramComeBackAtItsNextStart) {
   again.Kill();
 }
 
+TEST_F(Recovery, ACrashInHideModeShowsTheWindowsBeforeTheProcessEnds) {
+  Process game = App("Player.exe", "Solitaire game");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  ASSERT_TRUE(program.Start());
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }));
+  // A thread that starts at address 0 faults at once, with no handler of its own.
+  HANDLE process = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, program.process().Id());
+  ASSERT_NE(process, nullptr);
+  HANDLE thread = ::CreateRemoteThread(process, nullptr, 0, nullptr, nullptr, 0, nullptr);
+  EXPECT_NE(thread, nullptr);
+  if (thread) ::CloseHandle(thread);
+  ::CloseHandle(process);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(gameWindow) != FALSE; }, 10000));
+  EXPECT_NE(program.process().WaitForExit(20000), static_cast<DWORD>(STILL_ACTIVE)) << "the crash still ends it";
+  EXPECT_FALSE(FileExists(program.Dir() + "Settings\\Recovery.dat"));
+}
+
 TEST_F(Recovery, AModeHotkeyHeldElsewhereIsToldInTheNoticeBoxAndTheOtherHotkeysWork) {
   Process grabber = App("Grabber.exe", "Grabber", "--hold-mode-keys");
   ASSERT_TRUE(program.Start("/hidden"));
