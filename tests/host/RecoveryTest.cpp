@@ -24,12 +24,13 @@ protected:
   std::optional<RecoveryRecord> Record() { return ParseRecoveryRecord(desktop.ReadFile(RecordPath())); }
   // The program ends without leaving HIDE mode (killed), and starts again.
   void KillAndStartAgain(std::vector<std::string> params = {}) {
-    app.release();  // a killed process runs no destructor
+    killed_.push_back(std::move(app));  // a killed process runs nothing more: kept until the test ends
     desktop.state.hotkeys.clear();
     desktop.state.crashHandler = nullptr;
     Start(std::move(params));
     HideCaptionsWith({"game"});  // the rule was never saved
   }
+  std::vector<std::unique_ptr<Application>> killed_;
   void MakeTaskbar() {
     const ProcessId shell = desktop.AddProcess("C:\\WINDOWS\\Explorer.EXE");
     taskbar = desktop.AddWindow(shell, "", {true, 0, "Shell_TrayWnd", 0});
