@@ -12,7 +12,7 @@ constexpr const char* kRecord = "Settings\\Recovery.dat";
 
 class RecoveryTest : public HideTest {
 protected:
-  WindowHandle game = 0, other = 0, taskbar = 0, notify = 0, trayToolbar = 0;
+  WindowHandle game = 0, other = 0, notify = 0, trayToolbar = 0;
   void SetUp() override {
     HideTest::SetUp();
     HideCaptionsWith({"game"});
@@ -32,12 +32,9 @@ protected:
   }
   std::vector<std::unique_ptr<Application>> killed_;
   void MakeTaskbar() {
-    const ProcessId shell = desktop.AddProcess("C:\\WINDOWS\\Explorer.EXE");
-    taskbar = desktop.AddWindow(shell, "", {true, 0, "Shell_TrayWnd", 0});
-    notify = desktop.AddWindow(shell, "", {true, 0, "TrayNotifyWnd", taskbar});
-    const WindowHandle pager = desktop.AddWindow(shell, "", {true, 0, "SysPager", notify});
-    trayToolbar = desktop.AddWindow(shell, "", {true, 0, "ToolBarWindow32", pager});
-    desktop.Window(trayToolbar).toolbarButtonsHidden = {false, true, false};
+    const SimDesktop::Taskbar t = desktop.AddTaskbar({false, true, false});
+    notify = t.notify;
+    trayToolbar = t.trayToolbar;
   }
 };
 
@@ -106,7 +103,7 @@ TEST_F(RecoveryTest, TheNotificationAreaComesBack) {
   PressMode();  // XP: the icons one by one
   EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}}));
   KillAndStartAgain();
-  EXPECT_EQ(desktop.Window(trayToolbar).toolbarButtonsHidden, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(desktop.ButtonsHidden(trayToolbar), (std::vector<bool>{false, true, false}));
 
   desktop.state.version = {148, 5, 0, 2195, 2, ""};  // 2000: the whole area
   frm().cbHideTray.SetChecked(true);
