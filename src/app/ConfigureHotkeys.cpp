@@ -1,5 +1,9 @@
 // The three global hotkeys, their dispatch and termination.
+#include <algorithm>
+#include "app/Application.h"
 #include "app/frmConfUnit.h"
+#include "app/mes_misc.h"
+#include "shell/TrayIcon.h"
 
 namespace hd {
 
@@ -7,10 +11,11 @@ namespace {
 struct HotKeySlot {
   HotKeyEdit TfrmConfigure::*control;
   int id;
+  Label TfrmConfigure::*mark;
 };
-constexpr HotKeySlot kSlots[] = {{&TfrmConfigure::hkMode, kHotKeyMode},
-                                 {&TfrmConfigure::hkVisible, kHotKeyVisible},
-                                 {&TfrmConfigure::hkClose, kHotKeyClose}};
+constexpr HotKeySlot kSlots[] = {{&TfrmConfigure::hkMode, kHotKeyMode, &TfrmConfigure::labModeConflict},
+                                 {&TfrmConfigure::hkVisible, kHotKeyVisible, &TfrmConfigure::labVisibleConflict},
+                                 {&TfrmConfigure::hkClose, kHotKeyClose, &TfrmConfigure::labCloseConflict}};
 }  // namespace
 
 unsigned TfrmConfigure::HotKeyModifiers(const HotKeyEdit& control) {
@@ -22,13 +27,53 @@ unsigned TfrmConfigure::HotKeyModifiers(const HotKeyEdit& control) {
 }
 
 void TfrmConfigure::RegisterHotKeys() {
+  HotKeyFailures.clear();
+  std::vector<HotKeyFailure> registered;
   for (const HotKeySlot& slot : kSlots) {
     HotKeyEdit& control = this->*slot.control;
     const std::uint16_t value = control.Value();
     if (value == 0) continue;
     // A refused registration (keys held elsewhere) leaves the action without
     // a hotkey until the next registration.
-    p_.hotkeys.RegisterHotKey(Handle(), slot.id, HotKeyModifiers(control), value & 0x1FFF);
+    if (p_.hotkeys.RegisterHotKey(Handle(), slot.id, HotKeyModifiers(control), value & 0x1FFF)) {
+      registered.push_back({slot.id, value, 0});
+      continue;
+    }
+    HotKeyFailure failure{slot.id, value, 0};
+    for (const HotKeyFailure& own : registered)
+      if (own.value == value) failure.sameAsId = own.id;
+    HotKeyFailures.push_back(failure);
+  }
+  MarkHotKeyConflicts();
+  // Told from the message loop: at start-up the visible mode is not set yet,
+  // and a notice box must not hold up the creation of the windows.
+  if (!HotKeyFailures.empty()) p_.windows.PostMessage(Handle(), kWmTellHotKeyConflicts, 0, 0);
+}
+
+void TfrmConfigure::TellHotKeyConflicts() {
+  if (HotKeyFailures.empty()) return;
+  const std::string text = HotKeyConflictText(HotKeyFailures);
+  // A balloon leaves the focus with the program the user works in; it holds
+  // 255 characters.
+  if (!FInvisible && text.size() < 256 && TrayIcon->ShowBalloon(kAppTaskbarTitle, text)) return;
+  ShowNotice(p_.forms, text, NoticeKind::Warning);
+}
+
+void TfrmConfigure::MarkHotKeyConflicts() {
+  for (const HotKeySlot& slot : kSlots) {
+    Label& mark = this->*slot.mark;
+    const auto failure = std::find_if(HotKeyFailures.begin(), HotKeyFailures.end(),
+                                      [&](const HotKeyFailure& f) { return f.id == slot.id; });
+    if (failure != HotKeyFailures.end()) mark.SetCaption(HotKeyMarkText(*failure));
+    mark.SetVisible(failure != HotKeyFailures.end());
+  }
+}
+
+// A mark speaks of the keys that failed: typing others takes it away.
+void TfrmConfigure::WireHotKeyMarks() {
+  for (const HotKeySlot& slot : kSlots) {
+    Label& mark = this->*slot.mark;
+    (this->*slot.control).OnChange = [&mark] { mark.SetVisible(false); };
   }
 }
 

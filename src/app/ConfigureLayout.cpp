@@ -56,7 +56,9 @@ void TfrmConfigure::LayOutPages() {
         {{&grpDescription, {20, 42, 406, 76}}, {&labDescription, {34, 60, 382, 52}},
          {&cbHideTray, Row(34, 128)}, {&cbCaptions, Row(34, 128 + kRow)}, {&cbApps, Row(34, 128 + 2 * kRow)},
          {&cbSwitchToSer, Row(34, 128 + 3 * kRow)}, {&cbSw2Stealth, Row(34, 128 + 4 * kRow)},
-         {&cbHideNew, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 250, 406, 100}},
+         {&cbHideNew, Row(34, 128 + 5 * kRow)},
+         // In the row of the never shown cbHideNew.
+         {&cbRestoreAsWere, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 250, 406, 100}},
          {&cbTermHD, Row(34, 270, 300)}, {&rbCloseHidden, Row(54, 270 + kRow, 300)},
          {&rbShowHidden, Row(54, 270 + 2 * kRow, 300)}});
 
@@ -84,9 +86,13 @@ void TfrmConfigure::LayOutPages() {
   Place(MainControl, kPageHotKeys,
         {{&grpHotKeys, {20, 42, 406, 300}}, {&labHotKeys1, Row(34, 62)}, {&labHotKeys2, Row(34, 80)},
          {&labMode, Row(34, 112)}, {&hkMode, {34, 132, 370, 22}}, {&labVisible, Row(34, 168)},
-         {&hkVisible, {34, 188, 370, 22}}, {&labClose, Row(34, 224)}, {&hkClose, {34, 244, 370, 22}}});
+         {&hkVisible, {34, 188, 370, 22}}, {&labClose, Row(34, 224)}, {&hkClose, {34, 244, 370, 22}},
+         {&labModeConflict, {34, 154, 370, 14}}, {&labVisibleConflict, {34, 210, 370, 14}},
+         {&labCloseConflict, {34, 266, 370, 14}}});
 
-  for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
+  for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
+    bold->SetBold(true);
+  for (Label* mark : {&labModeConflict, &labVisibleConflict, &labCloseConflict}) mark->SetVisible(false);
   for (ListBox* list : {&lbHideFiles, &lbSerFiles}) list->ItemHeight = kListRowHeight;
 }
 

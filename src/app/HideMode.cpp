@@ -2,7 +2,9 @@
 #include "app/frmConfUnit.h"
 #include "hide/SeriousSwitch.h"
 #include "hide/WindowHider.h"
+#include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
+#include "recovery/CrashRecovery.h"
 #include "words/TWordsListUnit.h"
 
 namespace hd {
@@ -11,6 +13,10 @@ namespace hd {
 // configuration window counts from the next step on.
 void TfrmConfigure::EnterHideMode() {
   FHideMode = true;
+  if (cbRestoreAsWere.Checked())
+    AsTheyWere->Take();
+  else
+    AsTheyWere->Forget();
   // The tray icon goes first, before anything is hidden.
   if (cbSw2Stealth.Checked()) SetInvisibleMode();
   HiddenWindowList.clear();
@@ -25,6 +31,9 @@ void TfrmConfigure::EnterHideMode() {
   // cbSwitchToSer is stored and shown only: it does not gate the switch.
   SeriousSwitch(p_, hider).SwitchToSeriousApp(SeriousRules{lbSerFiles.Items(), rbFirst.Checked(), Handle()},
                                               WorkingWindowList);
+  // Written once the windows are gone and the serious one is in front: the
+  // moment that counts is not held up by the disk.
+  Recovery->Save(RecordOfHideMode());
 }
 
 // Leaving follows the settings in force now, not those HIDE mode was entered with.
@@ -34,7 +43,12 @@ void TfrmConfigure::LeaveHideMode() {
   if (cbSw2Stealth.Checked()) SetTrayIconMode();
   if (cbVideo.Checked()) RestoreGraphicMode();
   if (cbSound.Checked()) RestoreVolume();
-  WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
+  WindowHider hider(p_);
+  if (cbRestoreAsWere.Checked())
+    AsTheyWere->Restore(hider, HiddenWindowList);
+  else
+    hider.ShowHiddenWindows(HiddenWindowList);
+  Recovery->Remove();
 }
 
 // The program is ending: volume, display mode and tray icon stay as they are.
@@ -47,6 +61,7 @@ void TfrmConfigure::ExitAction() {
     WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
   else
     WindowHider(p_).CloseHiddenWindows(HiddenWindowList);
+  Recovery->Remove();
 }
 
 }  // namespace hd

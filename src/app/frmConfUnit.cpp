@@ -1,9 +1,11 @@
 // Creation, showing, closing and destruction of the configuration window.
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
+#include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
 #include "media/GraphicModes.h"
 #include "media/sound_man.h"
+#include "recovery/CrashRecovery.h"
 #include "settings/ListFiles.h"
 #include "shell/TrayIcon.h"
 #include "words/TWordsListUnit.h"
@@ -39,6 +41,9 @@ TfrmConfigure::~TfrmConfigure() { FormDestroy(); }
 void TfrmConfigure::FormCreate() {
   const std::string exePath = p_.system.GetModuleFileName();
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
+  // Before anything else: windows that a previous run left hidden come back.
+  Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat");
+  Recovery->PutBackLeftRecord();
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
   HideAppWindow();
@@ -47,6 +52,7 @@ void TfrmConfigure::FormCreate() {
   // Beyond the right edge until the tray menu first shows it centred.
   SetLeft(p_.system.ScreenWidth());
   WindowsBar = std::make_unique<TWindowsBar>(p_);
+  AsTheyWere = std::make_unique<WindowsAsTheyWere>(p_);
   Book = std::make_unique<TBook>();
   DescribeSettingsFiles();
   SettingsStep(&TfrmConfigure::LoadSystemProcessList);
@@ -58,6 +64,8 @@ void TfrmConfigure::FormCreate() {
   ImageKey.SetIcon(p_.shell.ResourceIcon(resource::kKeyIcon));
   WireFileButtons();
   WireWordsButtons();
+  WireHotKeyMarks();
+  p_.system.SetCrashHandler([this] { PutBackAfterCrash(); });
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
   SettingsStep(&TfrmConfigure::LoadAllSettings);
@@ -79,8 +87,11 @@ void TfrmConfigure::FormShow() {
 }
 
 void TfrmConfigure::FormDestroy() {
+  p_.system.SetCrashHandler(nullptr);
   TrayIcon.reset();
   WindowsBar.reset();
+  AsTheyWere.reset();
+  Recovery.reset();
   Book.reset();
   SystemProcessList.clear();
   HiddenWindowList.clear();
@@ -96,6 +107,9 @@ std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wPa
       return WMQueryEndSession();
     case win::WM_DROPFILES:
       return WMDropFiles(static_cast<hd::Handle>(wParam));
+    case kWmTellHotKeyConflicts:
+      TellHotKeyConflicts();
+      return 0;
     default:
       return Form::HandleMessage(message, wParam, lParam);
   }

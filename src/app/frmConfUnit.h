@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "app/HotKeyConflicts.h"
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsSet.h"
@@ -19,9 +20,14 @@ class SoundVolume;
 class TBook;
 class TWindowsBar;
 class TTrayIcon;
+class WindowsAsTheyWere;
+class CrashRecovery;
+struct RecoveryRecord;
 
 // Hotkey ids registered on the configuration window.
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
+// Posted to the configuration window by a registration that failed.
+inline constexpr unsigned kWmTellHotKeyConflicts = win::WM_USER + 1;
 
 class TfrmConfigure : public Form, public AppSettings {
 public:
@@ -40,6 +46,10 @@ public:
   // Hotkeys and mode.
   void RegisterHotKeys();
   void UnregisterHotKeys();
+  // The registrations the last RegisterHotKeys could not make.
+  std::vector<HotKeyFailure> HotKeyFailures;
+  // A balloon in TrayIcon mode, the notice box in Invisible mode.
+  void TellHotKeyConflicts();
   static unsigned HotKeyModifiers(const HotKeyEdit& control);
   void WMHotKey(WParam id);
   void ToggleMode();
@@ -50,8 +60,15 @@ public:
   void EnterHideMode();
   void LeaveHideMode();
   void ExitAction();
+  // The recovery record: what this HIDE mode changed, so far.
+  std::unique_ptr<CrashRecovery> Recovery;
+  RecoveryRecord RecordOfHideMode();
+  // The crash handler: puts back what HIDE mode changed, from memory.
+  void PutBackAfterCrash();
   std::vector<WindowHandle> HiddenWindowList;   // in the order of hiding
   std::vector<WindowHandle> WorkingWindowList;  // left visible by the walk, topmost first
+  // With cbRestoreAsWere: the show states and the front window before hiding.
+  std::unique_ptr<WindowsAsTheyWere> AsTheyWere;
   // Volume and graphic mode in HIDE mode.
   void ApplyHideVolume();
   void RestoreVolume();
@@ -170,6 +187,8 @@ private:
   void WirePasswordControls();
   void WireFileButtons();
   void WireWordsButtons();
+  void WireHotKeyMarks();
+  void MarkHotKeyConflicts();
 
   Application& app_;
   Platform& p_;

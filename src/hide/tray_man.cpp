@@ -45,15 +45,17 @@ void TWindowsBar::Repaint(WindowHandle painted, WindowHandle updated) {
   if (answered) p_.windows.UpdateWindow(updated);
 }
 
+bool TWindowsBar::HidesIconsOneByOne() { return IsWindowsXP(p_.system); }
+
 void TWindowsBar::HideTrayArea() {
-  if (IsWindowsXP(p_.system))
+  if (HidesIconsOneByOne())
     HideTrayIcons();
   else
     HideNotifyArea();
 }
 
 void TWindowsBar::ShowTrayArea() {
-  if (IsWindowsXP(p_.system))
+  if (HidesIconsOneByOne())
     ShowTrayIcons();
   else
     ShowNotifyArea();

@@ -14,6 +14,7 @@ public:
   void FindWindows();
 
   // On Windows XP the icons one by one, elsewhere the whole area.
+  bool HidesIconsOneByOne();
   void HideTrayArea();
   void ShowTrayArea();
 

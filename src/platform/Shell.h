@@ -16,11 +16,16 @@ struct NotifyIconData {
   std::uint32_t uCallbackMessage = 0;
   Handle hIcon = 0;
   std::string szTip;  // at most 63 characters reach the shell
+  // A balloon (NIF_INFO) needs the record's longer form, from shell 5.0 on.
+  std::string szInfo;       // at most 255 characters
+  std::string szInfoTitle;  // at most 63 characters
+  std::uint32_t dwInfoFlags = 0;
 };
 
 namespace win {
 constexpr unsigned NIM_ADD = 0, NIM_MODIFY = 1, NIM_DELETE = 2;
-constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4;
+constexpr unsigned NIF_MESSAGE = 1, NIF_ICON = 2, NIF_TIP = 4, NIF_INFO = 0x10;
+constexpr std::uint32_t NIIF_WARNING = 2;
 }  // namespace win
 
 struct Point { int x = 0, y = 0; };

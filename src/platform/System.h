@@ -1,6 +1,7 @@
 // The program's own process and the system it runs on.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 #include <string>
@@ -38,6 +39,9 @@ public:
   virtual bool EqualTextIgnoreCase(const std::string& a, const std::string& b) = 0;
   // The user's decimal separator (LOCALE_SDECIMAL).
   virtual char DecimalSeparator() = 0;
+  // Runs the handler once when the process is about to end on a crash (an
+  // unhandled exception, std::terminate); an empty handler removes it.
+  virtual void SetCrashHandler(std::function<void()> handler) = 0;
 };
 
 }  // namespace hd

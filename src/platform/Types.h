@@ -17,7 +17,8 @@ using LResult = std::intptr_t;
 // platform needs <windows.h>.
 namespace win {
 constexpr unsigned GW_HWNDFIRST = 0, GW_HWNDNEXT = 2, GW_OWNER = 4;
-constexpr int SW_HIDE = 0, SW_SHOWMINIMIZED = 2, SW_MINIMIZE = 6, SW_SHOW = 5, SW_RESTORE = 9;
+constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3, SW_SHOWNOACTIVATE = 4,
+              SW_SHOW = 5, SW_MINIMIZE = 6, SW_SHOWMINNOACTIVE = 7, SW_RESTORE = 9;
 constexpr unsigned WM_NULL = 0x0000, WM_ACTIVATE = 0x0006, WM_CLOSE = 0x0010,
                    WM_QUERYENDSESSION = 0x0011, WM_PAINT = 0x000F, WM_ACTIVATEAPP = 0x001C,
                    WM_HOTKEY = 0x0312, WM_COPYDATA = 0x004A, WM_LBUTTONUP = 0x0202,

@@ -18,6 +18,7 @@ public:
   virtual bool IsWindow(WindowHandle window) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;
+  virtual bool IsZoomed(WindowHandle window) = 0;
   // GetWindowTextA into a buffer of maxCount bytes: what it wrote.
   virtual std::string GetWindowText(WindowHandle window, int maxCount) = 0;
   virtual int GetWindowTextLength(WindowHandle window) = 0;

@@ -36,6 +36,7 @@ AppSettings::AppSettings(Form& f)
       cbSwitchToSer(f, ctl::cbSwitchToSer, "cbSwitchToSer", "Switch to serious application", {}, true),
       cbSw2Stealth(f, ctl::cbSw2Stealth, "cbSw2Stealth", "Switch Hushdesk to Invisible mode", {}, true),
       cbHideNew(f, ctl::cbHideNew, "cbHideNew", "Hide new appearing windows", {}, true),
+      cbRestoreAsWere(f, ctl::cbRestoreAsWere, "cbRestoreAsWere", "Restore windows as they were", {}, false),
       grpTerminating(f, ctl::Static, "grpTerminating", "Terminating Hushdesk", {}),
       cbTermHD(f, ctl::cbTermHD, "cbTermHD", "Action with hidden windows", {}, true),
       rbCloseHidden(f, ctl::rbCloseHidden, "rbCloseHidden", "Close windows", {}, true),
@@ -90,6 +91,9 @@ AppSettings::AppSettings(Form& f)
       hkMode(f, ctl::hkMode, "hkMode", {}, 16576),
       hkVisible(f, ctl::hkVisible, "hkVisible", {}, 16392),
       hkClose(f, ctl::hkClose, "hkClose", {}, 16465),
+      labModeConflict(f, ctl::labModeConflict, "labModeConflict", "", {}),
+      labVisibleConflict(f, ctl::labVisibleConflict, "labVisibleConflict", "", {}),
+      labCloseConflict(f, ctl::labCloseConflict, "labCloseConflict", "", {}),
       butOk(f, ctl::butOk, "butOk", "OK", {}),
       butCancel(f, ctl::butCancel, "butCancel", "Cancel", {}),
       butHelp(f, ctl::butHelp, "butHelp", "Help", {}) {

@@ -20,14 +20,14 @@ enum : int {
   MainControl = 1000, butOk, butCancel, butHelp,
   rbNormal = 1010, rbBackground, rbDisable, rbEnable, rbDisable2, butSetPass, ImageKey,
   cbHideTray = 1020, cbCaptions, cbApps, cbSwitchToSer, cbSw2Stealth, cbHideNew, cbTermHD,
-  rbCloseHidden, rbShowHidden,
+  rbCloseHidden, rbShowHidden, cbRestoreAsWere,
   PageControl2 = 1030, butAdd, butEdit, butDelete, butClear, lbWords,
   butFileAdd, butFileEdit, butFileDelete, butFileClear, butSysProc, lbHideFiles,
   butSevAddFile = 1050, butSerEditFile, butSerDelFile, butSerClear, butSerSysProc, lbSerFiles,
   rbFirst, rbAny,
   cbSound = 1060, cbSoundMute, tbSound, butSoundTest, cbVideo, labGraphMode, butGraphSelect,
   butGraphTest,
-  hkMode = 1070, hkVisible, hkClose,
+  hkMode = 1070, hkVisible, hkClose, labModeConflict, labVisibleConflict, labCloseConflict,
   Static = 1100  // headings and texts
 };
 }  // namespace ctl
@@ -57,6 +57,7 @@ public:
   GroupBox grpDescription;
   Label labDescription;
   CheckBox cbHideTray, cbCaptions, cbApps, cbSwitchToSer, cbSw2Stealth, cbHideNew;
+  CheckBox cbRestoreAsWere;  // "Restore windows as they were"
   GroupBox grpTerminating;
   CheckBox cbTermHD;
   RadioButton rbCloseHidden, rbShowHidden;
@@ -94,6 +95,8 @@ public:
   GroupBox grpHotKeys;
   Label labHotKeys1, labHotKeys2, labMode, labVisible, labClose;
   HotKeyEdit hkMode, hkVisible, hkClose;
+  // Shown under an edit whose keys could not be registered.
+  Label labModeConflict, labVisibleConflict, labCloseConflict;
 
   // The window's buttons, made last so that Tab reaches them after the pages.
   Button butOk, butCancel, butHelp;

@@ -40,6 +40,8 @@ std::vector<FlagKey> LaterKeys(AppSettings& s) {
           {"Hide_mode", "cbSw2Stealth", &s.cbSw2Stealth, nullptr},
           {"Hide_mode", "cbTermHD", &s.cbTermHD, nullptr},
           {"Hide_mode", "rbCloseHidden", nullptr, &s.rbCloseHidden},
+          // Newer than the other keys: a file without it keeps the default.
+          {"Hide_mode", "cbRestoreAsWere", &s.cbRestoreAsWere, nullptr},
           {"Switch", "rbFirst", nullptr, &s.rbFirst}};
 }
 

@@ -64,6 +64,17 @@ bool TTrayIcon::ModifyIcon(unsigned parts) {
 
 bool TTrayIcon::DeleteIcon() { return p_.shell.NotifyIcon(win::NIM_DELETE, data_); }
 
+bool TTrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!active_) return false;
+  NotifyIconData balloon;
+  balloon.hWnd = window_;
+  balloon.uFlags = win::NIF_INFO;
+  balloon.szInfo = text;
+  balloon.szInfoTitle = title;
+  balloon.dwInfoFlags = win::NIIF_WARNING;
+  return p_.shell.NotifyIcon(win::NIM_MODIFY, balloon);
+}
+
 void TTrayIcon::SetActive(bool value) {
   if (value == active_) return;
   active_ = value;

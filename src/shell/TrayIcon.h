@@ -53,6 +53,9 @@ public:
   bool AddIcon();
   bool ModifyIcon(unsigned parts);
   bool DeleteIcon();
+  // A warning balloon from the icon: it takes no focus. False when the icon
+  // is not shown or the shell cannot show balloons.
+  bool ShowBalloon(const std::string& title, const std::string& text);
   void RestoreApplication();
   void MinimizeToTray();
   void AnimationTick();

@@ -241,6 +241,12 @@ public:
   bool Shift() const { return shift_; }
   bool Ctrl() const { return ctrl_; }
   bool Alt() const { return alt_; }
+  // The host calls this when the user typed a new combination.
+  void Typed(std::uint16_t value) {
+    value_ = value;
+    if (OnChange) OnChange();
+  }
+  std::function<void()> OnChange;  // the user typed
 
 private:
   std::uint16_t value_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "Backend.h"
 #include "hide/WindowHider.h"
+#include "hide/WindowsAsTheyWere.h"
 #include "hide/proc_misc.h"
 
 namespace hd::contract {
@@ -71,6 +72,29 @@ TEST(HideContract, HiddenWindowsComeBackMinimised) {
   EXPECT_TRUE(p.windows.IsWindowVisible(window));
   EXPECT_TRUE(p.windows.IsIconic(window));
   backend->DestroyWindow(window);
+}
+
+TEST(HideContract, HiddenWindowsComeBackAsTheyWere) {
+  auto backend = MakeBackend();
+  Platform& p = backend->platform();
+  const WindowHandle normal = backend->MakeWindow("was normal", true);
+  const WindowHandle maximised = backend->MakeWindow("was maximised", true);
+  const WindowHandle minimised = backend->MakeWindow("was minimised", true);
+  p.windows.ShowWindow(maximised, win::SW_SHOWMAXIMIZED);
+  p.windows.ShowWindow(minimised, win::SW_SHOWMINNOACTIVE);
+  ASSERT_TRUE(p.windows.IsZoomed(maximised));
+  WindowsAsTheyWere asTheyWere(p);
+  asTheyWere.Take();
+  WindowHider hider(p);
+  std::vector<WindowHandle> hidden{normal, maximised, minimised};
+  for (WindowHandle w : hidden) hider.HideWindow(w);
+  ASSERT_FALSE(p.windows.IsZoomed(maximised)) << "minimised by hiding";
+  asTheyWere.Restore(hider, hidden);
+  EXPECT_TRUE(p.windows.IsWindowVisible(normal));
+  EXPECT_FALSE(p.windows.IsIconic(normal) || p.windows.IsZoomed(normal));
+  EXPECT_TRUE(p.windows.IsWindowVisible(maximised) && p.windows.IsZoomed(maximised));
+  EXPECT_TRUE(p.windows.IsWindowVisible(minimised) && p.windows.IsIconic(minimised));
+  for (WindowHandle w : {normal, maximised, minimised}) backend->DestroyWindow(w);
 }
 
 }  // namespace hd::contract

@@ -88,6 +88,10 @@ public:
   void InNextModal(std::function<void(Form&)> action) { state.modalActions.push_back(std::move(action)); }
   // Answers the next message boxes (IDYES, IDNO, IDOK).
   void AnswerMessageBox(int answer) { state.messageBoxAnswers.push_back(answer); }
+  // The program crashes: what the system does before the process ends.
+  void Crash() {
+    if (state.crashHandler) state.crashHandler();
+  }
 
   // Files: folders are created as needed.
   void WriteFile(const std::string& path, const std::string& content);

@@ -19,6 +19,11 @@ bool SimShell::NotifyIcon(unsigned message, const NotifyIconData& data) {
       if (data.uFlags & win::NIF_ICON) it->hIcon = data.hIcon;
       if (data.uFlags & win::NIF_TIP) it->szTip = data.szTip;
       if (data.uFlags & win::NIF_MESSAGE) it->uCallbackMessage = data.uCallbackMessage;
+      if (data.uFlags & win::NIF_INFO) {
+        // Shells before 5.0 refuse the longer record a balloon needs.
+        if (!s_.shellShowsBalloons) return false;
+        s_.balloons.push_back(data);
+      }
       return true;
     case win::NIM_DELETE:
       if (it == s_.notifyIcons.end()) return false;

@@ -34,6 +34,7 @@ struct SimWindow {
   WindowHandle parent = 0;  // 0 for top-level windows
   bool visible = false;
   bool iconic = false;
+  bool zoomed = false;      // maximised; kept while minimised, as restoring returns to it
   long exStyle = 0;
   Form* form = nullptr;      // the program's own forms
   MessageHandler handler;    // the program's message windows
@@ -138,6 +139,7 @@ struct SimState {
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
   std::vector<unsigned> beeps;
+  std::function<void()> crashHandler;  // SimDesktop::Crash runs it
 
   // -- settings additions --
 
@@ -220,6 +222,8 @@ struct SimState {
   bool htmlHelpInstalled = true, htmlHelpExport = true, htmlHelpLoaded = false;
   std::vector<HtmlHelpCall> htmlHelpCalls;
   std::vector<WindowHandle> helpWindows;
+  bool shellShowsBalloons = true;
+  std::vector<NotifyIconData> balloons;  // shown from an icon, in order
 };
 
 }  // namespace hd

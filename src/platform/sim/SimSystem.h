@@ -22,6 +22,7 @@ public:
   std::string CharLower(const std::string& text) override;
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override { return s_.decimalSeparator; }
+  void SetCrashHandler(std::function<void()> handler) override { s_.crashHandler = std::move(handler); }
 
 private:
   SimState& s_;

@@ -47,6 +47,11 @@ bool SimWindows::IsIconic(WindowHandle window) {
   return w && w->iconic;
 }
 
+bool SimWindows::IsZoomed(WindowHandle window) {
+  SimWindow* w = Find(window);
+  return w && w->zoomed && !w->iconic;
+}
+
 std::string SimWindows::GetWindowText(WindowHandle window, int maxCount) {
   SimWindow* w = Find(window);
   if (!w || maxCount <= 0) return {};
@@ -93,13 +98,25 @@ void SimWindows::ApplyShow(SimWindow& w, int command) {
       break;
     case win::SW_MINIMIZE:
     case win::SW_SHOWMINIMIZED:
+    case win::SW_SHOWMINNOACTIVE:
       // Every command but SW_HIDE shows the window, a hidden one too.
       w.iconic = true;
       w.visible = true;
       break;
-    case win::SW_RESTORE:
+    case win::SW_SHOWMAXIMIZED:
       w.visible = true;
       w.iconic = false;
+      w.zoomed = true;
+      break;
+    case win::SW_RESTORE:
+    case win::SW_SHOWNORMAL:
+    case win::SW_SHOWNOACTIVATE:
+      // A minimised window returns to what it was before, maximised or not.
+      w.visible = true;
+      if (w.iconic)
+        w.iconic = false;
+      else
+        w.zoomed = false;
       break;
     default:
       w.visible = true;

@@ -1,4 +1,5 @@
-// The notification record is passed in its first, 88-byte form.
+// The notification record is passed in its first, 88-byte form; only a
+// balloon needs the longer one, which older shells refuse.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Shell.h"
 #include <cstring>
@@ -7,13 +8,19 @@ namespace hd {
 
 bool Win32Shell::NotifyIcon(unsigned message, const NotifyIconData& data) {
   NOTIFYICONDATAA record{};
-  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  const bool balloon = (data.uFlags & NIF_INFO) != 0;
+  record.cbSize = balloon ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
   record.hWnd = reinterpret_cast<HWND>(data.hWnd);
   record.uID = data.uID;
   record.uFlags = data.uFlags;
   record.uCallbackMessage = data.uCallbackMessage;
   record.hIcon = reinterpret_cast<HICON>(data.hIcon);
   std::strncpy(record.szTip, data.szTip.c_str(), 63);
+  if (balloon) {
+    std::strncpy(record.szInfo, data.szInfo.c_str(), sizeof record.szInfo - 1);
+    std::strncpy(record.szInfoTitle, data.szInfoTitle.c_str(), sizeof record.szInfoTitle - 1);
+    record.dwInfoFlags = data.dwInfoFlags;
+  }
   return ::Shell_NotifyIconA(message, &record);
 }
 

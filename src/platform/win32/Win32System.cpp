@@ -2,7 +2,9 @@
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32LateBound.h"
 #include "platform/win32/Win32System.h"
+#include <atomic>
 #include <cstdlib>
+#include <exception>
 
 namespace hd {
 
@@ -77,6 +79,46 @@ bool Win32System::EqualTextIgnoreCase(const std::string& a, const std::string& b
 char Win32System::DecimalSeparator() {
   char separator[4] = {};
   return ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 1 ? separator[0] : '.';
+}
+
+namespace {
+
+std::function<void()> crashHandler;
+std::terminate_handler previousTerminate = nullptr;
+
+void RunCrashHandler() {
+  // A crash inside the handler itself ends here instead of going round again.
+  static std::atomic<bool> ran{false};
+  if (ran.exchange(true) || !crashHandler) return;
+  try {
+    crashHandler();
+  } catch (...) {
+  }
+}
+
+LONG WINAPI CrashFilter(EXCEPTION_POINTERS*) {
+  RunCrashHandler();
+  return EXCEPTION_CONTINUE_SEARCH;  // the system reports the crash as usual
+}
+
+[[noreturn]] void CrashTerminate() {
+  RunCrashHandler();
+  if (previousTerminate) previousTerminate();
+  std::abort();
+}
+
+}  // namespace
+
+void Win32System::SetCrashHandler(std::function<void()> handler) {
+  const bool installed = static_cast<bool>(crashHandler);
+  crashHandler = std::move(handler);
+  if (crashHandler && !installed) {
+    ::SetUnhandledExceptionFilter(CrashFilter);
+    previousTerminate = std::set_terminate(CrashTerminate);
+  } else if (!crashHandler && installed) {
+    ::SetUnhandledExceptionFilter(nullptr);
+    std::set_terminate(previousTerminate);
+  }
 }
 
 }  // namespace hd

@@ -20,6 +20,7 @@ public:
   std::string CharLower(const std::string& text) override;
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override;
+  void SetCrashHandler(std::function<void()> handler) override;
 };
 
 }  // namespace hd

@@ -25,6 +25,7 @@ std::vector<WindowHandle> Win32Windows::TopLevelWindows() {
 bool Win32Windows::IsWindow(WindowHandle window) { return ::IsWindow(H(window)); }
 bool Win32Windows::IsWindowVisible(WindowHandle window) { return ::IsWindowVisible(H(window)); }
 bool Win32Windows::IsIconic(WindowHandle window) { return ::IsIconic(H(window)); }
+bool Win32Windows::IsZoomed(WindowHandle window) { return ::IsZoomed(H(window)); }
 
 std::string Win32Windows::GetWindowText(WindowHandle window, int maxCount) {
   if (maxCount <= 0) return {};

@@ -12,6 +12,7 @@ public:
   bool IsWindow(WindowHandle window) override;
   bool IsWindowVisible(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;
+  bool IsZoomed(WindowHandle window) override;
   std::string GetWindowText(WindowHandle window, int maxCount) override;
   int GetWindowTextLength(WindowHandle window) override;
   bool SetWindowText(WindowHandle window, const std::string& text) override;

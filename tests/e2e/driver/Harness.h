@@ -87,7 +87,8 @@ private:
 
 // Another program for the tests: the helper mode of this test program.
 // Options: "--hidden", "--owned" (adds a dialog owned by the window),
-// "--hang-after MS" (its thread stops answering after MS milliseconds).
+// "--hang-after MS" (its thread stops answering after MS milliseconds),
+// "--hold-mode-keys" (it registers Ctrl+` before the program can).
 Process StartHelperApp(const std::string& exe, const std::string& caption, const std::string& options = "");
 // Copies this test program to a new file, so a helper runs under that path.
 std::string CopySelfTo(const std::string& path);

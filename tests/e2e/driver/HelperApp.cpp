@@ -14,15 +14,19 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int RunHelperApp(int argc, char** argv, const std::string& caption) {
-  bool hidden = false, owned = false;
+  bool hidden = false, owned = false, holdModeKeys = false;
   DWORD hangAfter = 0;
   int count = 1;
   for (int i = 0; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
     if (!std::strcmp(argv[i], "--owned")) owned = true;
+    if (!std::strcmp(argv[i], "--hold-mode-keys")) holdModeKeys = true;
     if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
     if (!std::strcmp(argv[i], "--count") && i + 1 < argc) count = std::atoi(argv[++i]);
   }
+  // Takes the program's default mode hotkey, as another boss key might;
+  // before any window exists, so that it is held once the window is found.
+  if (holdModeKeys) ::RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_OEM_3);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = HelperProc;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);

@@ -38,7 +38,7 @@ std::string HoverTooltip(HWND icon) {
 }
 
 // Control ids of the configuration window.
-constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070;
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073;
 
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
@@ -140,6 +140,21 @@ TEST(Tray, OkSavesTheHotkeyTheEditHoldsHoweverItGotThere) {
   EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"),
             std::to_string(0x4000 | 0x8000 | 'K') + "\r\n16392\r\n16465\r\n");
   EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_ALT, 'K'));
+}
+
+TEST(Tray, AModeHotkeyHeldElsewhereIsMarkedOnTheHotKeysPage) {
+  Hushdesk program("hdmark");
+  Process grabber = StartHelperApp(CopySelfTo(program.Dir() + "apps\\Grabber.exe"), "Grabber", "--hold-mode-keys");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, kHotKeysPage, 0);
+  HWND mark = ::GetDlgItem(config, kModeMark);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(mark) != FALSE; }));
+  EXPECT_EQ(WindowText(mark), "Used by another program: choose another.");
+  EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(config, kModeMark + 2))) << "the terminate hotkey registered";
+  Screenshot("hotkey-conflict-mark");
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 

@@ -1,0 +1,30 @@
+// The controller's side of the recovery record: what the current HIDE mode
+// changed, written down and, after a crash, put back.
+#include "app/frmConfUnit.h"
+#include "hide/WindowsAsTheyWere.h"
+#include "hide/tray_man.h"
+#include "recovery/CrashRecovery.h"
+
+namespace hd {
+
+RecoveryRecord TfrmConfigure::RecordOfHideMode() {
+  RecoveryRecord record;
+  for (WindowHandle window : HiddenWindowList)
+    record.windows.push_back({window, p_.windows.GetWindowThreadProcessId(window), AsTheyWere->ShowCommandOf(window)});
+  if (cbHideTray.Checked()) {
+    if (WindowsBar->HidesIconsOneByOne())
+      record.tray = RecordedTray{false, WindowsBar->HiddenButtons};
+    else
+      record.tray = RecordedTray{true, {}};
+  }
+  return record;
+}
+
+// Runs in a crashing process: only what memory holds, no file is read.
+void TfrmConfigure::PutBackAfterCrash() {
+  if (!FHideMode && HiddenWindowList.empty()) return;
+  Recovery->PutBack(RecordOfHideMode());
+  Recovery->Remove();
+}
+
+}  // namespace hd
