@@ -282,9 +282,6 @@ HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (link) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
-    case ControlKind::Button:
-      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control));
-      break;
     case ControlKind::ListBox:
       if (const int height = static_cast<ListBox&>(control).ItemHeight; height > 0)
         ::SendMessageA(window, LB_SETITEMHEIGHT, 0, height);
@@ -311,6 +308,8 @@ HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
       ::SetWindowSubclass(window, FrameProc, 0, 0);
       break;
     case ControlKind::Button:
+      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control));
+      [[fallthrough]];
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
       ::SetWindowSubclass(window, MouseUpProc, 0, reinterpret_cast<DWORD_PTR>(&control));
@@ -354,9 +353,7 @@ void MirrorControl(HWND window, Control& control) {
   const ControlKind kind = control.Kind();
   if (kind == ControlKind::Edit) {
     // Only a text that differs: setting it moves the caret to the start.
-    char current[1024] = {};
-    ::GetWindowTextA(window, current, sizeof current);
-    if (control.Caption() != current) ::SetWindowTextA(window, control.Caption().c_str());
+    if (control.Caption() != WindowText(window)) ::SetWindowTextA(window, control.Caption().c_str());
   } else if (kind != ControlKind::PageControl && kind != ControlKind::ListBox && kind != ControlKind::HotKey &&
              kind != ControlKind::TrackBar && kind != ControlKind::Image && kind != ControlKind::ListView && !IsFlat(control)) {
     ::SetWindowTextA(window, control.Caption().c_str());
@@ -431,9 +428,6 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
     case ControlKind::Label:
       if (message == WM_COMMAND && HIWORD(wParam) == STN_CLICKED) control.Click();
       break;
-    case ControlKind::Edit:
-      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) static_cast<Edit&>(control).Typed(WindowText(window));
-      break;
     case ControlKind::TrackBar:
       if (message == WM_HSCROLL)
         static_cast<TrackBar&>(control).SetPosition(static_cast<int>(::SendMessageA(window, TBM_GETPOS, 0, 0)));
@@ -442,13 +436,7 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
       if (message == WM_NOTIFY) ReflectListView(window, static_cast<ListView&>(control), lParam);
       break;
     case ControlKind::Edit:
-      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
-        const int length = ::GetWindowTextLengthA(window);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        ::GetWindowTextA(window, text.data(), length + 1);
-        text.resize(static_cast<std::size_t>(length));
-        static_cast<Edit&>(control).Typed(text);
-      }
+      if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) static_cast<Edit&>(control).Typed(WindowText(window));
       break;
     case ControlKind::PageControl:
       if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE)
