@@ -75,7 +75,9 @@ private:
 
 // Another program for the tests: the helper mode of this test program.
 // Options: "--hidden", "--owned" (adds a dialog owned by the window),
-// "--hang-after MS" (its thread stops answering after MS milliseconds).
+// "--hang-after MS" (its thread stops answering after MS milliseconds),
+// "--into HWND" (hexadecimal: the window becomes a child of that window of
+// another process).
 Process StartHelperApp(const std::string& exe, const std::string& caption, const std::string& options = "");
 // Copies this test program to a new file, so a helper runs under that path.
 std::string CopySelfTo(const std::string& path);
