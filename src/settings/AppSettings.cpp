@@ -113,6 +113,7 @@ AppSettings::AppSettings(Form& f)
   butGraphTest.SetEnabled(false);
   labGraphMode.SetEnabled(false);  // always drawn greyed
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles}) bold->SetBold(true);
+  lbHideFiles.ItemHeight = lbSerFiles.ItemHeight = 18;
 
   auto place = [](const PageControl& pages, int page, std::initializer_list<Control*> controls) {
     for (Control* c : controls) c->PlaceOn(pages, page);

@@ -128,6 +128,7 @@ public:
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
   std::function<void()> OnDblClick;
+  int ItemHeight = 0;  // of a row, in layout pixels; 0: the font's
 
 private:
   std::vector<std::string> items_;

@@ -1,6 +1,7 @@
 // Real common controls for the control objects of ui/.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32LateBound.h"
 
 namespace hd {
@@ -88,23 +89,19 @@ WORD HotKeyFromShortcut(WORD shortcut) {
   return MAKEWORD(LOBYTE(shortcut), modifiers);
 }
 
-HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) {
+HWND CreateRealControl(HWND form, Control& control) {
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
-  const Bounds& b = control.Position();
   const bool sunken = control.Kind() == ControlKind::ListBox || control.Kind() == ControlKind::HotKey;
-  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className,
-                                  control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
+  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className, control.Caption().c_str(), style, 0, 0,
+                                  0, 0, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
-  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(control.Bold() ? boldFont : font), FALSE);
   switch (control.Kind()) {
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
-      // controls on it. Narrow tabs, so that every page's tab fits on one row.
+      // controls on it.
       if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
-      if (!control.Pages()) ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
         TCITEMA item{};
@@ -132,6 +129,20 @@ HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont) 
   }
   MirrorControl(window, control);
   return window;
+}
+
+void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFONT boldFont) {
+  const Bounds& b = control.Position();
+  ::MoveWindow(window, ScaleToDpi(b.x, dpi), ScaleToDpi(b.y, dpi), ScaleToDpi(b.width, dpi),
+               ScaleToDpi(b.height, dpi), FALSE);
+  // Narrow tabs, so that every page's tab fits on one row; the padding
+  // counts from the next font.
+  if (control.Kind() == ControlKind::PageControl && !control.Pages())
+    ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(ScaleToDpi(4, dpi), ScaleToDpi(3, dpi)));
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(control.Bold() ? boldFont : font), FALSE);
+  if (control.Kind() == ControlKind::ListBox)
+    if (const int rows = static_cast<const ListBox&>(control).ItemHeight)
+      ::SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(ScaleToDpi(rows, dpi), 0));
 }
 
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created) {

@@ -8,7 +8,10 @@
 
 namespace hd {
 
-HWND CreateRealControl(HWND form, Control& control, HFONT font, HFONT boldFont);
+// Made without a size: LayOutControl places it.
+HWND CreateRealControl(HWND form, Control& control);
+// Places and sizes the control, and gives it its font, for the DPI.
+void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFONT boldFont);
 // Orders the made controls so that pages and frames lie beneath the rest.
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created);
 // Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.

@@ -35,7 +35,11 @@ Point Win32Shell::GetCursorPos() {
 }
 
 Handle Win32Shell::ApplicationIcon() {
-  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
+  // The notification area draws small icons: the size the system asks for,
+  // which grows with the DPI, rather than the large icon shrunk.
+  return reinterpret_cast<Handle>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
 }
 
 }  // namespace hd
