@@ -51,6 +51,9 @@ void ChooseLastMenuItem(HWND menuWindow);
 // ...); an empty text removes the setting.
 void SetReportedWindowsVersion(const std::string& version);
 
+// Sets the DPI that Wine gives programs started afterwards (0: its default, 96).
+void SetScreenDpi(int dpi);
+
 // With HD_SCREENSHOT_DIR set, saves the screen there as NAME.png.
 void Screenshot(const std::string& name);
 
