@@ -150,6 +150,8 @@ TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
 
 TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   Hushdesk program("hdconfigure");
+  // Rows to see in the screenshot of the "Switch to" page.
+  program.WriteSetting("Settings\\SerAppList.lst", "C:\\Apps\\Sheet.exe\r\nC:\\Apps\\Words.exe\r\n");
   HWND config = StartWithConfiguration(program);
   ASSERT_NE(config, nullptr);
   HWND app = ApplicationWindow(program.process().Id());
