@@ -7,10 +7,6 @@
 
 namespace hd {
 
-namespace {
-std::string FileNamePart(const std::string& path) { return path.substr(path.find_last_of("\\:") + 1); }
-}  // namespace
-
 bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProcessList,
                      const std::string& processFile) {
   if (processFile.empty()) return false;

@@ -7,7 +7,11 @@ namespace hd {
 
 namespace {
 constexpr int kCaptionBuffer = 512;
-}
+// The one process that draws the frames of every Store app.
+constexpr const char* kFrameHost = "ApplicationFrameHost.exe";
+}  // namespace
+
+std::string FileNamePart(const std::string& path) { return path.substr(path.find_last_of("\\:") + 1); }
 
 std::string GetWindowCaption(Platform& p, WindowHandle window) {
   std::string caption = p.windows.GetWindowText(window, kCaptionBuffer);
@@ -18,16 +22,15 @@ std::string GetWindowCaption(Platform& p, WindowHandle window) {
   return caption;
 }
 
-std::string GetWindowProcessFile(Platform& p, WindowHandle window) {
-  return GetProcessFile(p, p.windows.GetWindowThreadProcessId(window));
-}
+std::string GetWindowProcessFile(Platform& p, WindowHandle window) { return ProcessFiles(p).ForWindow(window); }
 
 std::string GetProcessFile(Platform& p, ProcessId processId) { return ProcessFiles(p).ForProcess(processId); }
 
 bool KillProcess(Platform& p, ProcessId processId) { return p.processes.TerminateProcess(processId, 0); }
 
 void KillWindowProcess(Platform& p, WindowHandle window) {
-  KillProcess(p, p.windows.GetWindowThreadProcessId(window));
+  // Ending the frame host would close every Store app's frame, hidden or not.
+  KillProcess(p, ProcessFiles(p).ProcessOfWindow(window));
 }
 
 std::string ProcessFiles::ForProcess(ProcessId processId) {
@@ -51,8 +54,15 @@ std::string ProcessFiles::ForProcess(ProcessId processId) {
   return file;
 }
 
-std::string ProcessFiles::ForWindow(WindowHandle window) {
-  return ForProcess(p_.windows.GetWindowThreadProcessId(window));
+ProcessId ProcessFiles::ProcessOfWindow(WindowHandle window) {
+  const ProcessId owner = p_.windows.GetWindowThreadProcessId(window);
+  if (!p_.system.EqualTextIgnoreCase(FileNamePart(ForProcess(owner)), kFrameHost)) return owner;
+  // A frame that is still starting holds no window of its app yet.
+  for (WindowHandle child : p_.windows.ChildWindows(window)) {
+    const ProcessId process = p_.windows.GetWindowThreadProcessId(child);
+    if (process != 0 && process != owner) return process;
+  }
+  return owner;
 }
 
 }  // namespace hd

@@ -8,9 +8,12 @@
 
 namespace hd {
 
+// The text after the last "\\" or ":".
+std::string FileNamePart(const std::string& path);
+
 // At most 511 characters, read through a 512-byte buffer; empty for no window.
 std::string GetWindowCaption(Platform& p, WindowHandle window);
-// The full path of the owning process's executable, or empty.
+// The full path of the executable of the process the window stands for, or empty.
 std::string GetWindowProcessFile(Platform& p, WindowHandle window);
 std::string GetProcessFile(Platform& p, ProcessId processId);
 bool KillProcess(Platform& p, ProcessId processId);
@@ -22,7 +25,10 @@ class ProcessFiles {
 public:
   explicit ProcessFiles(Platform& p) : p_(p) {}
   std::string ForProcess(ProcessId processId);
-  std::string ForWindow(WindowHandle window);
+  std::string ForWindow(WindowHandle window) { return ForProcess(ProcessOfWindow(window)); }
+  // The owner of the window; for a Store app's frame, the app's own process,
+  // which owns a child window of the frame.
+  ProcessId ProcessOfWindow(WindowHandle window);
 
 private:
   Platform& p_;

@@ -15,6 +15,8 @@ public:
   // The whole top-level Z order, topmost first, taken in one go (hiding
   // reorders windows while a GW_HWNDNEXT walk is under way).
   virtual std::vector<WindowHandle> TopLevelWindows() = 0;
+  // The direct children of a window, topmost first (GW_CHILD, then GW_HWNDNEXT).
+  virtual std::vector<WindowHandle> ChildWindows(WindowHandle parent) = 0;
   virtual bool IsWindow(WindowHandle window) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;

@@ -59,7 +59,7 @@ void Form::SetLeft(int left) {
 void Form::Centre(int screenWidth, int screenHeight) {
   left_ = (screenWidth - clientWidth_) / 2;
   top_ = (screenHeight - clientHeight_) / 2;
-  host_.MoveForm(*this, left_, top_);
+  host_.CentreForm(*this, screenWidth, screenHeight);
 }
 
 std::optional<LResult> Form::HandleMessage(unsigned message, WParam, LParam) {

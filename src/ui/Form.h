@@ -43,6 +43,8 @@ public:
   int Left() const { return left_; }
   int Top() const { return top_; }
   void SetLeft(int left);
+  // Left and Top are the layout's figures; the host centres the window at
+  // its real size, which grows with the DPI.
   void Centre(int screenWidth, int screenHeight);
 
   // Every message that reaches the form's window; nothing means "not handled".

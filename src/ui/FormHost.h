@@ -46,6 +46,9 @@ public:
   virtual void Destroy(Form& form) = 0;
   virtual void SetVisible(Form& form, bool visible) = 0;
   virtual void MoveForm(Form& form, int left, int top) = 0;
+  // Puts the form's window in the middle of a screen of that size, at the
+  // window's own size on the screen.
+  virtual void CentreForm(Form& form, int screenWidth, int screenHeight) = 0;
   virtual void Retitle(Form& form) = 0;
   virtual void BringToFront(Form& form) = 0;
   // The program changed a control's state: the real control follows.

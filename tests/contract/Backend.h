@@ -24,6 +24,8 @@ public:
   virtual std::string TempDir() = 0;
   // A top-level window of this process with the caption; visible or not.
   virtual WindowHandle MakeWindow(const std::string& caption, bool visible) = 0;
+  // A child window of this process inside the given window.
+  virtual WindowHandle MakeChildWindow(WindowHandle parent, const std::string& caption) = 0;
   virtual void DestroyWindow(WindowHandle window) = 0;
   // A toolbar control with buttons of these command ids, hidden or not, in a
   // window of its own; DestroyWindow on the toolbar takes both.

@@ -28,6 +28,20 @@ TEST(HideContract, WalkListsTopLevelWindowsTopmostFirst) {
   backend->DestroyWindow(lower);
 }
 
+TEST(HideContract, ChildWindowsComeInTheOrderTheyWereCreated) {
+  auto backend = MakeBackend();
+  IWindows& windows = backend->platform().windows;
+  const WindowHandle parent = backend->MakeWindow("parent", false);
+  const WindowHandle first = backend->MakeChildWindow(parent, "first");
+  const WindowHandle second = backend->MakeChildWindow(parent, "second");
+  const WindowHandle grandchild = backend->MakeChildWindow(first, "grandchild");
+  EXPECT_EQ(windows.ChildWindows(parent), (std::vector<WindowHandle>{first, second})) << "direct children only";
+  EXPECT_EQ(windows.ChildWindows(first), (std::vector<WindowHandle>{grandchild}));
+  EXPECT_TRUE(windows.ChildWindows(second).empty());
+  EXPECT_TRUE(windows.ChildWindows(0).empty()) << "no window has no children";
+  backend->DestroyWindow(parent);
+}
+
 TEST(HideContract, CaptionsStopAt511Characters) {
   auto backend = MakeBackend();
   Platform& p = backend->platform();

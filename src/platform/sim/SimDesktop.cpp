@@ -59,6 +59,25 @@ std::vector<bool> SimDesktop::ButtonsHidden(WindowHandle toolbar) {
   return hidden;
 }
 
+ProcessId SimDesktop::FrameHost() {
+  for (const auto& [id, process] : state.processes)
+    if (process.alive && process.exePath == kFrameHostPath) return id;
+  return AddProcess(kFrameHostPath);
+}
+
+WindowHandle SimDesktop::AddStoreFrame(const std::string& caption) {
+  const ProcessId host = FrameHost();
+  const WindowHandle frame = AddWindow(host, caption, {.className = "ApplicationFrameWindow"});
+  AddWindow(host, "", {.className = "ApplicationFrameTitleBarWindow", .parent = frame});
+  return frame;
+}
+
+SimDesktop::StoreApp SimDesktop::AddStoreApp(const std::string& exePath, const std::string& caption) {
+  StoreApp app{AddStoreFrame(caption), AddProcess(exePath)};
+  AddWindow(app.process, caption, {.className = "Windows.UI.Core.CoreWindow", .parent = app.frame});
+  return app;
+}
+
 bool SimDesktop::ProcessAlive(ProcessId process) const {
   auto it = state.processes.find(process);
   return it != state.processes.end() && it->second.alive;

@@ -23,6 +23,8 @@ class SimDesktop {
 public:
   // The program's executable; its folder is ExeDir.
   static constexpr const char* kProgramPath = "C:\\Program Files\\Hushdesk\\hushdesk.exe";
+  // The process that draws the frames of every Store app.
+  static constexpr const char* kFrameHostPath = "C:\\Windows\\System32\\ApplicationFrameHost.exe";
 
   SimDesktop();
 
@@ -54,6 +56,16 @@ public:
   };
   WindowHandle AddWindow(ProcessId process, const std::string& caption, WindowOptions options);
   WindowHandle AddWindow(ProcessId process, const std::string& caption) { return AddWindow(process, caption, {}); }
+  // A Store app: a top-level frame of the frame host holding the frame's
+  // title bar and the app's own window, a child that the app's process owns.
+  struct StoreApp {
+    WindowHandle frame = 0;
+    ProcessId process = 0;
+  };
+  StoreApp AddStoreApp(const std::string& exePath, const std::string& caption);
+  // A frame whose app has not put its window in yet.
+  WindowHandle AddStoreFrame(const std::string& caption);
+  ProcessId FrameHost();
   SimWindow& Window(WindowHandle handle) { return state.windows.at(handle); }
   bool ProcessAlive(ProcessId process) const;
   // The window's thread stops answering (all of its windows with it).

@@ -13,6 +13,7 @@ public:
   void Destroy(Form& form) override;
   void SetVisible(Form& form, bool visible) override;
   void MoveForm(Form&, int, int) override {}
+  void CentreForm(Form&, int, int) override {}
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}

@@ -35,6 +35,16 @@ WindowHandle SimWindows::GetWindow(WindowHandle window, unsigned command) {
 
 std::vector<WindowHandle> SimWindows::TopLevelWindows() { return s_.zOrder; }
 
+std::vector<WindowHandle> SimWindows::ChildWindows(WindowHandle parent) {
+  // Children keep the order they were created in, the first on top, as a
+  // dialog's controls do.
+  std::vector<WindowHandle> children;
+  if (parent == 0) return children;
+  for (const auto& [handle, w] : s_.windows)
+    if (w.parent == parent) children.push_back(handle);
+  return children;
+}
+
 bool SimWindows::IsWindow(WindowHandle window) { return Find(window) != nullptr; }
 
 bool SimWindows::IsWindowVisible(WindowHandle window) {
@@ -273,10 +283,9 @@ WindowHandle SimWindows::FindWindow(const std::string& className, const std::str
 
 WindowHandle SimWindows::FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,
                                       const std::string& windowName) {
-  if (parent == 0) return 0;
   bool passed = after == 0;
-  for (const auto& [handle, w] : s_.windows) {
-    if (w.parent != parent) continue;
+  for (WindowHandle handle : ChildWindows(parent)) {
+    const SimWindow& w = s_.windows.at(handle);
     if (!passed) {
       passed = handle == after;
       continue;

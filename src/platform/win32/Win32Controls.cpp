@@ -1,6 +1,7 @@
 // Real common controls for the control objects of ui/.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32LateBound.h"
 #include "platform/win32/Win32FormHost.h"
 #include "ui/ImageList.h"
@@ -266,35 +267,29 @@ WORD HotKeyFromShortcut(WORD shortcut) {
   return MAKEWORD(LOBYTE(shortcut), modifiers);
 }
 
-HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
+bool IsLink(const Control& control) {
+  return control.Kind() == ControlKind::Label && static_cast<const Label&>(control).IsLink;
+}
+
+HWND CreateRealControl(HWND form, Control& control) {
   DWORD style = WS_CHILD | StyleOf(control);
   const char* className = ClassOf(control, style);
-  const Bounds& b = control.Position();
   const ControlKind kind = control.Kind();
   const bool sunken = kind == ControlKind::ListBox || kind == ControlKind::HotKey || kind == ControlKind::ListView ||
                       kind == ControlKind::Edit;
-  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className,
-                                  control.Caption().c_str(), style, b.x, b.y, b.width, b.height, form,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
+  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className, control.Caption().c_str(), style, 0, 0,
+                                  0, 0, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
-  const bool link = control.Kind() == ControlKind::Label && static_cast<Label&>(control).IsLink;
-  HFONT font = link ? fonts.link : control.Bold() ? fonts.bold : fonts.normal;
-  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (link) ::SetWindowSubclass(window, LinkProc, 0, 0);
+  if (IsLink(control)) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
-    case ControlKind::ListBox:
-      if (const int height = static_cast<ListBox&>(control).ItemHeight; height > 0)
-        ::SendMessageA(window, LB_SETITEMHEIGHT, 0, height);
-      break;
     case ControlKind::ListView:
       SetUpListView(window, static_cast<ListView&>(control));
       break;
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
-      // controls on it. Narrow tabs, so that every page's tab fits on one row.
+      // controls on it.
       if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
-      if (!control.Pages()) ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(4, 3));
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
         TCITEMA item{};
@@ -336,6 +331,21 @@ HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts) {
   }
   MirrorControl(window, control);
   return window;
+}
+
+void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFONT boldFont, HFONT linkFont) {
+  const Bounds& b = control.Position();
+  ::MoveWindow(window, ScaleToDpi(b.x, dpi), ScaleToDpi(b.y, dpi), ScaleToDpi(b.width, dpi),
+               ScaleToDpi(b.height, dpi), FALSE);
+  // Narrow tabs, so that every page's tab fits on one row; the padding
+  // counts from the next font.
+  if (control.Kind() == ControlKind::PageControl && !control.Pages())
+    ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(ScaleToDpi(4, dpi), ScaleToDpi(3, dpi)));
+  HFONT chosen = IsLink(control) ? linkFont : control.Bold() ? boldFont : font;
+  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
+  if (control.Kind() == ControlKind::ListBox)
+    if (const int rows = static_cast<const ListBox&>(control).ItemHeight)
+      ::SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(ScaleToDpi(rows, dpi), 0));
 }
 
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created) {

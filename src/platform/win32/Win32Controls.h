@@ -8,10 +8,11 @@
 
 namespace hd {
 
-struct ControlFonts {
-  HFONT normal, bold, link;
-};
-HWND CreateRealControl(HWND form, Control& control, const ControlFonts& fonts);
+// Made without a size: LayOutControl places it.
+HWND CreateRealControl(HWND form, Control& control);
+// Places and sizes the control, and gives it its font, for the DPI.
+void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFONT boldFont,
+                   HFONT linkFont);
 // Orders the made controls so that pages and frames lie beneath the rest.
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created);
 // Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.

@@ -4,6 +4,7 @@
 #include "platform/win32/Win32FormHost.h"
 #include "platform/win32/Win32Controls.h"
 #include <commdlg.h>
+#include "platform/win32/Win32Dpi.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -66,6 +67,14 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (Button* button = DialogButton(*form, LOWORD(wParam) == IDOK)) button->Click();
       return 0;
     }
+    // Moved to a monitor of another DPI: laid out anew, where the system suggests.
+    if (message == kWmDpiChanged) {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      Win32FormHost::instance->LayOut(*form, W(window), LOWORD(wParam));
+      ::SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     if (auto result = form->HandleMessage(message, wParam, static_cast<LParam>(lParam))) return *result;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
@@ -83,15 +92,17 @@ LRESULT CALLBACK UtilProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-void RegisterClass(const char* name, WNDPROC procedure, HICON icon) {
-  WNDCLASSA windowClass{};
+void RegisterClass(const char* name, WNDPROC procedure, HICON icon, HICON smallIcon) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.hIcon = icon;
+  windowClass.hIconSm = smallIcon;
   windowClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
-  ::RegisterClassA(&windowClass);
+  ::RegisterClassExA(&windowClass);
 }
 
 }  // namespace
@@ -100,26 +111,39 @@ Win32FormHost::Win32FormHost() {
   instance = this;
   HINSTANCE module = ::GetModuleHandleA(nullptr);
   HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(1));
-  RegisterClass(kApplicationClass, ::DefWindowProcA, icon);
-  RegisterClass(kFormClass, FormProc, icon);
-  RegisterClass(kUtilClass, UtilProc, icon);
-  // The system's dialog font, the one users know from every other dialog.
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof metrics;
-  LOGFONTA face{};
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    face = metrics.lfMessageFont;
-  } else {
-    face.lfHeight = -11;
-    face.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(face.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+  // The caption's icon at the size the system draws it, not shrunk from the large one.
+  HICON smallIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                    ::GetSystemMetrics(SM_CXSMICON),
+                                                    ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  RegisterClass(kApplicationClass, ::DefWindowProcA, icon, smallIcon);
+  RegisterClass(kFormClass, FormProc, icon, smallIcon);
+  RegisterClass(kUtilClass, UtilProc, icon, smallIcon);
+}
+
+const Win32FormHost::Fonts& Win32FormHost::FontsFor(int dpi) {
+  auto [it, added] = fonts_.try_emplace(dpi);
+  if (added) {
+    // The system's dialog font, the one users know from every other dialog,
+    // at the window's DPI (the system gives it at the screen's).
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    LOGFONTA face{};
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      face = metrics.lfMessageFont;
+      face.lfHeight = ::MulDiv(face.lfHeight, dpi, WindowDpi(nullptr));
+    } else {
+      face.lfHeight = -ScaleToDpi(11, dpi);
+      face.lfCharSet = DEFAULT_CHARSET;
+      lstrcpynA(face.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+    }
+    it->second.normal = ::CreateFontIndirectA(&face);
+    face.lfWeight = FW_BOLD;
+    it->second.bold = ::CreateFontIndirectA(&face);
+    face.lfWeight = FW_NORMAL;
+    face.lfUnderline = TRUE;
+    it->second.link = ::CreateFontIndirectA(&face);
   }
-  font_ = ::CreateFontIndirectA(&face);
-  face.lfWeight = FW_BOLD;
-  boldFont_ = ::CreateFontIndirectA(&face);
-  face.lfWeight = FW_NORMAL;
-  face.lfUnderline = TRUE;
-  linkFont_ = ::CreateFontIndirectA(&face);
+  return it->second;
 }
 
 WindowHandle Win32FormHost::ApplicationWindow() {
@@ -135,29 +159,41 @@ WindowHandle Win32FormHost::ApplicationWindow() {
 
 Win32FormHost::~Win32FormHost() {
   if (applicationWindow_) ::DestroyWindow(H(applicationWindow_));
-  ::DeleteObject(static_cast<HFONT>(font_));
-  ::DeleteObject(static_cast<HFONT>(boldFont_));
-  ::DeleteObject(static_cast<HFONT>(linkFont_));
+  for (const auto& [dpi, fonts] : fonts_) {
+    ::DeleteObject(static_cast<HFONT>(fonts.normal));
+    ::DeleteObject(static_cast<HFONT>(fonts.bold));
+    ::DeleteObject(static_cast<HFONT>(fonts.link));
+  }
   instance = nullptr;
 }
 
 WindowHandle Win32FormHost::Realise(Form& form) {
-  RECT rect{0, 0, form.ClientWidth(), form.ClientHeight()};
-  ::AdjustWindowRectEx(&rect, kFormStyle, FALSE, kFormExStyle);
   HWND window = ::CreateWindowExA(kFormExStyle, kFormClass, form.Caption().c_str(), kFormStyle, form.Left(),
-                                  form.Top(), rect.right - rect.left, rect.bottom - rect.top, H(ApplicationWindow()),
-                                  nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                                  form.Top(), 0, 0, H(ApplicationWindow()), nullptr, ::GetModuleHandleA(nullptr),
+                                  nullptr);
   ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
-  ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   std::vector<std::pair<Control*, HWND>> created;
   for (Control* control : form.Controls()) {
-    HWND real = CreateRealControl(window, *control,
-                                  {static_cast<HFONT>(font_), static_cast<HFONT>(boldFont_), static_cast<HFONT>(linkFont_)});
+    HWND real = CreateRealControl(window, *control);
     controlWindows[control] = W(real);
     created.emplace_back(control, real);
   }
   LayerControls(created);
+  LayOut(form, W(window), WindowDpi(window));
   return W(window);
+}
+
+void Win32FormHost::LayOut(Form& form, WindowHandle window, int dpi) {
+  const RECT rect = WindowRectForClient(form.ClientWidth(), form.ClientHeight(), kFormStyle, kFormExStyle, dpi);
+  ::SetWindowPos(H(window), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const Fonts& fonts = FontsFor(dpi);
+  ::SendMessageA(H(window), WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal), FALSE);
+  for (Control* control : form.Controls())
+    if (auto it = controlWindows.find(control); it != controlWindows.end())
+      LayOutControl(H(it->second), *control, dpi, static_cast<HFONT>(fonts.normal), static_cast<HFONT>(fonts.bold),
+                    static_cast<HFONT>(fonts.link));
+  ::InvalidateRect(H(window), nullptr, TRUE);
 }
 
 void Win32FormHost::Destroy(Form& form) {
@@ -170,6 +206,12 @@ void Win32FormHost::SetVisible(Form& form, bool visible) { ::ShowWindow(H(form.H
 
 void Win32FormHost::MoveForm(Form& form, int left, int top) {
   ::SetWindowPos(H(form.Handle()), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormHost::CentreForm(Form& form, int screenWidth, int screenHeight) {
+  RECT rect{};
+  ::GetWindowRect(H(form.Handle()), &rect);
+  MoveForm(form, (screenWidth - (rect.right - rect.left)) / 2, (screenHeight - (rect.bottom - rect.top)) / 2);
 }
 
 void Win32FormHost::Retitle(Form& form) { ::SetWindowTextA(H(form.Handle()), form.Caption().c_str()); }

@@ -15,6 +15,7 @@ public:
   void Destroy(Form& form) override;
   void SetVisible(Form& form, bool visible) override;
   void MoveForm(Form& form, int left, int top) override;
+  void CentreForm(Form& form, int screenWidth, int screenHeight) override;
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control& control) override;
@@ -48,13 +49,19 @@ public:
   std::map<WindowHandle, MessageHandler> messageWindows;
   std::map<Control*, WindowHandle> controlWindows;
   void ApplyPages(Form& form);
+  // Sizes the form's window and lays out its controls for the DPI.
+  void LayOut(Form& form, WindowHandle window, int dpi);
 
 private:
+  struct Fonts {
+    void* normal = nullptr;
+    void* bold = nullptr;
+    void* link = nullptr;
+  };
+  const Fonts& FontsFor(int dpi);
   bool DispatchOne(void* message);
   WindowHandle applicationWindow_ = 0;
-  void* font_ = nullptr;
-  void* boldFont_ = nullptr;
-  void* linkFont_ = nullptr;
+  std::map<int, Fonts> fonts_;  // by DPI
   bool quit_ = false;
 };
 

@@ -18,6 +18,9 @@ LateBoundCalls LookUp() {
   Find(kernel, "Module32First", calls.module32First);
   Find(kernel, "QueryFullProcessImageNameA", calls.queryFullProcessImageNameA);
   Find(kernel, "RegisterServiceProcess", calls.registerServiceProcess);
+  HMODULE user = ::GetModuleHandleA("user32.dll");
+  Find(user, "GetDpiForWindow", calls.getDpiForWindow);
+  Find(user, "AdjustWindowRectExForDpi", calls.adjustWindowRectExForDpi);
   // Stays loaded for the program's life, as a static import would.
   Find(::LoadLibraryA("uxtheme.dll"), "SetWindowTheme", calls.setWindowTheme);
   return calls;

@@ -17,6 +17,9 @@ struct LateBoundCalls {
   BOOL(WINAPI* queryFullProcessImageNameA)(HANDLE, DWORD, LPSTR, PDWORD) = nullptr;
   // kernel32, Windows 95, 98 and Me only.
   DWORD(WINAPI* registerServiceProcess)(DWORD, DWORD) = nullptr;
+  // user32, Windows 10 (1607) on.
+  UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
+  BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
   // uxtheme.dll, Windows XP on.
   HRESULT(WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
 };

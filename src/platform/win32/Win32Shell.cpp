@@ -66,7 +66,13 @@ Point Win32Shell::GetCursorPos() {
   return {point.x, point.y};
 }
 
-Handle Win32Shell::ApplicationIcon() { return ResourceIcon(resource::kApplicationIcon); }
+Handle Win32Shell::ApplicationIcon() {
+  // The notification area draws small icons: the size the system asks for,
+  // which grows with the DPI, rather than the large icon shrunk.
+  return reinterpret_cast<Handle>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
+}
 
 Handle Win32Shell::ResourceIcon(int resource) {
   return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource)));

@@ -22,6 +22,13 @@ std::vector<WindowHandle> Win32Windows::TopLevelWindows() {
   return windows;
 }
 
+std::vector<WindowHandle> Win32Windows::ChildWindows(WindowHandle parent) {
+  std::vector<WindowHandle> children;
+  for (HWND child = ::GetWindow(H(parent), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(W(child));
+  return children;
+}
+
 bool Win32Windows::IsWindow(WindowHandle window) { return ::IsWindow(H(window)); }
 bool Win32Windows::IsWindowVisible(WindowHandle window) { return ::IsWindowVisible(H(window)); }
 bool Win32Windows::IsIconic(WindowHandle window) { return ::IsIconic(H(window)); }

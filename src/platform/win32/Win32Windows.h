@@ -9,6 +9,7 @@ class Win32Windows : public IWindows {
 public:
   WindowHandle GetWindow(WindowHandle window, unsigned command) override;
   std::vector<WindowHandle> TopLevelWindows() override;
+  std::vector<WindowHandle> ChildWindows(WindowHandle parent) override;
   bool IsWindow(WindowHandle window) override;
   bool IsWindowVisible(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;

@@ -27,6 +27,9 @@ public:
     for (const auto& [command, hidden] : buttons) desktop_.Window(toolbar).toolbarButtons.push_back({command, hidden});
     return toolbar;
   }
+  WindowHandle MakeChildWindow(WindowHandle parent, const std::string& caption) override {
+    return desktop_.AddWindow(desktop_.state.programProcess, caption, {.parent = parent});
+  }
   void DestroyWindow(WindowHandle window) override {
     std::erase(desktop_.state.zOrder, window);
     desktop_.state.windows.erase(window);

@@ -74,6 +74,11 @@ public:
     ::SendMessageA(toolbar, TB_ADDBUTTONSA, added.size(), reinterpret_cast<LPARAM>(added.data()));
     return reinterpret_cast<WindowHandle>(toolbar);
   }
+  WindowHandle MakeChildWindow(WindowHandle parent, const std::string& caption) override {
+    HWND window = ::CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
+                                    reinterpret_cast<HWND>(parent), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    return reinterpret_cast<WindowHandle>(window);
+  }
   ProcessId StartProcess(std::string& exePath) override {
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);

@@ -220,6 +220,19 @@ void SetReportedWindowsVersion(const std::string& version) {
   ::RegCloseKey(key);
 }
 
+void SetScreenDpi(int dpi) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+    return;
+  const DWORD value = static_cast<DWORD>(dpi);
+  if (dpi == 0)
+    ::RegDeleteValueA(key, "LogPixels");
+  else
+    ::RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  ::RegCloseKey(key);
+}
+
 void Screenshot(const std::string& name) {
   const char* dir = std::getenv("HD_SCREENSHOT_DIR");
   if (!dir || !*dir) return;

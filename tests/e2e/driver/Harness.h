@@ -62,6 +62,8 @@ void SetReportedWindowsVersion(const std::string& version);
 // the child's exit code, and its failures' texts.
 DWORD RunInVirtualDesktop(const std::string& test, std::string& failures);
 void RegisterDesktopTests();
+// Sets the DPI that Wine gives programs started afterwards (0: its default, 96).
+void SetScreenDpi(int dpi);
 
 // With HD_SCREENSHOT_DIR set, saves the screen there as NAME.png.
 void Screenshot(const std::string& name);
@@ -89,6 +91,8 @@ private:
 // Options: "--hidden", "--owned" (adds a dialog owned by the window),
 // "--hang-after MS" (its thread stops answering after MS milliseconds),
 // "--hold-mode-keys" (it registers Ctrl+` before the program can).
+// "--into HWND" (hexadecimal: the window becomes a child of that window of
+// another process).
 Process StartHelperApp(const std::string& exe, const std::string& caption, const std::string& options = "");
 // Copies this test program to a new file, so a helper runs under that path.
 std::string CopySelfTo(const std::string& path);

@@ -1,5 +1,6 @@
 // The helper mode of the test program: another application with a window.
 #include <windows.h>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -16,6 +17,7 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int RunHelperApp(int argc, char** argv, const std::string& caption) {
   bool hidden = false, owned = false, holdModeKeys = false;
   DWORD hangAfter = 0;
+  HWND into = nullptr;
   int count = 1;
   for (int i = 0; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
@@ -23,6 +25,8 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
     if (!std::strcmp(argv[i], "--hold-mode-keys")) holdModeKeys = true;
     if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
     if (!std::strcmp(argv[i], "--count") && i + 1 < argc) count = std::atoi(argv[++i]);
+    if (!std::strcmp(argv[i], "--into") && i + 1 < argc)
+      into = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoull(argv[++i], nullptr, 16)));
   }
   // Takes the program's default mode hotkey, as another boss key might;
   // before any window exists, so that it is held once the window is found.
@@ -40,6 +44,12 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
     window = ::CreateWindowExA(0, "HushdeskTestHelper", text.c_str(), WS_OVERLAPPEDWINDOW, 40 + 4 * i, 40 + 4 * i,
                                320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!hidden) ::ShowWindow(window, SW_SHOWNORMAL);
+  }
+  if (into) {
+    // As a Store app puts its view into the frame that another process draws.
+    ::SetWindowLongA(window, GWL_STYLE, WS_CHILD | WS_VISIBLE);
+    ::SetParent(window, into);
+    ::SetWindowPos(window, nullptr, 0, 0, 200, 120, SWP_NOZORDER | SWP_FRAMECHANGED);
   }
   if (owned) {
     HWND dialog = ::CreateWindowExA(0, "HushdeskTestHelper", (caption + " - owned").c_str(),

@@ -38,7 +38,8 @@ std::string HoverTooltip(HWND icon) {
 }
 
 // Control ids of the configuration window.
-constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073;
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073,
+              kSeriousList = 1055;
 
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
@@ -76,6 +77,31 @@ TEST(Tray, IconFollowsTheStartModeAndTheVisibleHotkey) {
   EXPECT_EQ(hidden.TerminateByHotkey(), 0u);
 }
 
+TEST(Tray, AtAHigherDpiTheConfigurationWindowIsLaidOutLarger) {
+  // At 144 DPI every length of the 96-DPI layout is half as long again.
+  struct DpiFor144 {
+    DpiFor144() { SetScreenDpi(144); }
+    ~DpiFor144() { SetScreenDpi(0); }
+  } dpi;
+  Hushdesk program("hddpi");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  RECT client{};
+  ::GetClientRect(config, &client);
+  EXPECT_EQ(client.right, 593);   // 395
+  EXPECT_EQ(client.bottom, 611);  // 407
+  RECT ok{};
+  ::GetWindowRect(::GetDlgItem(config, kOk), &ok);
+  ::MapWindowPoints(nullptr, config, reinterpret_cast<POINT*>(&ok), 2);
+  EXPECT_EQ(ok.left, 222);  // 148
+  EXPECT_EQ(ok.top, 558);   // 372
+  EXPECT_EQ(ok.right - ok.left, 113);  // 75
+  EXPECT_EQ(ok.bottom - ok.top, 38);   // 25
+  EXPECT_EQ(::SendMessageA(::GetDlgItem(config, kSeriousList), LB_GETITEMHEIGHT, 0, 0), 27) << "rows of 18 at 96 DPI";
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
   Hushdesk program("hdmenu");
   HWND menu = StartWithTrayMenu(program);
@@ -87,6 +113,8 @@ TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
 
 TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   Hushdesk program("hdconfigure");
+  // Rows to see in the screenshot of the "Switch to" page.
+  program.WriteSetting("Settings\\SerAppList.lst", "C:\\Apps\\Sheet.exe\r\nC:\\Apps\\Words.exe\r\n");
   HWND config = StartWithConfiguration(program);
   ASSERT_NE(config, nullptr);
   HWND app = ApplicationWindow(program.process().Id());

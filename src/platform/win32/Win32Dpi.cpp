@@ -1,0 +1,28 @@
+// The per-window calls came with Windows 10 (1607); GetDeviceCaps(LOGPIXELSX)
+// answers back to Windows XP.
+#include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32LateBound.h"
+
+namespace hd {
+
+int WindowDpi(HWND window) {
+  if (LateBound().getDpiForWindow && window)
+    if (const UINT dpi = LateBound().getDpiForWindow(window)) return static_cast<int>(dpi);
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : kLayoutDpi;
+}
+
+int ScaleToDpi(int length, int dpi) { return ::MulDiv(length, dpi, kLayoutDpi); }
+
+RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
+  RECT rect{0, 0, ScaleToDpi(clientWidth, dpi), ScaleToDpi(clientHeight, dpi)};
+  if (LateBound().adjustWindowRectExForDpi)
+    LateBound().adjustWindowRectExForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
+  else
+    ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  return rect;
+}
+
+}  // namespace hd
