@@ -5,7 +5,8 @@
 namespace hd {
 
 namespace {
-enum : int { kImageKey = 1, kHeading, kOldPass, kNew1, kNew2, kOk, kCancel, kLabels };
+// Beyond IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
+enum : int { kImageKey = 100, kHeading, kOldPass, kNew1, kNew2, kOk, kCancel, kLabels };
 }  // namespace
 
 TfrmPassword::TfrmPassword(IFormHost& host, AppSettings& settings)

@@ -4,7 +4,9 @@
 namespace hd {
 
 namespace {
-enum : int { kImage = 1, kName, kV, kVer, kContact, kWeb, kEmail, kOk };
+// Beyond IDOK and IDCANCEL: the dialog manager sends Enter and Escape with
+// the control of that id, and a label there would hide them.
+enum : int { kImage = 100, kName, kV, kVer, kContact, kWeb, kEmail, kOk };
 constexpr int kWidth = 260;
 }  // namespace
 

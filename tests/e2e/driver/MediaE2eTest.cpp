@@ -140,6 +140,8 @@ std::string SilentWave() {
 void SoundTestTellsAMissingSampleAndPlaysAPresentOne() {
   Hushdesk program("hdsound");
   program.WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\n178.5\r\n");
+  // The release folder brings a sample: the missing one is this test's to make.
+  ::DeleteFileA((program.Dir() + "SoundDemo.wav").c_str());
   ASSERT_TRUE(program.Start());
   HWND config = OpenConfiguration(program);
   ASSERT_NE(config, nullptr);

@@ -368,7 +368,7 @@ TEST(About, ShowsNameAndVersionAndEscapeGivesTheHotkeysBack) {
   EXPECT_NE(text.find("1.5"), std::string::npos) << text;
   EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "suspended while the box is open";
   Screenshot("about-box");
-  ::PostMessageA(::GetDlgItem(about, 8), WM_KEYDOWN, VK_ESCAPE, 0);  // on its Close button
+  ::PostMessageA(::GetDlgItem(about, 107), WM_KEYDOWN, VK_ESCAPE, 0);  // on its Close button
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }));
   EXPECT_TRUE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the hotkeys work again";
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
