@@ -40,6 +40,8 @@ std::string HoverTooltip(HWND icon) {
 // Control ids of the configuration window.
 constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073,
               kSeriousList = 1055;
+// The "Change access password" dialog's old password edit and Cancel.
+constexpr int kOldPassEdit = 102, kPasswordCancel = 106;
 
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
@@ -88,13 +90,13 @@ TEST(Tray, AtAHigherDpiTheConfigurationWindowIsLaidOutLarger) {
   ASSERT_NE(config, nullptr);
   RECT client{};
   ::GetClientRect(config, &client);
-  EXPECT_EQ(client.right, 593);   // 395
-  EXPECT_EQ(client.bottom, 611);  // 407
+  EXPECT_EQ(client.right, 669);   // 446
+  EXPECT_EQ(client.bottom, 617);  // 411
   RECT ok{};
   ::GetWindowRect(::GetDlgItem(config, kOk), &ok);
   ::MapWindowPoints(nullptr, config, reinterpret_cast<POINT*>(&ok), 2);
-  EXPECT_EQ(ok.left, 222);  // 148
-  EXPECT_EQ(ok.top, 558);   // 372
+  EXPECT_EQ(ok.left, 308);  // 205
+  EXPECT_EQ(ok.top, 567);   // 378
   EXPECT_EQ(ok.right - ok.left, 113);  // 75
   EXPECT_EQ(ok.bottom - ok.top, 38);   // 25
   EXPECT_EQ(::SendMessageA(::GetDlgItem(config, kSeriousList), LB_GETITEMHEIGHT, 0, 0), 27) << "rows of 18 at 96 DPI";
@@ -334,10 +336,10 @@ TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
   ::SendMessageA(::GetDlgItem(config, 1015), BM_CLICK, 0, 0);  // "Set Password..."
   HWND dialog = WaitForWindow(id, "Change access password");
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, 3))) << "the old password is asked";
-  for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, 3), WM_CHAR, static_cast<unsigned char>(c), 0);
+  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, kOldPassEdit))) << "the old password is asked";
+  for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, kOldPassEdit), WM_CHAR, static_cast<unsigned char>(c), 0);
   Screenshot("password-dialog");
-  ::SendMessageA(::GetDlgItem(dialog, 7), BM_CLICK, 0, 0);  // its Cancel
+  ::SendMessageA(::GetDlgItem(dialog, kPasswordCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
