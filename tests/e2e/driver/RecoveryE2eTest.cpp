@@ -71,6 +71,8 @@ TEST_F(Recovery, ACrashInHideModeShowsTheWindowsBeforeTheProcessEnds) {
   ASSERT_TRUE(program.Start());
   PressModeHotkey();
   ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }));
+  // The window vanishes before the sequence ends; the record is written last.
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(program.Dir() + "Settings\\Recovery.dat"); }));
   // A thread that starts at address 0 faults at once, with no handler of its own.
   HANDLE process = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, program.process().Id());
   ASSERT_NE(process, nullptr);
