@@ -112,9 +112,11 @@ struct SimState {
   std::set<ThreadId> hungThreads;  // threads that stopped answering
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
-  // "CloseWindow <window>", "UnregisterHotKey <id>"; kept while logCalls is on.
+  // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>";
+  // kept while logCalls is on.
   bool logCalls = false;
   std::vector<std::string> callLog;
+  std::deque<std::function<void()>> postedCalls;  // run by WaitForCalls
 
   // Processes; the program's own is programProcess.
   std::map<ProcessId, SimProcess> processes;

@@ -317,9 +317,16 @@ long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
 bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
 
 // No thread of its own: each call runs as it is posted, in the order posted.
-void SimWindows::PostCall(ThreadId, std::function<void()> call) { call(); }
+// As the real lanes: a posted call has run by the next wait, not before.
+void SimWindows::PostCall(ThreadId, std::function<void()> call) { s_.postedCalls.push_back(std::move(call)); }
 
-void SimWindows::WaitForCalls() {}
+void SimWindows::WaitForCalls() {
+  while (!s_.postedCalls.empty()) {
+    const std::function<void()> call = std::move(s_.postedCalls.front());
+    s_.postedCalls.pop_front();
+    call();
+  }
+}
 
 unsigned SimWindows::RegisterWindowMessage(const std::string& name) {
   auto [it, added] = s_.registeredMessages.emplace(name, 0xC000u + static_cast<unsigned>(s_.registeredMessages.size()));
