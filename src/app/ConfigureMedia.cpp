@@ -7,10 +7,13 @@
 
 namespace hd {
 
+// From Vista on the wave-out volume would hush only this program.
+VolumePath TfrmConfigure::SystemVolumePath() {
+  return IsWindowsVistaOrLater(p_.system) ? VolumePath::Endpoint : VolumePath::WaveOut;
+}
+
 void TfrmConfigure::CreateMedia() {
-  // From Vista on the wave-out volume would hush only this program.
-  Volume = std::make_unique<SoundVolume>(
-      p_.sound, IsWindowsVistaOrLater(p_.system) ? VolumePath::Endpoint : VolumePath::WaveOut);
+  Volume = std::make_unique<SoundVolume>(p_.sound, SystemVolumePath());
   Modes = std::make_unique<GraphicModes>(p_.display);
   FillGraphicModeMenu();
   butSoundTest.OnClick = [this] { butSoundTestClick(); };

@@ -26,13 +26,15 @@ void TfrmConfigure::EnterHideMode() {
   WindowHider hider(p_);
   hider.WalkTopLevelWindows(
       HideRules{*Book, cbCaptions.Checked(), cbApps.Checked(), lbHideFiles.Items(), SystemProcessList},
-      HiddenWindowList, WorkingWindowList);
+      HiddenWindowList, WorkingWindowList,
+      // A program ended before the sequence is over still leaves what it hid on record.
+      [this] { Recovery->Save(RecordOfHideMode()); });
   if (cbHideTray.Checked()) WindowsBar->HideTrayArea();
   // cbSwitchToSer is stored and shown only: it does not gate the switch.
   SeriousSwitch(p_, hider).SwitchToSeriousApp(SeriousRules{lbSerFiles.Items(), rbFirst.Checked(), Handle()},
                                               WorkingWindowList);
-  // Written once the windows are gone and the serious one is in front: the
-  // moment that counts is not held up by the disk.
+  // Written again, whole, with the notification area; neither save holds up
+  // the moment the windows vanish.
   Recovery->Save(RecordOfHideMode());
 }
 

@@ -3,6 +3,8 @@
 #include "app/frmConfUnit.h"
 #include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
+#include "media/GraphicModes.h"
+#include "media/sound_man.h"
 #include "recovery/CrashRecovery.h"
 
 namespace hd {
@@ -11,12 +13,14 @@ RecoveryRecord TfrmConfigure::RecordOfHideMode() {
   RecoveryRecord record;
   for (WindowHandle window : HiddenWindowList)
     record.windows.push_back({window, p_.windows.GetWindowThreadProcessId(window), AsTheyWere->ShowCommandOf(window)});
-  if (cbHideTray.Checked()) {
-    if (WindowsBar->HidesIconsOneByOne())
-      record.tray = RecordedTray{false, WindowsBar->HiddenButtons};
-    else
-      record.tray = RecordedTray{true, {}};
-  }
+  // What leaving would put back: the same settings decide.
+  if (cbVideo.Checked()) record.graphicMode = Modes->SavedGraphicMode;
+  if (cbSound.Checked() && Volume->SavedVolumeLevel) record.volume = LevelByte(*Volume->SavedVolumeLevel);
+  // Only what is hidden now: the record is written before the area is hidden, too.
+  if (!WindowsBar->HiddenButtons.empty())
+    record.tray = RecordedTray{false, WindowsBar->HiddenButtons};
+  else if (WindowsBar->NotifyAreaHidden())
+    record.tray = RecordedTray{true, {}};
   return record;
 }
 

@@ -42,7 +42,7 @@ void TfrmConfigure::FormCreate() {
   const std::string exePath = p_.system.GetModuleFileName();
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
   // Before anything else: windows that a previous run left hidden come back.
-  Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat");
+  Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat", SystemVolumePath());
   Recovery->PutBackLeftRecord();
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);

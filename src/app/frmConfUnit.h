@@ -17,6 +17,7 @@ namespace hd {
 class Application;
 class GraphicModes;
 class SoundVolume;
+enum class VolumePath;
 class TBook;
 class TWindowsBar;
 class TTrayIcon;
@@ -76,6 +77,7 @@ public:
   void RestoreGraphicMode();
   std::unique_ptr<SoundVolume> Volume;
   std::unique_ptr<GraphicModes> Modes;
+  VolumePath SystemVolumePath();
   // The "Sound and Video" page.
   PopupMenu mGraphList{"mGraphList"};
   void FillGraphicModeMenu();

@@ -17,7 +17,8 @@ bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProc
 }
 
 void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
-                                      std::vector<WindowHandle>& working) {
+                                      std::vector<WindowHandle>& working,
+                                      const std::function<void()>& whileMinimising) {
   const WindowHandle applicationWindow = p_.forms.ApplicationWindow();
   const PreparedBook book(p_.system, rules.book);
   for (WindowHandle window : p_.windows.TopLevelWindows()) {
@@ -37,6 +38,7 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
   // that is the instant the hotkey is for.
   p_.windows.WaitForCalls();
   for (WindowHandle window : hidden) FinishHiding(window);
+  if (whileMinimising) whileMinimising();
   p_.windows.WaitForCalls();
 }
 

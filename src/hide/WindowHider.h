@@ -32,8 +32,9 @@ public:
 
   // Hides the unwanted windows, appending each to hidden as its hiding
   // starts; when it returns, all of them are hidden and minimised.
+  // whileMinimising runs once every one is invisible, as the minimising goes on.
   void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
-                           std::vector<WindowHandle>& working);
+                           std::vector<WindowHandle>& working, const std::function<void()>& whileMinimising = {});
   // SW_HIDE, CloseWindow (it minimises), SW_HIDE.
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);

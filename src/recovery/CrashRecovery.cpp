@@ -2,6 +2,7 @@
 // not hold up the start, nor a crashing process on its way out.
 #include "recovery/CrashRecovery.h"
 #include "hide/tray_man.h"
+#include "media/GraphicModes.h"
 #include "settings/SettingsError.h"
 #include "settings/SettingsFiles.h"
 
@@ -39,6 +40,8 @@ void CrashRecovery::PutBack(const RecoveryRecord& record) {
       continue;
     w.ShowWindowAsync(hidden.window, hidden.showCommand);
   }
+  if (record.graphicMode) GraphicModes(p_.display).ApplyGraphicMode(*record.graphicMode);
+  if (record.volume) SoundVolume(p_.sound, volumePath_).SetWaveVolumeLevel(*record.volume);
   if (record.tray) {
     TWindowsBar bar(p_);
     if (record.tray->wholeArea) {

@@ -3,6 +3,7 @@
 // leaving HIDE mode, or when it crashes.
 #pragma once
 #include <string>
+#include "media/sound_man.h"
 #include "platform/Platform.h"
 #include "recovery/RecoveryRecord.h"
 
@@ -10,7 +11,8 @@ namespace hd {
 
 class CrashRecovery {
 public:
-  CrashRecovery(Platform& p, std::string path) : p_(p), path_(std::move(path)) {}
+  CrashRecovery(Platform& p, std::string path, VolumePath volumePath)
+      : p_(p), path_(std::move(path)), volumePath_(volumePath) {}
 
   // Replaces the record whole; false when it could not be written, which
   // leaves HIDE mode as it is.
@@ -21,7 +23,8 @@ public:
   // Whether there was a record.
   bool PutBackLeftRecord();
   // Shows each recorded window that still exists, belongs to the recorded
-  // process and is invisible, and shows the notification area again.
+  // process and is invisible, switches the display and the volume back and
+  // shows the notification area again.
   void PutBack(const RecoveryRecord& record);
 
   const std::string& Path() const { return path_; }
@@ -29,6 +32,7 @@ public:
 private:
   Platform& p_;
   std::string path_;
+  VolumePath volumePath_;
 };
 
 }  // namespace hd

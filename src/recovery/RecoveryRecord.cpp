@@ -48,7 +48,7 @@ void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& 
     if (n && n->size() == 4) record.graphicMode = GraphicMode{(*n)[0], (*n)[1], (*n)[2], (*n)[3]};
   } else if (key == "Volume") {
     const auto n = ReadNumbers<std::uint32_t>(value);
-    if (n && n->size() == 1) record.volume = n->front();
+    if (n && n->size() == 1 && n->front() <= 255) record.volume = static_cast<std::uint8_t>(n->front());
   } else if (key == "Tray") {
     if (value == "area") {
       record.tray = RecordedTray{true, {}};
@@ -75,7 +75,7 @@ std::string FormatRecoveryRecord(const RecoveryRecord& record) {
     line("Window", Join<std::uint64_t>({w.window, w.process, static_cast<std::uint64_t>(w.showCommand)}));
   if (const auto& m = record.graphicMode)
     line("Video", Join<std::uint32_t>({m->width, m->height, m->bitsPerPixel, m->frequency}));
-  if (record.volume) line("Volume", std::to_string(*record.volume));
+  if (record.volume) line("Volume", std::to_string(unsigned{*record.volume}));
   if (const auto& tray = record.tray) {
     std::string value = tray->wholeArea ? "area" : "icons";
     for (int button : tray->buttons) {

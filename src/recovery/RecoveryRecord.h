@@ -27,7 +27,7 @@ struct RecordedTray {
 struct RecoveryRecord {
   std::vector<RecordedWindow> windows;  // in the order of hiding
   std::optional<GraphicMode> graphicMode;  // the mode to switch back to
-  std::optional<std::uint32_t> volume;     // the wave-out volume to set back
+  std::optional<std::uint8_t> volume;      // the volume level 0..255 to set back
   std::optional<RecordedTray> tray;
   bool operator==(const RecoveryRecord&) const = default;
 };

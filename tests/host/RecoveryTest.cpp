@@ -1,6 +1,8 @@
 // The recovery record: kept while HIDE mode lasts, put back after the program
 // ended without leaving it, and by the crash handler.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cctype>
 #include "HideFixture.h"
 #include "recovery/RecoveryRecord.h"
 
@@ -113,6 +115,68 @@ TEST_F(RecoveryTest, TheNotificationAreaComesBack) {
   EXPECT_TRUE(desktop.Window(notify).visible);
 }
 
+TEST_F(RecoveryTest, TheDisplayModeAndTheVolumeComeBack) {
+  desktop.state.displayModes = {DevMode{156, 0, 32, 800, 600, 60}, DevMode{156, 0, 32, 1024, 768, 60}};
+  desktop.state.currentMode = desktop.state.displayModes[1];
+  WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n32\r\n60\r\n");
+  for (const std::uint32_t major : {5u, 6u}) {  // XP's wave-out volume, then Vista's endpoint
+    SCOPED_TRACE(major);
+    desktop.state.version.majorVersion = major;
+    desktop.state.waveVolume = 0xFFFFFFFF;
+    desktop.state.masterVolume = 1.0f;
+    KillAndStartAgain();
+    frm().cbSound.SetChecked(true);
+    frm().tbSound.SetPosition(10);
+    PressMode();
+    ASSERT_EQ(desktop.state.currentMode.pelsWidth, 800u);
+    const auto record = Record();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->graphicMode, (GraphicMode{1024, 768, 32, 60}));
+    EXPECT_EQ(record->volume, 255);
+    KillAndStartAgain();
+    EXPECT_EQ(desktop.state.currentMode.pelsWidth, 1024u);
+    EXPECT_EQ(desktop.state.currentMode.pelsHeight, 768u);
+    if (major == 5)
+      EXPECT_EQ(desktop.state.waveVolume, 0xFF00FF00u) << "level 255 on both channels";
+    else
+      EXPECT_FLOAT_EQ(desktop.state.masterVolume, 65280.0f / 65535.0f);
+    EXPECT_TRUE(Visible(game));
+  }
+  // Without the settings nothing was changed, and nothing is put back.
+  WriteSetting("Settings\\Video.cfg", "0\r\n800\r\n600\r\n32\r\n60\r\n");
+  KillAndStartAgain();
+  PressMode();
+  EXPECT_EQ(Record()->graphicMode, std::nullopt);
+  EXPECT_EQ(Record()->volume, std::nullopt);
+}
+
+TEST_F(RecoveryTest, AKillBeforeTheSequenceEndsFindsTheHiddenWindowsOnRecord) {
+  MakeTaskbar();
+  KillAndStartAgain();
+  frm().cbHideTray.SetChecked(true);
+  desktop.state.logCalls = true;
+  desktop.state.recordFileHistory = true;
+  PressMode();
+  const std::vector<std::string>& log = desktop.state.callLog;
+  const auto at = [&log](const std::string& entry) { return std::find(log.begin(), log.end(), entry) - log.begin(); };
+  const auto saved = at("ReplaceFile " + RecordPath());
+  ASSERT_LT(saved, static_cast<std::ptrdiff_t>(log.size()));
+  EXPECT_LT(at("ShowWindow " + std::to_string(game) + " 0"), saved) << "the windows vanish first";
+  EXPECT_LT(saved, at("CloseWindow " + std::to_string(game))) << "the record does not wait for the minimising";
+
+  // What a program killed right after that first save leaves behind.
+  std::string key = RecordPath();
+  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  const auto first = std::find_if(desktop.state.fileHistory.begin(), desktop.state.fileHistory.end(),
+                                  [&key](const auto& files) { return files.count(key) != 0; });
+  ASSERT_NE(first, desktop.state.fileHistory.end());
+  const auto early = ParseRecoveryRecord(first->at(key).content);
+  ASSERT_TRUE(early);
+  EXPECT_EQ(early->windows, (std::vector<RecordedWindow>{{game, ProcessOf(game), win::SW_SHOW}}));
+  EXPECT_FALSE(early->tray) << "not hidden yet";
+  EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}})) << "the last save adds the notification area";
+}
+
 TEST_F(RecoveryTest, ADamagedOrEmptyRecordIsIgnoredAndRemoved) {
   PressMode();
   const std::string good = desktop.ReadFile(RecordPath());
@@ -160,7 +224,7 @@ TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   RecoveryRecord record;
   record.windows = {{0x10010, 2001, win::SW_SHOW}, {0xFFFFFFF0, 4294967295u, win::SW_SHOWMAXIMIZED}};
   record.graphicMode = GraphicMode{1024, 768, 32, 60};
-  record.volume = 0xC000C000u;
+  record.volume = 192;
   record.tray = RecordedTray{false, {0, 3}};
   const std::string text = FormatRecoveryRecord(record);
   EXPECT_EQ(text.find("Window=65552 2001 5\r\n"), text.find('\n') + 1);
@@ -171,6 +235,8 @@ TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   record.tray = RecordedTray{false, {}};
   EXPECT_EQ(ParseRecoveryRecord(FormatRecoveryRecord(record)), record);
   EXPECT_EQ(ParseRecoveryRecord("Tray=area\r\n"), std::nullopt) << "no heading, no record";
+  EXPECT_EQ(ParseRecoveryRecord("Hushdesk recovery record 1\r\nVolume=256\r\n")->volume, std::nullopt)
+      << "no level past 255";
 }
 
 }  // namespace hd::test
