@@ -191,4 +191,9 @@ void PageControl::SetActivePage(int page) {
   Changed();
 }
 
+void PageControl::StepPage(int step) {
+  const int count = static_cast<int>(pages_.size());
+  if (count > 0) SetActivePage(((active_ + step) % count + count) % count);
+}
+
 }  // namespace hd

@@ -290,6 +290,8 @@ public:
   const std::vector<std::string>& Pages() const { return pages_; }
   int ActivePage() const { return active_; }
   void SetActivePage(int page);
+  // The next page (step 1) or the one before (step -1), round the ends.
+  void StepPage(int step);
 
 private:
   std::vector<std::string> pages_;

@@ -260,10 +260,35 @@ bool Win32FormHost::SetTimer(WindowHandle window, unsigned id, unsigned millisec
 
 bool Win32FormHost::KillTimer(WindowHandle window, unsigned id) { return ::KillTimer(H(window), id); }
 
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp turn the pages of
+// the form's outer page control, as in any property sheet. Whether it was one.
+bool Win32FormHost::TurnPage(Form& form, const MSG& message) {
+  if (message.message != WM_KEYDOWN || !(::GetKeyState(VK_CONTROL) & 0x8000)) return false;
+  int step = 0;
+  if (message.wParam == VK_TAB)
+    step = ::GetKeyState(VK_SHIFT) & 0x8000 ? -1 : 1;
+  else if (message.wParam == VK_NEXT)
+    step = 1;
+  else if (message.wParam == VK_PRIOR)
+    step = -1;
+  if (step == 0) return false;
+  for (Control* control : form.Controls()) {
+    if (control->Kind() != ControlKind::PageControl || control->Pages() != nullptr) continue;
+    static_cast<PageControl*>(control)->StepPage(step);
+    // The focus must not stay on a control of the page just hidden.
+    HWND focus = ::GetFocus();
+    if (!focus || !::IsWindowVisible(focus)) ::SetFocus(H(controlWindows.at(control)));
+    return true;
+  }
+  return false;
+}
+
 bool Win32FormHost::DispatchOne(void* raw) {
   MSG& message = *static_cast<MSG*>(raw);
   HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && FormOf(root) && ::IsDialogMessageA(root, &message)) return true;
+  Form* form = root ? FormOf(root) : nullptr;
+  if (form && TurnPage(*form, message)) return true;
+  if (form && ::IsDialogMessageA(root, &message)) return true;
   ::TranslateMessage(&message);
   ::DispatchMessageA(&message);
   return true;

@@ -60,6 +60,7 @@ private:
   };
   const Fonts& FontsFor(int dpi);
   bool DispatchOne(void* message);
+  bool TurnPage(Form& form, const struct tagMSG& message);
   WindowHandle applicationWindow_ = 0;
   std::map<int, Fonts> fonts_;  // by DPI
   bool quit_ = false;

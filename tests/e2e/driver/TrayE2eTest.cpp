@@ -1,6 +1,8 @@
 // The notification icon, the visible modes, the tray menu and hiding the
 // notification area, on the real desktop.
 #include <windows.h>
+#include <algorithm>
+#include <vector>
 #include <commctrl.h>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -38,8 +40,8 @@ std::string HoverTooltip(HWND icon) {
 }
 
 // Control ids of the configuration window.
-constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHotKeysPage = 5, kModeEdit = 1070, kModeMark = 1073,
-              kSeriousList = 1055;
+constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHelp = 1003, kSwitchPage = 3, kHotKeysPage = 5,
+              kModeEdit = 1070, kModeMark = 1073, kSeriousList = 1055, kRbFirst = 1056;
 // The "Change access password" dialog's old password edit and Cancel.
 constexpr int kOldPassEdit = 102, kPasswordCancel = 106;
 
@@ -170,6 +172,66 @@ TEST(Tray, OkSavesTheHotkeyTheEditHoldsHoweverItGotThere) {
   EXPECT_EQ(ReadTextFile(program.Dir() + "Settings\\HotKeys.cfg"),
             std::to_string(0x4000 | 0x8000 | 'K') + "\r\n16392\r\n16465\r\n");
   EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_ALT, 'K'));
+}
+
+// The control that has the keyboard focus in the thread of the window.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+TEST(Tray, TheConfigurationWindowAnswersTheKeyboardAsAnyDialog) {
+  Hushdesk program("hdkeyboard");
+  program.WriteSetting("Settings\\SerAppList.lst", "C:\\Apps\\Sheet.exe\r\n");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == config; }));
+  HWND pages = ::GetDlgItem(config, kPages);
+  const auto page = [pages] { return ::SendMessageA(pages, TCM_GETCURSEL, 0, 0); };
+  ASSERT_EQ(page(), 0);
+  // Ctrl+Tab and Ctrl+Page Down turn the pages forward, with Shift or Page Up back, round the ends.
+  const struct {
+    std::initializer_list<WORD> modifiers;
+    WORD key;
+    LRESULT page;
+  } turns[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL, VK_SHIFT}, VK_TAB, 0}, {{VK_CONTROL}, VK_PRIOR, 5},
+               {{VK_CONTROL}, VK_NEXT, 0},          {{VK_CONTROL}, VK_NEXT, 1},          {{VK_CONTROL}, VK_TAB, 2},
+               {{VK_CONTROL}, VK_TAB, kSwitchPage}};
+  for (const auto& turn : turns) {
+    PressKeys(turn.modifiers, turn.key);
+    EXPECT_TRUE(WaitUntil([&] { return page() == turn.page; }, 2000)) << "wanted page " << turn.page;
+  }
+  // Tab goes round the controls of the page shown, in the order they are laid out, then the window's buttons.
+  std::vector<int> visited;
+  for (int i = 0; i < 24; ++i) {
+    PressKeys({}, VK_TAB);
+    ::Sleep(150);
+    HWND focus = FocusOf(config);
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(focus)) << "the focus left on a hidden page: " << ::GetDlgCtrlID(focus);
+    visited.push_back(::GetDlgCtrlID(focus));
+  }
+  std::string order;
+  for (int id : visited) order += std::to_string(id) + " ";
+  const auto first = std::find(visited.begin(), visited.end(), kPages);
+  ASSERT_NE(first, visited.end()) << order;
+  const auto next = std::find(first + 1, visited.end(), kPages);
+  ASSERT_NE(next, visited.end()) << "Tab comes back to the tabs: " << order;
+  const std::vector<int> cycle(first, next);
+  // The flat buttons above the list are toolbars, which Tab passes over as in any Windows window.
+  const std::vector<int> expected = {kPages, kSeriousList, kRbFirst, kOk, kCancel, kHelp};
+  EXPECT_EQ(cycle, expected) << order;
+
+  // Alt and the underlined letter choose "Switch to any other working application".
+  ASSERT_EQ(::SendMessageA(::GetDlgItem(config, kRbFirst), BM_GETCHECK, 0, 0), BST_CHECKED);
+  PressKeys({VK_MENU}, 'S');
+  EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(::GetDlgItem(config, kRbFirst + 1), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  EXPECT_EQ(::SendMessageA(::GetDlgItem(config, kRbFirst), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // Escape is Cancel.
+  PressKeys({}, VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
 TEST(Tray, AModeHotkeyHeldElsewhereIsMarkedOnTheHotKeysPage) {
