@@ -1,5 +1,6 @@
 // Processes, windows, files and keys for the end-to-end tests.
 #include "Harness.h"
+#include <cstring>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
@@ -236,6 +237,23 @@ void SetScreenDpi(int dpi) {
 void Screenshot(const std::string& name) {
   const char* dir = std::getenv("HD_SCREENSHOT_DIR");
   if (!dir || !*dir) return;
+  // Without a window manager Wine raises a window on X only when nothing
+  // visible is above it in its own order, and a tray tooltip often is: the
+  // framed windows are raised on X in Wine's order, as a window manager would.
+  std::vector<std::string> framed;  // front first
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT))
+    if (::IsWindowVisible(w) && (::GetWindowLongA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
+        !WindowText(w).empty())
+      framed.push_back(WindowText(w));
+  // One search each: xdotool ends a chain at a search that finds nothing.
+  for (auto title = framed.rbegin(); title != framed.rend(); ++title) {
+    std::string pattern = "^";
+    for (char c : *title) {
+      if (std::strchr(".()[]{}*+?^$|\\\"", c)) pattern += '\\';
+      pattern += c;
+    }
+    RunUnixTool("/usr/bin/xdotool search --name \"" + pattern + "$\" windowraise %@");
+  }
   ::Sleep(500);  // let the windows paint
   const std::string unixPath = std::string(dir) + "/" + name + ".png";
   std::string path = "Z:" + unixPath;

@@ -174,6 +174,13 @@ TEST(Tray, OkSavesTheHotkeyTheEditHoldsHoweverItGotThere) {
   EXPECT_TRUE(program.Holds(MOD_CONTROL | MOD_ALT, 'K'));
 }
 
+// Whether the window is above the other in the Z order.
+bool Above(HWND window, HWND other) {
+  for (HWND below = ::GetWindow(window, GW_HWNDNEXT); below; below = ::GetWindow(below, GW_HWNDNEXT))
+    if (below == other) return true;
+  return false;
+}
+
 // The control that has the keyboard focus in the thread of the window.
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
@@ -398,6 +405,8 @@ TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
   ::SendMessageA(::GetDlgItem(config, 1015), BM_CLICK, 0, 0);  // "Set Password..."
   HWND dialog = WaitForWindow(id, "Change access password");
   ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(dialog) != FALSE; }));
+  EXPECT_TRUE(Above(dialog, config)) << "the dialog shows over the configuration window";
   EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, kOldPassEdit))) << "the old password is asked";
   for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, kOldPassEdit), WM_CHAR, static_cast<unsigned char>(c), 0);
   Screenshot("password-dialog");
