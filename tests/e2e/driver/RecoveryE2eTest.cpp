@@ -12,6 +12,7 @@ constexpr const char* kModeTaken =
     "Ctrl+` (HIDE/NORMAL) is used by another program: choose another on the Hot Keys page.";
 
 bool Hidden(HWND w) { return w && !::IsWindowVisible(w); }
+bool Minimised(HWND w) { return Hidden(w) && ::IsIconic(w); }
 
 // The text of a balloon the shell shows, or "".
 std::string BalloonText() {
@@ -50,7 +51,8 @@ TEST_F(Recovery, WindowsHiddenByAKilledProgramComeBackAtItsNextStart) {
   HWND cardsWindow = FindWindowOfProcess(cards.Id(), "Solitaire cards");
   ASSERT_TRUE(program.Start());
   PressModeHotkey();
-  ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow) && Hidden(cardsWindow); }));
+  // Hidden and minimised: a kill while they are minimised would leave a minimised window shown.
+  ASSERT_TRUE(WaitUntil([&] { return Minimised(gameWindow) && Minimised(cardsWindow); }));
   ASSERT_TRUE(WaitUntil([&] { return FileExists(program.Dir() + "Settings\\Recovery.dat"); }));
   program.process().Kill();  // TerminateProcess: no exit action runs
   ASSERT_TRUE(Hidden(gameWindow) && Hidden(cardsWindow));
@@ -70,9 +72,11 @@ TEST_F(Recovery, ACrashInHideModeShowsTheWindowsBeforeTheProcessEnds) {
   HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
   ASSERT_TRUE(program.Start());
   PressModeHotkey();
-  ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }));
-  // The window vanishes before the sequence ends; the record is written last.
+  // The crash comes from another thread while the sequence may still run: it
+  // waits for the sequence's end, which follows the minimising by milliseconds.
+  ASSERT_TRUE(WaitUntil([&] { return Minimised(gameWindow); }));
   ASSERT_TRUE(WaitUntil([&] { return FileExists(program.Dir() + "Settings\\Recovery.dat"); }));
+  ::Sleep(500);
   // A thread that starts at address 0 faults at once, with no handler of its own.
   HANDLE process = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, program.process().Id());
   ASSERT_NE(process, nullptr);
