@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Controls.h"
 #include <commdlg.h>
 #include "platform/win32/Win32Dpi.h"
+#include "platform/win32/Win32LateBound.h"
 #include "ui/Form.h"
 #include "ui/Menu.h"
 
@@ -400,8 +401,9 @@ bool Win32FormHost::FileDialog(FileDialogOptions& options) {
   dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (options.hideReadOnly ? OFN_HIDEREADONLY : 0) |
                  (options.pathMustExist ? OFN_PATHMUSTEXIST : 0) | (options.fileMustExist ? OFN_FILEMUSTEXIST : 0) |
                  (options.resizable ? OFN_ENABLESIZING : 0) | (options.overwritePrompt ? OFN_OVERWRITEPROMPT : 0);
-  const BOOL chosen = options.save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
-  if (!chosen) return false;
+  const FileDialogCalls& dialogs = FileDialogLibrary();
+  auto show = options.save ? dialogs.getSaveFileNameA : dialogs.getOpenFileNameA;
+  if (!show || !show(&dialog)) return false;
   options.fileName = file.data();
   return true;
 }

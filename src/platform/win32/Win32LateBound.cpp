@@ -33,4 +33,39 @@ const LateBoundCalls& LateBound() {
   return calls;
 }
 
+const FileDialogCalls& FileDialogLibrary() {
+  static const FileDialogCalls calls = [] {
+    FileDialogCalls found;
+    HMODULE library = ::LoadLibraryA("comdlg32.dll");
+    Find(library, "GetOpenFileNameA", found.getOpenFileNameA);
+    Find(library, "GetSaveFileNameA", found.getSaveFileNameA);
+    return found;
+  }();
+  return calls;
+}
+
+const SoundCalls& SoundLibrary() {
+  static const SoundCalls calls = [] {
+    SoundCalls found;
+    HMODULE library = ::LoadLibraryA("winmm.dll");
+    Find(library, "PlaySoundA", found.playSoundA);
+    Find(library, "waveOutGetVolume", found.waveOutGetVolume);
+    Find(library, "waveOutSetVolume", found.waveOutSetVolume);
+    return found;
+  }();
+  return calls;
+}
+
+const ComCalls& ComLibrary() {
+  static const ComCalls calls = [] {
+    ComCalls found;
+    HMODULE library = ::LoadLibraryA("ole32.dll");
+    Find(library, "CoInitialize", found.coInitialize);
+    Find(library, "CoCreateInstance", found.coCreateInstance);
+    Find(library, "CoUninitialize", found.coUninitialize);
+    return found;
+  }();
+  return calls;
+}
+
 }  // namespace hd

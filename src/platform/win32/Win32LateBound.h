@@ -3,6 +3,8 @@
 // of them and loads everywhere; a missing one is null.
 #pragma once
 #include "platform/win32/WinApi.h"
+#include <commdlg.h>
+#include <objbase.h>
 #include <tlhelp32.h>
 
 namespace hd {
@@ -25,5 +27,30 @@ struct LateBoundCalls {
 };
 
 const LateBoundCalls& LateBound();
+
+// Libraries that only the file dialogs, the sounds and the endpoint volume
+// use: each is loaded at the first of its calls and stays loaded, so that a
+// start that opens none of them does not map them (and what they import).
+struct FileDialogCalls {
+  BOOL(WINAPI* getOpenFileNameA)(OPENFILENAMEA*) = nullptr;
+  BOOL(WINAPI* getSaveFileNameA)(OPENFILENAMEA*) = nullptr;
+};
+struct SoundCalls {
+  BOOL(WINAPI* playSoundA)(LPCSTR, HMODULE, DWORD) = nullptr;
+  MMRESULT(WINAPI* waveOutGetVolume)(HWAVEOUT, LPDWORD) = nullptr;
+  MMRESULT(WINAPI* waveOutSetVolume)(HWAVEOUT, DWORD) = nullptr;
+};
+struct ComCalls {
+  HRESULT(WINAPI* coInitialize)(LPVOID) = nullptr;
+  HRESULT(WINAPI* coCreateInstance)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*) = nullptr;
+  void(WINAPI* coUninitialize)() = nullptr;
+};
+
+// comdlg32.dll.
+const FileDialogCalls& FileDialogLibrary();
+// winmm.dll.
+const SoundCalls& SoundLibrary();
+// ole32.dll.
+const ComCalls& ComLibrary();
 
 }  // namespace hd

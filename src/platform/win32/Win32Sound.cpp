@@ -2,6 +2,7 @@
 // it at run time keeps the exe loading on XP, where the creation simply fails.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Sound.h"
+#include "platform/win32/Win32LateBound.h"
 #include <mmdeviceapi.h>
 #include <endpointvolume.h>
 
@@ -14,10 +15,12 @@ constexpr CLSID kMMDeviceEnumerator = {0xbcde0395, 0xe52f, 0x467c, {0x8e, 0x3d, 
 // user plugs in a headset.
 template <typename Use>
 bool WithEndpointVolume(Use use) {
-  const HRESULT com = ::CoInitialize(nullptr);
+  const ComCalls& calls = ComLibrary();
+  if (!calls.coInitialize || !calls.coCreateInstance || !calls.coUninitialize) return false;
+  const HRESULT com = calls.coInitialize(nullptr);
   bool done = false;
   IMMDeviceEnumerator* enumerator = nullptr;
-  if (SUCCEEDED(::CoCreateInstance(kMMDeviceEnumerator, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IMMDeviceEnumerator),
+  if (SUCCEEDED(calls.coCreateInstance(kMMDeviceEnumerator, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IMMDeviceEnumerator),
                                    reinterpret_cast<void**>(&enumerator)))) {
     IMMDevice* device = nullptr;
     if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device))) {
@@ -31,7 +34,7 @@ bool WithEndpointVolume(Use use) {
     }
     enumerator->Release();
   }
-  if (SUCCEEDED(com)) ::CoUninitialize();
+  if (SUCCEEDED(com)) calls.coUninitialize();
   return done;
 }
 
@@ -40,13 +43,15 @@ HWAVEOUT DeviceZero() { return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(
 
 bool Win32Sound::WaveOutGetVolume(std::uint32_t& volume) {
   DWORD word = 0;
-  if (::waveOutGetVolume(DeviceZero(), &word) != MMSYSERR_NOERROR) return false;
+  auto get = SoundLibrary().waveOutGetVolume;
+  if (!get || get(DeviceZero(), &word) != MMSYSERR_NOERROR) return false;
   volume = word;
   return true;
 }
 
 bool Win32Sound::WaveOutSetVolume(std::uint32_t volume) {
-  return ::waveOutSetVolume(DeviceZero(), volume) == MMSYSERR_NOERROR;
+  auto set = SoundLibrary().waveOutSetVolume;
+  return set && set(DeviceZero(), volume) == MMSYSERR_NOERROR;
 }
 
 bool Win32Sound::GetMasterVolumeLevelScalar(float& level) {
@@ -62,7 +67,8 @@ bool Win32Sound::SetMasterVolumeLevelScalar(float level) {
 }
 
 bool Win32Sound::PlaySound(const std::string& path, unsigned flags) {
-  return ::PlaySoundA(path.c_str(), nullptr, flags);
+  auto play = SoundLibrary().playSoundA;
+  return play && play(path.c_str(), nullptr, flags);
 }
 
 }  // namespace hd
