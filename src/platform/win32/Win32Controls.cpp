@@ -17,7 +17,8 @@ bool mirroring = false;
 
 constexpr const char* kRevisionProp = "HushdeskRows";
 
-// A flat button's picture: which of the system's small bitmap sets, and where in it.
+// A flat button's picture: which of the system's small bitmap sets, and where
+// in it; each set's large pictures are the next set.
 struct GlyphPlace { WPARAM set; int index; };
 GlyphPlace PlaceOf(Glyph glyph) {
   switch (glyph) {
@@ -37,12 +38,19 @@ bool IsFlat(const Control& control) {
   return control.Kind() == ControlKind::Button && static_cast<const Button&>(control).Flat;
 }
 
+// The toolbar's own margins around a large picture (24 pixels) need this.
+constexpr int kLargeGlyphButtonWidth = 31, kLargeGlyphButtonHeight = 30;
+
 // A flat button is a toolbar of one button: the system's own flat look,
-// pictures and tooltips.
-void SetUpFlatButton(HWND toolbar, const Button& button) {
+// pictures and tooltips. The pictures are the large ones where the button,
+// at the window's DPI, holds them.
+void SetUpFlatButton(HWND toolbar, const Button& button, int dpi) {
   ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   const GlyphPlace place = PlaceOf(button.Picture);
-  const int first = static_cast<int>(::SendMessageA(toolbar, TB_LOADIMAGES, place.set,
+  const Bounds& b = button.Position();
+  const bool large = ScaleToDpi(b.width, dpi) >= kLargeGlyphButtonWidth &&
+                     ScaleToDpi(b.height, dpi) >= kLargeGlyphButtonHeight;
+  const int first = static_cast<int>(::SendMessageA(toolbar, TB_LOADIMAGES, place.set + (large ? 1 : 0),
                                                     reinterpret_cast<LPARAM>(HINST_COMMCTRL)));
   TBBUTTON item{};
   item.iBitmap = place.index < 0 ? I_IMAGENONE : first + place.index;
@@ -50,8 +58,21 @@ void SetUpFlatButton(HWND toolbar, const Button& button) {
   item.fsState = TBSTATE_ENABLED;
   item.fsStyle = BTNS_BUTTON;
   ::SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&item));
-  const Bounds& b = button.Position();
-  ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(b.width, b.height));
+}
+
+// Icons at the system's small size for the window's DPI; those already in
+// the list are kept, redrawn at the new size.
+void FitImageList(HIMAGELIST images, int side) {
+  int width = 0, height = 0;
+  if (!::ImageList_GetIconSize(images, &width, &height) || (width == side && height == side)) return;
+  std::vector<HICON> icons;
+  for (int i = 0, count = ::ImageList_GetImageCount(images); i < count; ++i)
+    icons.push_back(::ImageList_GetIcon(images, i, ILD_NORMAL));
+  ::ImageList_SetIconSize(images, side, side);  // empties it
+  for (HICON icon : icons) {
+    ::ImageList_ReplaceIcon(images, -1, icon);
+    if (icon) ::DestroyIcon(icon);
+  }
 }
 
 void FillListView(HWND window, ListView& list) {
@@ -303,7 +324,7 @@ HWND CreateRealControl(HWND form, Control& control) {
       ::SetWindowSubclass(window, FrameProc, 0, 0);
       break;
     case ControlKind::Button:
-      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control));
+      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control), WindowDpi(form));
       [[fallthrough]];
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
@@ -341,8 +362,16 @@ void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFO
   // counts from the next font.
   if (control.Kind() == ControlKind::PageControl && !control.Pages())
     ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(ScaleToDpi(4, dpi), ScaleToDpi(3, dpi)));
+  if (IsFlat(control))
+    ::SendMessageA(window, TB_SETBUTTONSIZE, 0, MAKELPARAM(ScaleToDpi(b.width, dpi), ScaleToDpi(b.height, dpi)));
   HFONT chosen = IsLink(control) ? linkFont : control.Bold() ? boldFont : font;
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
+  if (control.Kind() == ControlKind::ListView) {
+    const auto& list = static_cast<const ListView&>(control);
+    for (std::size_t i = 0; i < list.Columns().size(); ++i)
+      ::SendMessageA(window, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(ScaleToDpi(list.Columns()[i].width, dpi), 0));
+    if (list.SmallImages) FitImageList(reinterpret_cast<HIMAGELIST>(list.SmallImages->HostHandle()), SmallIconSize(dpi));
+  }
   if (control.Kind() == ControlKind::ListBox)
     if (const int rows = static_cast<const ListBox&>(control).ItemHeight)
       ::SendMessageA(window, LB_SETITEMHEIGHT, 0, MAKELPARAM(ScaleToDpi(rows, dpi), 0));

@@ -16,6 +16,13 @@ int WindowDpi(HWND window) {
 
 int ScaleToDpi(int length, int dpi) { return ::MulDiv(length, dpi, kLayoutDpi); }
 
+int SmallIconSize(int dpi) {
+  if (LateBound().getSystemMetricsForDpi)
+    if (const int size = LateBound().getSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi))) return size;
+  // Without per-monitor DPI every window is at the screen's, which the metric follows.
+  return ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, WindowDpi(nullptr));
+}
+
 RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
   RECT rect{0, 0, ScaleToDpi(clientWidth, dpi), ScaleToDpi(clientHeight, dpi)};
   if (LateBound().adjustWindowRectExForDpi)

@@ -15,6 +15,8 @@ constexpr UINT kWmDpiChanged = 0x02E0;
 int WindowDpi(HWND window);
 // A length of the layout at that DPI.
 int ScaleToDpi(int length, int dpi);
+// The side of the system's small icons (list rows, captions) at that DPI.
+int SmallIconSize(int dpi);
 // The window rectangle around a client area, with the frame of that DPI.
 RECT WindowRectForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 

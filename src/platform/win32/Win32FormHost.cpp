@@ -425,8 +425,9 @@ Point Win32FormHost::ClientToScreen(Form& form, Point client) {
 }
 
 Handle Win32FormHost::CreateImageList() {
-  return reinterpret_cast<Handle>(::ImageList_Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
-                                                     ILC_COLOR32 | ILC_MASK, 16, 16));
+  // At the screen's DPI; laying out the list view fits it to the window's.
+  const int side = SmallIconSize(WindowDpi(nullptr));
+  return reinterpret_cast<Handle>(::ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 16, 16));
 }
 
 int Win32FormHost::ImageListAddIcon(Handle list, Handle icon) {

@@ -21,6 +21,7 @@ LateBoundCalls LookUp() {
   HMODULE user = ::GetModuleHandleA("user32.dll");
   Find(user, "GetDpiForWindow", calls.getDpiForWindow);
   Find(user, "AdjustWindowRectExForDpi", calls.adjustWindowRectExForDpi);
+  Find(user, "GetSystemMetricsForDpi", calls.getSystemMetricsForDpi);
   // Stays loaded for the program's life, as a static import would.
   Find(::LoadLibraryA("uxtheme.dll"), "SetWindowTheme", calls.setWindowTheme);
   return calls;

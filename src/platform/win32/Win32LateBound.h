@@ -22,6 +22,7 @@ struct LateBoundCalls {
   // user32, Windows 10 (1607) on.
   UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
   BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
+  int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
   // uxtheme.dll, Windows XP on.
   HRESULT(WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
 };
