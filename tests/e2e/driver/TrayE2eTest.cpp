@@ -402,6 +402,9 @@ TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
   AnswerPrompt(prompt, "et");
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; })) << "the right password opens it";
 
+  // A person clicks once the window has come up, not while its activation is still on the way.
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == config; }));
+  ::Sleep(1000);
   ::SendMessageA(::GetDlgItem(config, 1015), BM_CLICK, 0, 0);  // "Set Password..."
   HWND dialog = WaitForWindow(id, "Change access password");
   ASSERT_NE(dialog, nullptr);
@@ -410,6 +413,7 @@ TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
   EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, kOldPassEdit))) << "the old password is asked";
   for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, kOldPassEdit), WM_CHAR, static_cast<unsigned char>(c), 0);
   Screenshot("password-dialog");
+  EXPECT_TRUE(Above(dialog, config)) << "and stays over it";
   ::SendMessageA(::GetDlgItem(dialog, kPasswordCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
