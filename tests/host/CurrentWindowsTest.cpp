@@ -98,6 +98,26 @@ TEST_F(CurrentWindows, IconsComeFromTheClassThenTheWindowThenTheFileAndNoneLeaks
   EXPECT_EQ(IconCopies(), 3u) << "the copies of earlier refreshes are freed";
 }
 
+TEST_F(CurrentWindows, AStoreAppsRowNamesTheAppItselfNotTheFrameHost) {
+  const std::string calculatorExe = "C:\\Program Files\\WindowsApps\\Calculator\\Calculator.exe";
+  desktop.AddStoreApp(calculatorExe, "Calculator");
+  desktop.AddStoreFrame("Starting");
+  dlg().ShowModal();
+
+  ASSERT_EQ(Captions(), (Items{"Starting", "Calculator"})) << "the frames, not the windows inside them";
+  EXPECT_EQ(dlg().lstCurrent.Items()[1].subItems, (Items{"Calculator.exe", calculatorExe}));
+  EXPECT_EQ(dlg().lstCurrent.Items()[0].subItems, (Items{"ApplicationFrameHost.exe", SimDesktop::kFrameHostPath}))
+      << "a frame still without its app";
+  dlg().lstCurrent.Select(1);
+  EXPECT_EQ(dlg().labProcess.Caption(), calculatorExe);
+
+  // What OK hands over is the app's file, for the hide list.
+  frm().mConfigureClick();
+  ChooseInNextDialog("Calculator");
+  frm().butSysProc.Click();
+  EXPECT_EQ(frm().lbHideFiles.Items(), (Items{calculatorExe}));
+}
+
 TEST_F(CurrentWindows, OkNeedsARowAndTheChosenPathIsAppendedEvenWhenThere) {
   desktop.AddWindow(desktop.AddProcess("C:\\Office\\Sheet.exe"), "Budget - Sheet");
   frm().mConfigureClick();
