@@ -58,9 +58,9 @@ void TfrmConfigure::LayOutPages() {
          {&cbSwitchToSer, Row(34, 128 + 3 * kRow)}, {&cbSw2Stealth, Row(34, 128 + 4 * kRow)},
          {&cbHideNew, Row(34, 128 + 5 * kRow)},
          // In the row of the never shown cbHideNew.
-         {&cbRestoreAsWere, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 250, 406, 100}},
-         {&cbTermHD, Row(34, 270, 300)}, {&rbCloseHidden, Row(54, 270 + kRow, 300)},
-         {&rbShowHidden, Row(54, 270 + 2 * kRow, 300)}});
+         {&cbRestoreAsWere, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 262, 406, 94}},
+         {&cbTermHD, Row(34, 280, 300)}, {&rbCloseHidden, Row(54, 280 + kRow, 300)},
+         {&rbShowHidden, Row(54, 280 + 2 * kRow, 300)}});
 
   Place(MainControl, kPageHide, {{&labHideHeading, Row(20, 42)}, {&PageControl2, {20, 64, 406, 298}}});
   Place(PageControl2, 0,
