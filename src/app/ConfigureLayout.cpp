@@ -85,10 +85,10 @@ void TfrmConfigure::LayOutPages() {
 
   Place(MainControl, kPageHotKeys,
         {{&grpHotKeys, {20, 42, 406, 300}}, {&labHotKeys1, Row(34, 62)}, {&labHotKeys2, Row(34, 80)},
-         {&labMode, Row(34, 112)}, {&hkMode, {34, 132, 370, 22}}, {&labVisible, Row(34, 168)},
-         {&hkVisible, {34, 188, 370, 22}}, {&labClose, Row(34, 224)}, {&hkClose, {34, 244, 370, 22}},
-         {&labModeConflict, {34, 154, 370, 14}}, {&labVisibleConflict, {34, 210, 370, 14}},
-         {&labCloseConflict, {34, 266, 370, 14}}});
+         // Each hotkey's mark of a conflict under its edit, apart from the next caption.
+         {&labMode, Row(34, 108)}, {&hkMode, {34, 126, 370, 22}}, {&labModeConflict, {34, 151, 370, 15}},
+         {&labVisible, Row(34, 174)}, {&hkVisible, {34, 192, 370, 22}}, {&labVisibleConflict, {34, 217, 370, 15}},
+         {&labClose, Row(34, 240)}, {&hkClose, {34, 258, 370, 22}}, {&labCloseConflict, {34, 283, 370, 15}}});
 
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
     bold->SetBold(true);

@@ -79,6 +79,9 @@ protected:
 }  // namespace
 
 TEST_F(Layout, EveryWindowsControlsLieInsideItAndApart) {
+  // The marks of hotkeys taken by other programs show when they are.
+  for (Label* mark : {&frm().labModeConflict, &frm().labVisibleConflict, &frm().labCloseConflict})
+    mark->SetVisible(true);
   const std::pair<const char*, const Form*> forms[] = {
       {"configuration", &frm()},          {"current windows", app->frmCurrent.get()},
       {"words lists", app->frmCapEdit.get()}, {"password", app->frmPassword.get()},
