@@ -174,4 +174,26 @@ TEST(Configure, RefreshingTheCurrentWindowsKeepsTheHandleCounts) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+TEST(Configure, AtAHigherDpiTheCurrentWindowsColumnsAreWiderByTheSameMeasure) {
+  struct DpiFor144 {
+    DpiFor144() { SetScreenDpi(144); }
+    ~DpiFor144() { SetScreenDpi(0); }
+  } dpi;
+  Hushdesk program("hdcolumns");
+  Process helper = StartHelperApp(SelfPath(), "Some window");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ShowPage(config, kPageSwitch);
+  ClickControl(::GetDlgItem(config, kSerFromRunning));
+  HWND current = ShownWindowOf(program.process().Id(), "Current windows and processes");
+  ASSERT_NE(current, nullptr);
+  HWND list = ::GetDlgItem(current, kCurList);
+  EXPECT_EQ(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0), 375);  // 250 at 96 DPI
+  EXPECT_EQ(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0), 225);  // 150
+  ::SendMessageA(::GetDlgItem(current, kCurCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(current); }));
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 }  // namespace e2e
