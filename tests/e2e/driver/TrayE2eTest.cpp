@@ -412,8 +412,9 @@ TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
   EXPECT_TRUE(Above(dialog, config)) << "the dialog shows over the configuration window";
   EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, kOldPassEdit))) << "the old password is asked";
   for (char c : std::string("s3cret")) ::SendMessageA(::GetDlgItem(dialog, kOldPassEdit), WM_CHAR, static_cast<unsigned char>(c), 0);
-  Screenshot("password-dialog");
+  ::Sleep(1000);
   EXPECT_TRUE(Above(dialog, config)) << "and stays over it";
+  Screenshot("password-dialog");
   ::SendMessageA(::GetDlgItem(dialog, kPasswordCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
