@@ -246,14 +246,34 @@ void Screenshot(const std::string& name) {
         !WindowText(w).empty())
       framed.push_back(WindowText(w));
   // One search each: xdotool ends a chain at a search that finds nothing.
+  // Wine does not wait for a Unix program, so the searches run one after
+  // another in one shell, back first, and a file tells when they are done.
+  const std::string raisedUnix = std::string(dir) + "/.raised";
+  std::string raised = "Z:" + raisedUnix;
+  for (char& c : raised)
+    if (c == '/') c = '\\';
+  ::DeleteFileA(raised.c_str());
+  std::string script;
   for (auto title = framed.rbegin(); title != framed.rend(); ++title) {
     std::string pattern = "^";
     for (char c : *title) {
-      if (std::strchr(".()[]{}*+?^$|\\\"", c)) pattern += '\\';
+      if (c == '\'') {
+        pattern += "'\\''";
+        continue;
+      }
+      if (c == '"') {  // the whole script stands in double quotes: any character matches there
+        pattern += '.';
+        continue;
+      }
+      if (std::strchr(".()[]{}*+?^$|\\", c)) pattern += '\\';
       pattern += c;
     }
-    RunUnixTool("/usr/bin/xdotool search --name \"" + pattern + "$\" windowraise %@");
+    script += "/usr/bin/xdotool search --name '" + pattern + "$' windowraise %@; ";
   }
+  script += "touch '" + raisedUnix + "'";
+  RunUnixTool("/bin/sh -c \"" + script + "\"");
+  WaitUntil([&] { return ::GetFileAttributesA(raised.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+  ::DeleteFileA(raised.c_str());
   ::Sleep(500);  // let the windows paint
   const std::string unixPath = std::string(dir) + "/" + name + ".png";
   std::string path = "Z:" + unixPath;
