@@ -171,15 +171,17 @@ void ClickAt(int x, int y, int button) {
               std::to_string(button));
 }
 
-int TrayIconCount() {
-  int count = 0;
+std::vector<HWND> TrayIcons() {
+  std::vector<HWND> icons;
   for (HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr); tray;
        tray = ::FindWindowExA(nullptr, tray, "__winex11_standalone_tray", nullptr))
     for (HWND icon = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); icon;
          icon = ::FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr))
-      if (::IsWindowVisible(icon)) ++count;
-  return count;
+      if (::IsWindowVisible(icon)) icons.push_back(icon);
+  return icons;
 }
+
+int TrayIconCount() { return static_cast<int>(TrayIcons().size()); }
 
 HWND FindPopupMenu() {
   HWND menu = ::FindWindowA("#32768", nullptr);
@@ -474,17 +476,11 @@ DWORD Hushdesk::TerminateByHotkey() {
 
 // Wine's system tray shows one icon window per notification icon.
 HWND OurTrayIcon(int before) {
-  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
-  HWND icon = nullptr;
-  int n = 0;
-  for (HWND w = ::FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr); w;
-       w = ::FindWindowExA(tray, w, "__winex11_tray_icon", nullptr))
-    if (::IsWindowVisible(w) && n++ == before) icon = w;
-  return icon;
+  const std::vector<HWND> icons = TrayIcons();
+  return before >= 0 && before < static_cast<int>(icons.size()) ? icons[before] : nullptr;
 }
 
-HWND OpenTrayMenu(int iconsBefore) {
-  HWND icon = OurTrayIcon(iconsBefore);
+HWND OpenTrayMenuOf(HWND icon) {
   if (!icon) return nullptr;
   RECT rect{};
   ::GetWindowRect(icon, &rect);
@@ -494,11 +490,27 @@ HWND OpenTrayMenu(int iconsBefore) {
   return menu;
 }
 
+HWND OpenTrayMenu(int iconsBefore) { return OpenTrayMenuOf(OurTrayIcon(iconsBefore)); }
+
 // Starts the program and right-clicks its new tray icon: the menu, or null.
+// The new icon is told by its window: an icon left by a killed program can
+// go from the tray meanwhile, which would throw a count out.
 HWND StartWithTrayMenu(Hushdesk& program) {
-  const int before = TrayIconCount();
-  if (!program.Start() || !WaitUntil([&] { return TrayIconCount() == before + 1; })) return nullptr;
-  return OpenTrayMenu(before);
+  const std::vector<HWND> before = TrayIcons();
+  if (!program.Start()) return nullptr;
+  HWND ours = nullptr;
+  const bool shown = WaitUntil([&] {
+    for (HWND icon : TrayIcons())
+      if (std::find(before.begin(), before.end(), icon) == before.end()) ours = icon;
+    return ours != nullptr;
+  });
+  if (!shown) {
+    ADD_FAILURE() << "no new tray icon: " << before.size() << " before, " << TrayIconCount() << " now";
+    return nullptr;
+  }
+  HWND menu = OpenTrayMenuOf(ours);
+  if (!menu) ADD_FAILURE() << "no menu from the new tray icon";
+  return menu;
 }
 
 // Starts the program and opens its configuration window from the tray menu:

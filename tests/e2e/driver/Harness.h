@@ -38,12 +38,14 @@ void RunUnixTool(const std::string& commandLine);
 // Clicks at a screen point with the X pointer (button 1 left, 3 right).
 void ClickAt(int x, int y, int button);
 
-// The notification icons shown in Wine's system tray.
+// The notification icons shown in Wine's system tray, and their number.
+std::vector<HWND> TrayIcons();
 int TrayIconCount();
 // The icon window shown after `before` others, or null.
 HWND OurTrayIcon(int before);
 // Right-clicks that icon: its popup menu once open, or null.
 HWND OpenTrayMenu(int iconsBefore);
+HWND OpenTrayMenuOf(HWND icon);
 // The open popup menu (its window), or null.
 HWND FindPopupMenu();
 // Chooses a popup menu's first or last item with the keyboard (the menu's

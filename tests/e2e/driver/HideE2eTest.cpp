@@ -106,7 +106,8 @@ TEST_F(HideCycle, TheTopmostWindowOfTheShellIsNotBroughtToTheFront) {
   ::SetForegroundWindow(shellWindow);
 
   PressModeHotkey();
-  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == editorWindow; }));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == editorWindow; }))
+      << "in front: \"" << WindowText(::GetForegroundWindow()) << "\"";
   EXPECT_TRUE(::IsWindowVisible(shellWindow) && !::IsIconic(shellWindow));
   PressModeHotkey();
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
