@@ -492,10 +492,10 @@ HWND OpenTrayMenuOf(HWND icon) {
 
 HWND OpenTrayMenu(int iconsBefore) { return OpenTrayMenuOf(OurTrayIcon(iconsBefore)); }
 
-// Starts the program and right-clicks its new tray icon: the menu, or null.
+// Starts the program and waits for its new tray icon: the icon, or null.
 // The new icon is told by its window: an icon left by a killed program can
 // go from the tray meanwhile, which would throw a count out.
-HWND StartWithTrayMenu(Hushdesk& program) {
+HWND StartWithTrayIcon(Hushdesk& program) {
   const std::vector<HWND> before = TrayIcons();
   if (!program.Start()) return nullptr;
   HWND ours = nullptr;
@@ -504,11 +504,15 @@ HWND StartWithTrayMenu(Hushdesk& program) {
       if (std::find(before.begin(), before.end(), icon) == before.end()) ours = icon;
     return ours != nullptr;
   });
-  if (!shown) {
-    ADD_FAILURE() << "no new tray icon: " << before.size() << " before, " << TrayIconCount() << " now";
-    return nullptr;
-  }
-  HWND menu = OpenTrayMenuOf(ours);
+  if (!shown) ADD_FAILURE() << "no new tray icon: " << before.size() << " before, " << TrayIconCount() << " now";
+  return ours;
+}
+
+// Starts the program and right-clicks its new tray icon: the menu, or null.
+HWND StartWithTrayMenu(Hushdesk& program) {
+  HWND icon = StartWithTrayIcon(program);
+  if (!icon) return nullptr;
+  HWND menu = OpenTrayMenuOf(icon);
   if (!menu) ADD_FAILURE() << "no menu from the new tray icon";
   return menu;
 }
@@ -516,11 +520,20 @@ HWND StartWithTrayMenu(Hushdesk& program) {
 // Starts the program and opens its configuration window from the tray menu:
 // the window once it is shown, or null.
 HWND StartWithConfiguration(Hushdesk& program) {
-  HWND menu = StartWithTrayMenu(program);
-  if (!menu) return nullptr;
-  ChooseFirstMenuItem(menu);  // "Configure..."
+  HWND icon = StartWithTrayIcon(program);
+  if (!icon) return nullptr;
   HWND config = program.ConfigWindow();
-  return WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; }) ? config : nullptr;
+  // Under load Wine's menu can lose the keys that choose its item: the
+  // choice is made again, from the menu still open or from a new one.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    HWND menu = FindPopupMenu();
+    if (!menu) menu = OpenTrayMenuOf(icon);
+    if (!menu) continue;
+    ChooseFirstMenuItem(menu);  // "Configure..."
+    if (WaitUntil([&] { return ::IsWindowVisible(config) != FALSE; })) return config;
+  }
+  ADD_FAILURE() << "the configuration window did not show; a menu is " << (FindPopupMenu() ? "open" : "not open");
+  return nullptr;
 }
 
 }  // namespace e2e

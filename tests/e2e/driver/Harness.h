@@ -133,6 +133,8 @@ HWND OpenConfiguration(Hushdesk& program, int iconsBefore);
 HWND OurTrayIcon(int before);
 // Right-clicks the icon: the open menu, or null.
 HWND OpenTrayMenu(int iconsBefore);
+// Starts the program and waits for its new tray icon: the icon, or null.
+HWND StartWithTrayIcon(Hushdesk& program);
 // Starts the program and right-clicks its new tray icon: the menu, or null.
 HWND StartWithTrayMenu(Hushdesk& program);
 // Starts the program and opens its configuration window from the tray menu:
