@@ -32,7 +32,6 @@ TfrmPassword::TfrmPassword(IFormHost& host, AppSettings& settings)
   botOk.OnClick = [this] { botOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
   ImageKey.SetIcon(settings.ImageKey.Icon());
-  Realise();
 }
 
 void TfrmPassword::FormShow() {

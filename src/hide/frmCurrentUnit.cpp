@@ -36,7 +36,6 @@ TfrmCurrent::TfrmCurrent(Platform& p, const std::vector<std::string>& systemProc
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
   butHelp.OnClick = [this] { butHelpClick(); };
-  Realise();
 }
 
 void TfrmCurrent::FormShow() {

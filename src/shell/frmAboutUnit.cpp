@@ -30,7 +30,6 @@ TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell)
   butOk.OnClick = [this] { Close(); };
   labWeb.OnClick = [this] { labWebClick(); };
   labEmail.OnClick = [this] { labEmailClick(); };
-  Realise();
   FormCreate();
 }
 

@@ -14,6 +14,11 @@ Form::~Form() {
 
 void Form::Realise() { handle_ = host_.Realise(*this); }
 
+WindowHandle Form::Handle() {
+  if (!handle_) Realise();
+  return handle_;
+}
+
 void Form::SetCaption(const std::string& caption) {
   caption_ = caption;
   if (handle_) host_.Retitle(*this);
@@ -53,7 +58,7 @@ int Form::ShowModal() {
 
 void Form::SetLeft(int left) {
   left_ = left;
-  host_.MoveForm(*this, left_, top_);
+  if (handle_) host_.MoveForm(*this, left_, top_);
 }
 
 void Form::Centre(int screenWidth, int screenHeight) {

@@ -24,7 +24,8 @@ public:
   void SetCaption(const std::string& caption);
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
-  WindowHandle Handle() const { return handle_; }
+  // The window is made when it is first needed, as the form is first shown.
+  WindowHandle Handle();
   const std::vector<Control*>& Controls() const { return controls_; }
   IFormHost& Host() const { return host_; }
 
@@ -60,7 +61,7 @@ public:
   void FocusControl(Control& control);
 
 protected:
-  // Creates the real window; call at the end of the derived constructor.
+  // Makes the window now, for a form whose window must exist from the start.
   void Realise();
   virtual void FormShow() {}
   virtual void FormHide() {}

@@ -71,7 +71,6 @@ TfrmCapEdit::TfrmCapEdit(Platform& p, TBook& book, ListBox& lbWords)
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
   butHelp.OnClick = [this] { butHelpClick(); };
-  Realise();
 }
 
 void TfrmCapEdit::FormShow() {

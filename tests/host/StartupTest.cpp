@@ -1,5 +1,6 @@
 // Start-up: one instance, the windows, the start-up mode and the system list.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "ProgramFixture.h"
 #include "access/frmPassUnit.h"
 #include "app/OneAppRun.h"
@@ -59,6 +60,25 @@ TEST_F(ProgramTest, DialogsAreCreatedHiddenAndOwnedByTheApplicationWindow) {
     EXPECT_FALSE(desktop.windows.IsWindowVisible(form->Handle())) << form->Name();
     EXPECT_EQ(desktop.windows.GetWindow(form->Handle(), win::GW_OWNER), desktop.forms.ApplicationWindow());
   }
+}
+
+// The configuration window takes the hotkeys and the tray's messages, so it
+// is there from the start; a dialog's window is made when it is first shown.
+TEST_F(ProgramTest, OnlyTheConfigurationWindowIsMadeAtStartADialogAtItsFirstShowing) {
+  Start();
+  auto windowsOfClass = [this](const std::string& className) {
+    return std::count_if(desktop.state.windows.begin(), desktop.state.windows.end(),
+                         [&](const auto& entry) { return entry.second.className == className; });
+  };
+  EXPECT_EQ(windowsOfClass("TfrmConfigure"), 1);
+  for (const char* dialog : {"TfrmAbout", "TfrmPassword", "TfrmCurrent", "TfrmCapEdit"})
+    EXPECT_EQ(windowsOfClass(dialog), 0) << dialog;
+  for (int showing = 0; showing < 2; ++showing) {
+    RightClickTray(kAbout);
+    ASSERT_TRUE(desktop.windows.IsWindowVisible(app->frmAbout->Handle()));
+    SimWindows::Dispatch(desktop.state, app->frmAbout->Handle(), win::WM_CLOSE, 0, 0);
+  }
+  EXPECT_EQ(windowsOfClass("TfrmAbout"), 1) << "shown twice, made once";
 }
 
 TEST_F(ProgramTest, HiddenParameterIsExactAndFirst) {

@@ -173,6 +173,16 @@ WindowHandle Win32FormHost::Realise(Form& form) {
                                   form.Top(), 0, 0, H(ApplicationWindow()), nullptr, ::GetModuleHandleA(nullptr),
                                   nullptr);
   ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+  LayOut(form, W(window), WindowDpi(window));
+  controlsPending_.insert(&form);
+  return W(window);
+}
+
+// The controls take the form's state as it is now: what changed while they
+// did not exist is not lost.
+void Win32FormHost::CreateControls(Form& form) {
+  if (!controlsPending_.erase(&form)) return;
+  HWND window = H(form.Handle());
   std::vector<std::pair<Control*, HWND>> created;
   for (Control* control : form.Controls()) {
     HWND real = CreateRealControl(window, *control);
@@ -181,7 +191,7 @@ WindowHandle Win32FormHost::Realise(Form& form) {
   }
   LayerControls(created);
   LayOut(form, W(window), WindowDpi(window));
-  return W(window);
+  if (Control* active = form.ActiveControl()) FocusControl(*active);
 }
 
 void Win32FormHost::LayOut(Form& form, WindowHandle window, int dpi) {
@@ -198,12 +208,17 @@ void Win32FormHost::LayOut(Form& form, WindowHandle window, int dpi) {
 }
 
 void Win32FormHost::Destroy(Form& form) {
+  controlsPending_.erase(&form);
   for (Control* control : form.Controls()) controlWindows.erase(control);
   ::SetWindowLongPtrA(H(form.Handle()), GWLP_USERDATA, 0);
   ::DestroyWindow(H(form.Handle()));
 }
 
-void Win32FormHost::SetVisible(Form& form, bool visible) { ::ShowWindow(H(form.Handle()), visible ? SW_SHOW : SW_HIDE); }
+void Win32FormHost::SetVisible(Form& form, bool visible) {
+  HWND window = H(form.Handle());  // made first, when it is not yet
+  if (visible) CreateControls(form);
+  ::ShowWindow(window, visible ? SW_SHOW : SW_HIDE);
+}
 
 void Win32FormHost::MoveForm(Form& form, int left, int top) {
   ::SetWindowPos(H(form.Handle()), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

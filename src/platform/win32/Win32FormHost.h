@@ -1,6 +1,7 @@
 // Realises forms as real windows with common controls and keeps both in step.
 #pragma once
 #include <map>
+#include <set>
 #include "ui/FormHost.h"
 
 namespace hd {
@@ -61,9 +62,14 @@ private:
   const Fonts& FontsFor(int dpi);
   bool DispatchOne(void* message);
   bool TurnPage(Form& form, const struct tagMSG& message);
+  void CreateControls(Form& form);
   WindowHandle applicationWindow_ = 0;
   std::map<int, Fonts> fonts_;  // by DPI
   bool quit_ = false;
+  // Forms whose controls wait for the first showing: a window that stays
+  // hidden (the configuration window of a program in the tray) costs
+  // neither the time nor the memory of its controls.
+  std::set<Form*> controlsPending_;
 };
 
 }  // namespace hd

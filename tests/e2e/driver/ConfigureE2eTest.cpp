@@ -37,20 +37,6 @@ void ShowPage(HWND config, int page) {
   ::Sleep(200);
 }
 
-// Wine carries a list box's texts to another process only in the wide form.
-std::vector<std::string> ListBoxItems(HWND list) {
-  std::vector<std::string> items;
-  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t wide[600] = {};
-    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
-    char text[1200] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    items.push_back(text);
-  }
-  return items;
-}
-
 void TypeText(const std::string& text) {
   for (char c : text) {
     const SHORT key = ::VkKeyScanA(c);

@@ -521,7 +521,10 @@ HWND StartWithTrayMenu(Hushdesk& program) {
 // the window once it is shown, or null.
 HWND StartWithConfiguration(Hushdesk& program) {
   HWND icon = StartWithTrayIcon(program);
-  if (!icon) return nullptr;
+  return icon ? OpenConfigurationFrom(program, icon) : nullptr;
+}
+
+HWND OpenConfigurationFrom(Hushdesk& program, HWND icon) {
   HWND config = program.ConfigWindow();
   // Under load Wine's menu can lose the keys that choose its item: the
   // choice is made again, from the menu still open or from a new one.
@@ -534,6 +537,20 @@ HWND StartWithConfiguration(Hushdesk& program) {
   }
   ADD_FAILURE() << "the configuration window did not show; a menu is " << (FindPopupMenu() ? "open" : "not open");
   return nullptr;
+}
+
+// Wine carries a list box's texts to another process only in the wide form.
+std::vector<std::string> ListBoxItems(HWND list) {
+  std::vector<std::string> items;
+  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t wide[600] = {};
+    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+    char text[1200] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.push_back(text);
+  }
+  return items;
 }
 
 }  // namespace e2e

@@ -140,6 +140,10 @@ HWND StartWithTrayMenu(Hushdesk& program);
 // Starts the program and opens its configuration window from the tray menu:
 // the window once it is shown, or null.
 HWND StartWithConfiguration(Hushdesk& program);
+// Opens the configuration window from the tray menu of the program's icon.
+HWND OpenConfigurationFrom(Hushdesk& program, HWND icon);
+// The texts of a list box of another process.
+std::vector<std::string> ListBoxItems(HWND list);
 
 // Default hotkeys.
 void PressModeHotkey();

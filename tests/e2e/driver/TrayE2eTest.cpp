@@ -137,6 +137,24 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+// A program that lives in the tray makes the configuration window's controls
+// only when the window is first shown; they show what was loaded at start.
+TEST(Tray, TheConfigurationWindowGetsItsControlsAtItsFirstShowingWithTheLoadedSettings) {
+  Hushdesk program("hdfirstshow");
+  program.WriteSetting("Settings\\SerAppList.lst", "C:\\work\\figures.exe\r\n");
+  HWND icon = StartWithTrayIcon(program);
+  ASSERT_NE(icon, nullptr);
+  HWND config = program.ConfigWindow();
+  EXPECT_EQ(::FindWindowExA(config, nullptr, nullptr, nullptr), nullptr) << "controls before the first showing";
+  ASSERT_EQ(OpenConfigurationFrom(program, icon), config);
+  EXPECT_EQ(ListBoxItems(::GetDlgItem(config, kSeriousList)), std::vector<std::string>{"C:\\work\\figures.exe"});
+  EXPECT_EQ(::SendMessageA(::GetDlgItem(config, kModeEdit), HKM_GETHOTKEY, 0, 0), MAKEWORD(VK_OEM_3, HOTKEYF_CONTROL))
+      << "the default mode hotkey, Ctrl+`";
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 TEST(Tray, HotkeyTypedInTheConfigurationWindowWorksAfterOk) {
   Hushdesk program("hdtyped");
   HWND config = StartWithConfiguration(program);
