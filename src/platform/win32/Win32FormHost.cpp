@@ -174,14 +174,15 @@ WindowHandle Win32FormHost::Realise(Form& form) {
                                   nullptr);
   ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
   LayOut(form, W(window), WindowDpi(window));
-  controlsPending_.insert(&form);
   return W(window);
 }
 
-// The controls take the form's state as it is now: what changed while they
-// did not exist is not lost.
+// Made at the form's first showing: a window that stays hidden (the
+// configuration window of a program in the tray) costs neither the time nor
+// the memory of its controls. They take the form's state as it is now, so
+// what changed while they did not exist is not lost.
 void Win32FormHost::CreateControls(Form& form) {
-  if (!controlsPending_.erase(&form)) return;
+  if (form.Controls().empty() || controlWindows.count(form.Controls().front())) return;
   HWND window = H(form.Handle());
   std::vector<std::pair<Control*, HWND>> created;
   for (Control* control : form.Controls()) {
@@ -208,7 +209,6 @@ void Win32FormHost::LayOut(Form& form, WindowHandle window, int dpi) {
 }
 
 void Win32FormHost::Destroy(Form& form) {
-  controlsPending_.erase(&form);
   for (Control* control : form.Controls()) controlWindows.erase(control);
   ::SetWindowLongPtrA(H(form.Handle()), GWLP_USERDATA, 0);
   ::DestroyWindow(H(form.Handle()));

@@ -1,7 +1,6 @@
 // Realises forms as real windows with common controls and keeps both in step.
 #pragma once
 #include <map>
-#include <set>
 #include "ui/FormHost.h"
 
 namespace hd {
@@ -66,10 +65,6 @@ private:
   WindowHandle applicationWindow_ = 0;
   std::map<int, Fonts> fonts_;  // by DPI
   bool quit_ = false;
-  // Forms whose controls wait for the first showing: a window that stays
-  // hidden (the configuration window of a program in the tray) costs
-  // neither the time nor the memory of its controls.
-  std::set<Form*> controlsPending_;
 };
 
 }  // namespace hd
