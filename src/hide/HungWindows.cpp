@@ -6,7 +6,8 @@
 
 namespace hd {
 
-bool HungWindows::IsHung(Thread& thread, WindowHandle window) {
+bool HungWindows::IsHung(WindowHandle window) {
+  Thread& thread = threads_[windows_.GetWindowThreadId(window)];
   if (thread.known) return thread.hung;
   LResult ignored = 0;
   if (windows_.SendMessageTimeout(window, win::WM_NULL, 0, 0, kProbeMs, ignored)) {
@@ -18,6 +19,11 @@ bool HungWindows::IsHung(Thread& thread, WindowHandle window) {
   if (!windows_.IsWindow(window)) return false;
   thread.known = thread.hung = true;
   return true;
+}
+
+bool HungWindows::KnownHung(WindowHandle window) {
+  const auto it = threads_.find(windows_.GetWindowThreadId(window));
+  return it != threads_.end() && it->second.hung;
 }
 
 }  // namespace hd

@@ -12,23 +12,21 @@ public:
   // does not hold up the hotkey.
   static constexpr unsigned kProbeMs = 150;
 
-  // What is known of one thread. Asked from that thread's lane only, so the
-  // lanes of different threads may ask at the same time.
+  explicit HungWindows(IWindows& windows) : windows_(windows) {}
+  // Whether a blocking call on the window could wait for its thread.
+  bool IsHung(WindowHandle window);
+  // Its thread left a request unanswered for kProbeMs: taken as hung.
+  void Unanswered(WindowHandle window) { threads_[windows_.GetWindowThreadId(window)] = {true, true}; }
+  // What is known already, without asking.
+  bool KnownHung(WindowHandle window);
+
+private:
   struct Thread {
     bool known = false;
     bool hung = false;
   };
-
-  explicit HungWindows(IWindows& windows) : windows_(windows) {}
-  // The record of a window thread; from the sequence's own thread only.
-  Thread& ThreadOf(ThreadId thread) { return threads_[thread]; }
-  // Whether a blocking call on the window could wait for its thread.
-  bool IsHung(Thread& thread, WindowHandle window);
-  bool IsHung(WindowHandle window) { return IsHung(ThreadOf(windows_.GetWindowThreadId(window)), window); }
-
-private:
   IWindows& windows_;
-  std::map<ThreadId, Thread> threads_;  // nodes stay put while others are added
+  std::map<ThreadId, Thread> threads_;
 };
 
 }  // namespace hd

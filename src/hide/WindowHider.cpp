@@ -1,11 +1,21 @@
 // The walk works on the Z order as it was when HIDE mode began: hiding a
 // window moves it down, so asking for the next window afterwards skips some.
-// Calls on other programs' windows go through the window thread's lane, so
-// programs are asked side by side and each window's calls keep their order.
+// Requests that need no answer (ShowWindowAsync) reach every program at once
+// and each takes its own in the order sent, so the programs answer side by
+// side and the windows' state tells when they have. No thread is started for
+// it, which under Wine would cost a megabyte.
 #include "hide/WindowHider.h"
+#include <algorithm>
 #include "words/TWordsListUnit.h"
 
 namespace hd {
+
+namespace {
+int Shown(WindowHandle) { return win::SW_SHOW; }
+bool Invisible(IWindows& w, WindowHandle window) { return !w.IsWindowVisible(window); }
+bool Visible(IWindows& w, WindowHandle window) { return w.IsWindowVisible(window); }
+bool Minimised(IWindows& w, WindowHandle window) { return w.IsIconic(window) && !w.IsWindowVisible(window); }
+}  // namespace
 
 bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProcessList,
                      const std::string& processFile) {
@@ -18,7 +28,7 @@ bool IsSystemProcess(ISystem& system, const std::vector<std::string>& systemProc
 
 void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
                                       std::vector<WindowHandle>& working,
-                                      const std::function<void()>& whileMinimising) {
+                                      const std::function<void()>& afterVanishing) {
   const WindowHandle applicationWindow = p_.forms.ApplicationWindow();
   const PreparedBook book(p_.system, rules.book);
   for (WindowHandle window : p_.windows.TopLevelWindows()) {
@@ -34,62 +44,69 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
       AddWorkingWindow(rules.systemProcesses, window, working);
     }
   }
-  // Every unwanted window is gone from the screen before any is minimised:
-  // that is the instant the hotkey is for.
-  p_.windows.WaitForCalls();
-  for (WindowHandle window : hidden) FinishHiding(window);
-  if (whileMinimising) whileMinimising();
-  p_.windows.WaitForCalls();
+  // Every unwanted window is gone from the screen before any is minimised
+  // (minimising shows a window again): that is the instant the hotkey is for.
+  WaitUntil(hidden, Invisible);
+  std::vector<WindowHandle> minimising;
+  for (WindowHandle window : hidden)
+    if (FinishHiding(window)) minimising.push_back(window);
+  if (afterVanishing) afterVanishing();
+  WaitUntil(std::move(minimising), Minimised);
 }
 
 void WindowHider::HideWindow(WindowHandle window) {
   StartHiding(window);
-  p_.windows.WaitForCalls();
-  FinishHiding(window);
-  p_.windows.WaitForCalls();
+  WaitUntil({window}, Invisible);
+  if (FinishHiding(window)) WaitUntil({window}, Minimised);
 }
 
-void WindowHider::StartHiding(WindowHandle window) {
-  const ThreadId lane = p_.windows.GetWindowThreadId(window);
-  HungWindows::Thread& thread = hung_.ThreadOf(lane);
-  p_.windows.PostCall(lane, [this, &thread, window] {
-    // A hung thread would hold the hotkey for as long as it sleeps; the queued
-    // requests take effect when it wakes.
-    if (hung_.IsHung(thread, window))
-      p_.windows.ShowWindowAsync(window, win::SW_HIDE);
-    else
-      p_.windows.ShowWindow(window, win::SW_HIDE);
-  });
-}
+void WindowHider::StartHiding(WindowHandle window) { p_.windows.ShowWindowAsync(window, win::SW_HIDE); }
 
-void WindowHider::FinishHiding(WindowHandle window) {
-  const ThreadId lane = p_.windows.GetWindowThreadId(window);
-  HungWindows::Thread& thread = hung_.ThreadOf(lane);
-  p_.windows.PostCall(lane, [this, &thread, window] {
-    if (hung_.IsHung(thread, window)) {
-      p_.windows.ShowWindowAsync(window, win::SW_MINIMIZE);
-      p_.windows.ShowWindowAsync(window, win::SW_HIDE);
-    } else {
-      p_.windows.CloseWindow(window);
-      p_.windows.ShowWindow(window, win::SW_HIDE);
-    }
-  });
+bool WindowHider::FinishHiding(WindowHandle window) {
+  IWindows& w = p_.windows;
+  // A window minimised already looks the same before these steps and after
+  // them: only calls that wait tell when they are done, unless its thread
+  // hangs and would hold the hotkey for as long as it sleeps.
+  if (!hung_.KnownHung(window) && w.IsIconic(window) && !hung_.IsHung(window)) {
+    w.CloseWindow(window);
+    w.ShowWindow(window, win::SW_HIDE);
+    return false;
+  }
+  // CloseWindow minimises; this is the same without waiting for the program.
+  // A hung thread takes the requests when it wakes.
+  w.ShowWindowAsync(window, win::SW_MINIMIZE);
+  w.ShowWindowAsync(window, win::SW_HIDE);
+  return !hung_.KnownHung(window);
 }
 
 void WindowHider::UnhideWindow(WindowHandle window) {
-  StartShowing(window);
-  p_.windows.WaitForCalls();
+  ShowWindows({window}, Shown);
 }
 
-void WindowHider::StartShowing(WindowHandle window) {
-  const ThreadId lane = p_.windows.GetWindowThreadId(window);
-  HungWindows::Thread& thread = hung_.ThreadOf(lane);
-  p_.windows.PostCall(lane, [this, &thread, window] {
-    if (hung_.IsHung(thread, window))
-      p_.windows.ShowWindowAsync(window, win::SW_SHOW);
-    else
-      p_.windows.ShowWindow(window, win::SW_SHOW);
-  });
+void WindowHider::ShowWindows(const std::vector<WindowHandle>& windows,
+                              const std::function<int(WindowHandle)>& commandOf) {
+  // What ShowWindowAsync returns says nothing here: on a window of this
+  // thread it is whether the window was visible.
+  for (WindowHandle window : windows) p_.windows.ShowWindowAsync(window, commandOf(window));
+  WaitUntil(windows, Visible);
+}
+
+void WindowHider::WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWindows&, WindowHandle)) {
+  IWindows& w = p_.windows;
+  std::uint64_t lastDone = p_.system.TickCountMs();
+  for (;;) {
+    const auto finished = std::remove_if(windows.begin(), windows.end(), [&w, done](WindowHandle window) {
+      return done(w, window) || !w.IsWindow(window);
+    });
+    if (finished != windows.end()) {
+      windows.erase(finished, windows.end());
+      lastDone = p_.system.TickCountMs();
+    }
+    if (windows.empty()) return;
+    if (p_.system.TickCountMs() - lastDone >= HungWindows::kProbeMs) break;
+    w.WaitAnsweringSentMessages(kPollMs);
+  }
+  for (WindowHandle window : windows) hung_.Unanswered(window);
 }
 
 bool WindowHider::IsCaptionUnwanted(const PreparedBook& book, WindowHandle window) {
@@ -112,8 +129,7 @@ void WindowHider::AddWorkingWindow(const std::vector<std::string>& systemProcess
 }
 
 void WindowHider::ShowHiddenWindows(std::vector<WindowHandle>& hidden) {
-  for (WindowHandle window : hidden) StartShowing(window);
-  p_.windows.WaitForCalls();
+  ShowWindows(hidden, Shown);
   hidden.clear();
 }
 

@@ -31,10 +31,11 @@ public:
   explicit WindowHider(Platform& p) : p_(p), files_(p), hung_(p.windows) {}
 
   // Hides the unwanted windows, appending each to hidden as its hiding
-  // starts; when it returns, all of them are hidden and minimised.
-  // whileMinimising runs once every one is invisible, as the minimising goes on.
+  // starts; when it returns, all of them are hidden and minimised (a hung
+  // program's when it wakes). afterVanishing runs once every one has been
+  // told to vanish, before the minimising.
   void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
-                           std::vector<WindowHandle>& working, const std::function<void()>& whileMinimising = {});
+                           std::vector<WindowHandle>& working, const std::function<void()>& afterVanishing = {});
   // SW_HIDE, CloseWindow (it minimises), SW_HIDE.
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);
@@ -43,19 +44,27 @@ public:
   void AddWorkingWindow(const std::vector<std::string>& systemProcesses, WindowHandle window,
                         std::vector<WindowHandle>& working);
   void ShowHiddenWindows(std::vector<WindowHandle>& hidden);
+  // Every window gets its show command without waiting, so the programs
+  // answer side by side. Returns once each is visible or gone, or when none
+  // has come up for HungWindows::kProbeMs: a hung program shows its windows
+  // when it wakes.
+  void ShowWindows(const std::vector<WindowHandle>& windows, const std::function<int(WindowHandle)>& commandOf);
   void CloseHiddenWindows(std::vector<WindowHandle>& hidden);
 
   ProcessFiles& Files() { return files_; }
   HungWindows& Hung() { return hung_; }
 
 private:
-  // The first SW_HIDE; then the minimising steps. Posted to the window
-  // thread's lane: they have run after the next WaitForCalls.
+  // How often the windows waited for are looked at.
+  static constexpr unsigned kPollMs = 1;
+  // The first SW_HIDE, sent without waiting.
   void StartHiding(WindowHandle window);
-  // Posts the calls to the lane of the window's thread, telling them whether it hangs.
-  void PostCalls(WindowHandle window, std::function<void(bool hung)> calls);
-  void FinishHiding(WindowHandle window);
-  void StartShowing(WindowHandle window);
+  // The minimising steps; true when they were sent without waiting, to be
+  // waited for.
+  bool FinishHiding(WindowHandle window);
+  // Until each window is done or gone, or none has been for
+  // HungWindows::kProbeMs: the threads of those left are taken as hung.
+  void WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWindows&, WindowHandle));
 
   Platform& p_;
   ProcessFiles files_;

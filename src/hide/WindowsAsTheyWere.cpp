@@ -31,12 +31,7 @@ int WindowsAsTheyWere::ShowCommandOf(WindowHandle window) const {
 
 void WindowsAsTheyWere::Restore(WindowHider& hider, std::vector<WindowHandle>& hidden) {
   IWindows& w = p_.windows;
-  for (WindowHandle window : hidden) {
-    if (hider.Hung().IsHung(window))
-      w.ShowWindowAsync(window, ShowCommandOf(window));
-    else
-      w.ShowWindow(window, ShowCommandOf(window));
-  }
+  hider.ShowWindows(hidden, [this](WindowHandle window) { return ShowCommandOf(window); });
   hidden.clear();
   // A window that has gone, or that its program hid meanwhile, stays where it is.
   if (!front_ || !w.IsWindowVisible(front_)) return;

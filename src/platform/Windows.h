@@ -1,6 +1,5 @@
 // Other programs' top-level windows: the walk, their state and messages.
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 #include "platform/Types.h"
@@ -53,13 +52,9 @@ public:
   virtual bool UpdateWindow(WindowHandle window) = 0;
   virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
 
-  // Calls on other programs' windows made side by side: a lane's calls run one
-  // after another, beside the other lanes'. One lane per window thread, so a
-  // slow program holds up its own windows only. The calling thread's own lane
-  // runs at once (its windows answer only to it).
-  virtual void PostCall(ThreadId lane, std::function<void()> call) = 0;
-  // Returns once every posted call has run.
-  virtual void WaitForCalls() = 0;
+  // MsgWaitForMultipleObjects for sent messages, up to timeoutMs, answering
+  // those that came (a program being shown may send one and wait for it).
+  virtual void WaitAnsweringSentMessages(unsigned timeoutMs) = 0;
 };
 
 }  // namespace hd

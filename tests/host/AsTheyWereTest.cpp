@@ -36,6 +36,15 @@ TEST_F(AsTheyWereTest, EachWindowReturnsInItsStateAndTheFrontWindowInFront) {
   EXPECT_TRUE(frm().HiddenWindowList.empty());
 }
 
+TEST_F(AsTheyWereTest, ABusyProgramsFrontWindowIsWaitedForAndComesToTheFront) {
+  frm().cbRestoreAsWere.SetChecked(true);
+  PressMode();
+  desktop.Busy(maximised, 100);
+  PressMode();
+  EXPECT_TRUE(Visible(maximised) && Zoomed(maximised));
+  EXPECT_EQ(desktop.state.foreground, maximised);
+}
+
 TEST_F(AsTheyWereTest, AFrontWindowClosedMeanwhileIsLeftAlone) {
   frm().cbRestoreAsWere.SetChecked(true);
   desktop.state.foreground = front;

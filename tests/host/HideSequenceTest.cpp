@@ -53,24 +53,50 @@ protected:
   }
 };
 
-TEST_F(HungProgramTest, HidingAndShowingWaitOnlyBrieflyAndHandleTheOthers) {
+TEST_F(HungProgramTest, AHungProgramHoldsNothingUpAndTakesItsRequestsWhenItWakes) {
   EXPECT_LT(WaitedOnPress(), kPerHungApp);
   ASSERT_TRUE(frm().FHideMode);
   EXPECT_EQ(frm().HiddenWindowList, (std::vector<WindowHandle>{fine, stuck2, stuck}));
-  for (WindowHandle w : {stuck, stuck2, fine}) EXPECT_FALSE(Visible(w));
-  EXPECT_TRUE(Iconic(stuck)) << "minimised by the queued request";
+  EXPECT_FALSE(Visible(fine));
   EXPECT_TRUE(Visible(editor));
+  desktop.Wake(stuck);
+  for (WindowHandle w : {stuck, stuck2}) {
+    EXPECT_FALSE(Visible(w));
+    EXPECT_TRUE(Iconic(w)) << "minimised by the queued requests";
+  }
 
+  desktop.Hang(stuck);
   EXPECT_LT(WaitedOnPress(), kPerHungApp) << "the hotkey still answers";
   EXPECT_FALSE(frm().FHideMode);
-  for (WindowHandle w : {stuck, stuck2, fine}) EXPECT_TRUE(Visible(w));
+  EXPECT_TRUE(Visible(fine));
+  EXPECT_FALSE(Visible(stuck)) << "asked, not waited for";
+  desktop.Wake(stuck);
+  for (WindowHandle w : {stuck, stuck2}) EXPECT_TRUE(Visible(w));
 }
 
 TEST_F(HungProgramTest, EachHungProgramCostsOneProbe) {
   const WindowHandle other = App("C:\\Games\\Frozen.exe", "game frozen");
   desktop.Hang(other);
   EXPECT_LT(WaitedOnPress(), 2 * kPerHungApp);
+  desktop.Wake(other);
   EXPECT_FALSE(Visible(other));
+}
+
+TEST_F(HungProgramTest, ABusyProgramIsWaitedForUntilItsWindowsAreBack) {
+  desktop.Wake(stuck);
+  PressMode();
+  desktop.Busy(fine, 100);
+  EXPECT_GE(WaitedOnPress(), 100u);
+  EXPECT_TRUE(Visible(fine)) << "back before leaving ends";
+  PressMode();
+  desktop.Busy(fine, 1000);
+  const std::uint64_t waited = WaitedOnPress();
+  EXPECT_GE(waited, HungWindows::kProbeMs);
+  EXPECT_LT(waited, kPerHungApp) << "one that answers no sooner counts as hung";
+  EXPECT_FALSE(frm().FHideMode);
+  EXPECT_FALSE(Visible(fine)) << "not waited for past the bound";
+  desktop.system.Sleep(1000);
+  EXPECT_TRUE(Visible(fine)) << "its show was queued, not lost";
 }
 
 TEST_F(HungProgramTest, AHungWindowIsActivatedWithoutWaiting) {
@@ -114,9 +140,10 @@ TEST_F(HideOrderTest, EveryWindowVanishesBeforeAnyIsMinimisedAndEachKeepsItsOwnO
   EXPECT_EQ(frm().HiddenWindowList, (std::vector<WindowHandle>{a, b, c}));
   using Calls = std::vector<std::string>;
   EXPECT_EQ(CallsOn({a, b, c, editor}),
-            (Calls{Call("ShowWindow", a, 0), Call("ShowWindow", b, 0), Call("ShowWindow", c, 0),
-                   Call("CloseWindow", a), Call("ShowWindow", a, 0), Call("CloseWindow", b), Call("ShowWindow", b, 0),
-                   Call("CloseWindow", c), Call("ShowWindow", c, 0)}));
+            (Calls{Call("ShowWindowAsync", a, 0), Call("ShowWindowAsync", b, 0), Call("ShowWindowAsync", c, 0),
+                   Call("ShowWindowAsync", a, 6), Call("ShowWindowAsync", a, 0), Call("ShowWindowAsync", b, 6),
+                   Call("ShowWindowAsync", b, 0), Call("ShowWindowAsync", c, 6), Call("ShowWindowAsync", c, 0)}))
+      << "all without waiting, the minimising as CloseWindow does it";
   for (WindowHandle w : {a, b, c}) {
     EXPECT_FALSE(Visible(w));
     EXPECT_TRUE(Iconic(w));
@@ -124,7 +151,21 @@ TEST_F(HideOrderTest, EveryWindowVanishesBeforeAnyIsMinimisedAndEachKeepsItsOwnO
 
   desktop.state.callLog.clear();
   PressMode();
-  EXPECT_EQ(CallsOn({a, b, c, editor}), (Calls{Call("ShowWindow", a, 5), Call("ShowWindow", b, 5), Call("ShowWindow", c, 5)}));
+  EXPECT_EQ(CallsOn({a, b, c, editor}),
+            (Calls{Call("ShowWindowAsync", a, 5), Call("ShowWindowAsync", b, 5), Call("ShowWindowAsync", c, 5)}));
+}
+
+TEST_F(HideOrderTest, AWindowMinimisedAlreadyIsMinimisedByCallsThatWait) {
+  HideCaptionsWith({"game"});
+  const WindowHandle minimised = App("C:\\Games\\A.exe", "game minimised");
+  desktop.Window(minimised).iconic = true;
+  PressMode();
+  using Calls = std::vector<std::string>;
+  EXPECT_EQ(CallsOn({minimised}), (Calls{Call("ShowWindowAsync", minimised, 0), Call("CloseWindow", minimised),
+                                         Call("ShowWindow", minimised, 0)}))
+      << "its state would not tell when asynchronous steps are done";
+  EXPECT_FALSE(Visible(minimised));
+  EXPECT_TRUE(Iconic(minimised));
 }
 
 TEST_F(HideOrderTest, AHungThreadIsAskedWithoutWaitingWhileItsProcessesOtherThreadAnswers) {
@@ -135,13 +176,14 @@ TEST_F(HideOrderTest, AHungThreadIsAskedWithoutWaitingWhileItsProcessesOtherThre
   desktop.Hang(stuck);
   const std::uint64_t before = desktop.state.clockMs;
   PressMode();
-  EXPECT_LT(desktop.state.clockMs - before, 2 * HungWindows::kProbeMs) << "one probe of the hung thread";
+  EXPECT_LT(desktop.state.clockMs - before, 2 * HungWindows::kProbeMs) << "one wait for the hung thread";
   using Calls = std::vector<std::string>;
-  EXPECT_EQ(CallsOn({answering}), (Calls{Call("ShowWindow", answering, 0), Call("CloseWindow", answering),
-                                         Call("ShowWindow", answering, 0)}))
+  EXPECT_EQ(CallsOn({answering}), (Calls{Call("ShowWindowAsync", answering, 0), Call("ShowWindowAsync", answering, 6),
+                                         Call("ShowWindowAsync", answering, 0)}))
       << "the answering thread's window is hidden and minimised as any other";
   EXPECT_EQ(CallsOn({stuck}), (Calls{Call("ShowWindowAsync", stuck, 0), Call("ShowWindowAsync", stuck, 6),
                                      Call("ShowWindowAsync", stuck, 0)}));
+  desktop.Wake(stuck);
   EXPECT_FALSE(Visible(stuck));
   EXPECT_TRUE(Iconic(answering));
 }

@@ -161,7 +161,7 @@ TEST_F(RecoveryTest, AKillBeforeTheSequenceEndsFindsTheHiddenWindowsOnRecord) {
   const auto at = [&log](const std::string& entry) { return std::find(log.begin(), log.end(), entry) - log.begin(); };
   const auto saved = at("ReplaceFile " + RecordPath());
   ASSERT_LT(saved, static_cast<std::ptrdiff_t>(log.size()));
-  EXPECT_LT(at("ShowWindow " + std::to_string(game) + " 0"), saved) << "the windows vanish first";
+  EXPECT_LT(at("ShowWindowAsync " + std::to_string(game) + " 0"), saved) << "the windows vanish first";
   EXPECT_LT(saved, at("CloseWindow " + std::to_string(game))) << "the record does not wait for the minimising";
 
   // What a program killed right after that first save leaves behind.

@@ -27,7 +27,7 @@ TEST_F(TerminationTest, TheExitActionRunsWhileTheHotkeysAreHeldAndDropsAreRefuse
   desktop.state.callLog.clear();
   PressClose();
   ASSERT_TRUE(desktop.state.quitRequested);
-  const std::ptrdiff_t shown = LogIndexOf("ShowWindow " + std::to_string(game) + " 5");
+  const std::ptrdiff_t shown = LogIndexOf("ShowWindowAsync " + std::to_string(game) + " 5");
   const std::ptrdiff_t unregistered = LogIndexOf("UnregisterHotKey 1");
   ASSERT_LT(shown, static_cast<std::ptrdiff_t>(desktop.state.callLog.size()));
   EXPECT_LT(shown, unregistered) << "the hidden windows come back before the hotkeys go";

@@ -70,6 +70,10 @@ public:
   bool ProcessAlive(ProcessId process) const;
   // The window's thread stops answering (all of its windows with it).
   void Hang(WindowHandle window) { state.hungThreads.insert(Window(window).threadId); }
+  // It answers again, and takes the requests queued while it hung.
+  void Wake(WindowHandle window) { windows.Wake(Window(window).threadId); }
+  // The window's thread is busy for ms: calls on it wait, requests queue.
+  void Busy(WindowHandle window, std::uint64_t ms) { windows.Busy(Window(window).threadId, ms); }
   // A thread of its own for windows given it (they answer on their own).
   ThreadId AddThread() { return state.nextThreadId += 4; }
 

@@ -110,13 +110,16 @@ struct SimState {
   std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
   ThreadId nextThreadId = 0x70000;  // a process's first thread is its id + 1
   std::set<ThreadId> hungThreads;  // threads that stopped answering
+  std::map<ThreadId, std::uint64_t> busyUntil;  // threads that answer late: when, on the clock
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
   // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>";
   // kept while logCalls is on.
   bool logCalls = false;
   std::vector<std::string> callLog;
-  std::deque<std::function<void()>> postedCalls;  // run by WaitForCalls
+  // ShowWindowAsync requests (window, command) that a hung or busy thread
+  // takes when it answers again.
+  std::map<ThreadId, std::deque<std::pair<WindowHandle, int>>> queuedShows;
 
   // Processes; the program's own is programProcess.
   std::map<ProcessId, SimProcess> processes;

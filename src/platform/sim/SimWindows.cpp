@@ -1,5 +1,6 @@
 // Simulated windows behave as Wine's were measured to: hiding a window moves it
-// down the Z order, activation across processes is refused, hung threads block.
+// down the Z order, activation across processes is refused, hung threads block
+// and busy ones answer late.
 #include "platform/sim/SimWindows.h"
 #include <algorithm>
 #include "ui/Form.h"
@@ -13,12 +14,31 @@ SimWindow* SimWindows::Find(WindowHandle window) {
 
 bool SimWindows::Hung(const SimWindow& window) const { return s_.hungThreads.count(window.threadId) > 0; }
 
+bool SimWindows::Busy(const SimWindow& window) const {
+  const auto it = s_.busyUntil.find(window.threadId);
+  return it != s_.busyUntil.end() && it->second > s_.clockMs;
+}
+
 bool SimWindows::CallerWaits(SimWindow& window) {
-  if (Hung(window) && window.processId != s_.programProcess) {
+  if (window.processId == s_.programProcess) return false;
+  if (Hung(window)) {
     s_.clockMs += kHangMs;
     return true;
   }
+  if (Busy(window)) {
+    s_.clockMs = s_.busyUntil[window.threadId];
+    TakeQueued(window.threadId);
+  }
   return false;
+}
+
+void SimWindows::TakeQueued(ThreadId thread) {
+  if (s_.hungThreads.count(thread)) return;
+  if (const auto busy = s_.busyUntil.find(thread); busy != s_.busyUntil.end() && busy->second > s_.clockMs) return;
+  auto queued = s_.queuedShows.extract(thread);
+  if (queued.empty()) return;
+  for (const auto& [window, command] : queued.mapped())
+    if (SimWindow* w = Find(window)) ApplyShow(*w, command);
 }
 
 WindowHandle SimWindows::GetWindow(WindowHandle window, unsigned command) {
@@ -47,13 +67,16 @@ std::vector<WindowHandle> SimWindows::ChildWindows(WindowHandle parent) {
 
 bool SimWindows::IsWindow(WindowHandle window) { return Find(window) != nullptr; }
 
+// What a busy thread was asked has taken effect once its time has come.
 bool SimWindows::IsWindowVisible(WindowHandle window) {
   SimWindow* w = Find(window);
+  if (w) TakeQueued(w->threadId);
   return w && w->visible;
 }
 
 bool SimWindows::IsIconic(WindowHandle window) {
   SimWindow* w = Find(window);
+  if (w) TakeQueued(w->threadId);
   return w && w->iconic;
 }
 
@@ -153,9 +176,17 @@ bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
   SimWindow* w = Find(window);
   if (!w) return false;
   Log("ShowWindowAsync", window, command);
-  // A hung thread takes the request when it wakes: in the simulation at once,
-  // which is what a test observes after the window recovers.
-  ApplyShow(*w, command);
+  // The program's own window is shown at once, and the answer is ShowWindow's.
+  if (w->processId == s_.programProcess) {
+    const bool wasVisible = w->visible;
+    ApplyShow(*w, command);
+    return wasVisible;
+  }
+  // A hung or busy thread takes the request when it answers again; any other at once.
+  if (Hung(*w) || Busy(*w))
+    s_.queuedShows[w->threadId].emplace_back(window, command);
+  else
+    ApplyShow(*w, command);
   return true;
 }
 
@@ -265,7 +296,7 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
                                     unsigned timeoutMs, LResult& result) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  if (Hung(*w)) {
+  if (Hung(*w) || (Busy(*w) && s_.busyUntil[w->threadId] - s_.clockMs > timeoutMs)) {
     s_.clockMs += timeoutMs;
     return false;
   }
@@ -316,16 +347,11 @@ long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
 
 bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
 
-// No thread of its own: each call runs as it is posted, in the order posted.
-// As the real lanes: a posted call has run by the next wait, not before.
-void SimWindows::PostCall(ThreadId, std::function<void()> call) { s_.postedCalls.push_back(std::move(call)); }
+void SimWindows::WaitAnsweringSentMessages(unsigned timeoutMs) { s_.clockMs += timeoutMs; }
 
-void SimWindows::WaitForCalls() {
-  while (!s_.postedCalls.empty()) {
-    const std::function<void()> call = std::move(s_.postedCalls.front());
-    s_.postedCalls.pop_front();
-    call();
-  }
+void SimWindows::Wake(ThreadId thread) {
+  s_.hungThreads.erase(thread);
+  TakeQueued(thread);
 }
 
 unsigned SimWindows::RegisterWindowMessage(const std::string& name) {

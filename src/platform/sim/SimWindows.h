@@ -45,8 +45,11 @@ public:
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
-  void PostCall(ThreadId lane, std::function<void()> call) override;
-  void WaitForCalls() override;
+  void WaitAnsweringSentMessages(unsigned timeoutMs) override;
+  // The thread wakes from its hang and takes its queued requests, in order.
+  void Wake(ThreadId thread);
+  // The thread answers only once the clock has run on by ms.
+  void Busy(ThreadId thread, std::uint64_t ms) { s_.busyUntil[thread] = s_.clockMs + ms; }
 
   // Dispatches a message to one of the program's own windows.
   static std::optional<LResult> Dispatch(SimState& state, WindowHandle window, unsigned message,
@@ -55,7 +58,12 @@ public:
 private:
   SimWindow* Find(WindowHandle window);
   bool Hung(const SimWindow& window) const;
-  bool CallerWaits(SimWindow& window);  // a cross-thread call on a hung window
+  bool Busy(const SimWindow& window) const;
+  // A cross-thread call on a hung window (true: it fails) or a busy one (it
+  // waits for the thread, which first takes its queued requests).
+  bool CallerWaits(SimWindow& window);
+  // The thread takes its queued requests if it answers by now.
+  void TakeQueued(ThreadId thread);
   void Log(const char* call, WindowHandle window, int command = -1);
   void ApplyShow(SimWindow& window, int command);
   LResult ToolbarMessage(SimWindow& window, unsigned message, WParam wParam, LParam lParam);

@@ -115,7 +115,11 @@ unsigned Win32Windows::RegisterWindowMessage(const std::string& name) {
   return ::RegisterWindowMessageA(name.c_str());
 }
 
-void Win32Windows::PostCall(ThreadId lane, std::function<void()> call) { lanes_.Post(lane, std::move(call)); }
-void Win32Windows::WaitForCalls() { lanes_.Wait(); }
+void Win32Windows::WaitAnsweringSentMessages(unsigned timeoutMs) {
+  if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
 
 }  // namespace hd

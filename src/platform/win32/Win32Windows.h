@@ -1,7 +1,6 @@
 // Top-level windows through user32.
 #pragma once
 #include "platform/Windows.h"
-#include "platform/win32/Win32CallLanes.h"
 
 namespace hd {
 
@@ -40,11 +39,7 @@ public:
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
-  void PostCall(ThreadId lane, std::function<void()> call) override;
-  void WaitForCalls() override;
-
-private:
-  Win32CallLanes lanes_;
+  void WaitAnsweringSentMessages(unsigned timeoutMs) override;
 };
 
 }  // namespace hd
