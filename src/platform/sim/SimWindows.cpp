@@ -33,7 +33,7 @@ bool SimWindows::CallerWaits(SimWindow& window) {
 }
 
 void SimWindows::TakeQueued(ThreadId thread) {
-  if (s_.hungThreads.count(thread)) return;
+  if (s_.queuedShows.empty() || s_.hungThreads.count(thread)) return;
   if (const auto busy = s_.busyUntil.find(thread); busy != s_.busyUntil.end() && busy->second > s_.clockMs) return;
   auto queued = s_.queuedShows.extract(thread);
   if (queued.empty()) return;
