@@ -1,5 +1,6 @@
 // The HIDE and NORMAL sequences: their gating settings and hung programs.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "HideFixture.h"
 #include "hide/HungWindows.h"
 
@@ -149,10 +150,28 @@ TEST_F(HideOrderTest, EveryWindowVanishesBeforeAnyIsMinimisedAndEachKeepsItsOwnO
     EXPECT_TRUE(Iconic(w));
   }
 
-  desktop.state.callLog.clear();
+  desktop.state.ClearCallLog();
   PressMode();
   EXPECT_EQ(CallsOn({a, b, c, editor}),
             (Calls{Call("ShowWindowAsync", a, 5), Call("ShowWindowAsync", b, 5), Call("ShowWindowAsync", c, 5)}));
+}
+
+TEST_F(HideOrderTest, NoWindowIsMinimisedBeforeTheSlowestProgramsHaveVanished) {
+  HideCaptionsWith({"game"});
+  const WindowHandle quick = App("C:\\Games\\Quick.exe", "game quick");
+  const WindowHandle slow = App("C:\\Games\\Slow.exe", "game slow");
+  desktop.Busy(slow, 100);
+  const std::uint64_t pressed = desktop.state.clockMs;
+  PressMode();
+  const auto& log = desktop.state.callLog;
+  const auto minimising = std::find(log.begin(), log.end(), Call("ShowWindowAsync", quick, 6));
+  ASSERT_NE(minimising, log.end());
+  EXPECT_GE(desktop.state.callClock[minimising - log.begin()] - pressed, 100u)
+      << "minimising shows a window again, so it waits until the slow one is gone too";
+  for (WindowHandle w : {quick, slow}) {
+    EXPECT_FALSE(Visible(w));
+    EXPECT_TRUE(Iconic(w));
+  }
 }
 
 TEST_F(HideOrderTest, AWindowMinimisedAlreadyIsMinimisedByCallsThatWait) {

@@ -24,7 +24,7 @@ protected:
 TEST_F(TerminationTest, TheExitActionRunsWhileTheHotkeysAreHeldAndDropsAreRefusedAfter) {
   frm().rbShowHidden.Click();
   PressMode();
-  desktop.state.callLog.clear();
+  desktop.state.ClearCallLog();
   PressClose();
   ASSERT_TRUE(desktop.state.quitRequested);
   const std::ptrdiff_t shown = LogIndexOf("ShowWindowAsync " + std::to_string(game) + " 5");

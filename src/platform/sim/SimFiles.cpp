@@ -129,7 +129,7 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
   SimFile moved{target ? target->path : to, source->content, false};
   s_.files.erase(Key(from));
   s_.files[Key(to)] = moved;
-  if (s_.logCalls) s_.callLog.push_back("ReplaceFile " + to);
+  s_.LogCall("ReplaceFile " + to);
   Record();
   return true;
 }

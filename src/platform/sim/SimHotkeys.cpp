@@ -10,7 +10,7 @@ bool SimHotkeys::RegisterHotKey(WindowHandle window, int id, unsigned modifiers,
 }
 
 bool SimHotkeys::UnregisterHotKey(WindowHandle window, int id) {
-  if (s_.logCalls) s_.callLog.push_back("UnregisterHotKey " + std::to_string(id));
+  s_.LogCall("UnregisterHotKey " + std::to_string(id));
   for (auto it = s_.hotkeys.begin(); it != s_.hotkeys.end(); ++it)
     if (it->second.window == window && it->second.id == id) {
       s_.hotkeys.erase(it);

@@ -114,9 +114,19 @@ struct SimState {
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
   // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>";
-  // kept while logCalls is on.
+  // kept while logCalls is on, with the clock when each was made.
   bool logCalls = false;
   std::vector<std::string> callLog;
+  std::vector<std::uint64_t> callClock;
+  void LogCall(std::string call) {
+    if (!logCalls) return;
+    callLog.push_back(std::move(call));
+    callClock.push_back(clockMs);
+  }
+  void ClearCallLog() {
+    callLog.clear();
+    callClock.clear();
+  }
   // ShowWindowAsync requests (window, command) that a hung or busy thread
   // takes when it answers again.
   std::map<ThreadId, std::deque<std::pair<WindowHandle, int>>> queuedShows;

@@ -158,8 +158,7 @@ void SimWindows::ApplyShow(SimWindow& w, int command) {
 }
 
 void SimWindows::Log(const char* call, WindowHandle window, int command) {
-  if (!s_.logCalls) return;
-  s_.callLog.push_back(std::string(call) + " " + std::to_string(window) + (command < 0 ? "" : " " + std::to_string(command)));
+  if (s_.logCalls) s_.LogCall(std::string(call) + " " + std::to_string(window) + (command < 0 ? "" : " " + std::to_string(command)));
 }
 
 bool SimWindows::ShowWindow(WindowHandle window, int command) {
