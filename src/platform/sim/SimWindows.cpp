@@ -19,7 +19,7 @@ bool SimWindows::Busy(const SimWindow& window) const {
   return it != s_.busyUntil.end() && it->second > s_.clockMs;
 }
 
-bool SimWindows::CallerWaits(SimWindow& window) {
+bool SimWindows::CallerWaits(const SimWindow& window) {
   if (window.processId == s_.programProcess) return false;
   if (Hung(window)) {
     s_.clockMs += kHangMs;

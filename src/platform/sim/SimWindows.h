@@ -61,7 +61,7 @@ private:
   bool Busy(const SimWindow& window) const;
   // A cross-thread call on a hung window (true: it fails) or a busy one (it
   // waits for the thread, which first takes its queued requests).
-  bool CallerWaits(SimWindow& window);
+  bool CallerWaits(const SimWindow& window);
   // The thread takes its queued requests if it answers by now.
   void TakeQueued(ThreadId thread);
   void Log(const char* call, WindowHandle window, int command = -1);
