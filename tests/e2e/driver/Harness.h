@@ -89,6 +89,9 @@ private:
   PROCESS_INFORMATION info_{};
 };
 
+// Posted to a helper's window: its thread stops answering for wParam ms.
+constexpr UINT kHelperStopAnswering = WM_APP + 1;
+
 // Another program for the tests: the helper mode of this test program.
 // Options: "--hidden", "--owned" (adds a dialog owned by the window),
 // "--hang-after MS" (its thread stops answering after MS milliseconds),

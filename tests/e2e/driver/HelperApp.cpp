@@ -4,12 +4,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include "Harness.h"
 
 namespace e2e {
 
 namespace {
 LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) ::PostQuitMessage(0);
+  if (message == kHelperStopAnswering) {
+    ::Sleep(static_cast<DWORD>(wParam));
+    return 0;
+  }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 }  // namespace

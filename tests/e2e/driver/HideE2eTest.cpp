@@ -150,6 +150,26 @@ TEST_F(HideCycle, AHungApplicationDoesNotStopTheOthers) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+TEST_F(HideCycle, AProgramThatStopsAnsweringForAWhileIsHiddenAndShownWhenItAnswersAgain) {
+  Process late = App("Late.exe", "Solitaire late");
+  Process game = App("Player.exe", "Solitaire game");
+  HWND lateWindow = FindWindowOfProcess(late.Id(), "Solitaire late");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  ASSERT_TRUE(program.Start());
+  ::PostMessageA(lateWindow, kHelperStopAnswering, 3000, 0);
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }, 2000)) << "the others are not held up";
+  EXPECT_TRUE(::IsWindowVisible(lateWindow)) << "its program has not answered yet";
+  EXPECT_TRUE(WaitUntil([&] { return Hidden(lateWindow); }, 8000)) << "hidden and minimised once it answers";
+
+  ::PostMessageA(lateWindow, kHelperStopAnswering, 3000, 0);
+  PressModeHotkey();
+  ASSERT_TRUE(WaitUntil([&] { return ShownMinimised(gameWindow); }, 2000));
+  EXPECT_FALSE(::IsWindowVisible(lateWindow));
+  EXPECT_TRUE(WaitUntil([&] { return ShownMinimised(lateWindow); }, 8000)) << "its show was queued, not lost";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 // Not a pass/fail timing: prints how long the hotkey takes to hide 100
 // windows, and to show them again, next to bare loops of ShowWindow over the
 // same windows in the same run.
