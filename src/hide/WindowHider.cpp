@@ -67,7 +67,7 @@ bool WindowHider::FinishHiding(WindowHandle window) {
   // A window minimised already looks the same before these steps and after
   // them: only calls that wait tell when they are done, unless its thread
   // hangs and would hold the hotkey for as long as it sleeps.
-  if (!hung_.KnownHung(window) && w.IsIconic(window) && !hung_.IsHung(window)) {
+  if (w.IsIconic(window) && !hung_.IsHung(window)) {
     w.CloseWindow(window);
     w.ShowWindow(window, win::SW_HIDE);
     return false;

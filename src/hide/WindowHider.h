@@ -32,11 +32,11 @@ public:
 
   // Hides the unwanted windows, appending each to hidden as its hiding
   // starts; when it returns, all of them are hidden and minimised (a hung
-  // program's when it wakes). afterVanishing runs once every one has been
-  // told to vanish, before the minimising.
+  // program's when it wakes). afterVanishing runs once every one is
+  // invisible, while the minimising goes on.
   void WalkTopLevelWindows(const HideRules& rules, std::vector<WindowHandle>& hidden,
                            std::vector<WindowHandle>& working, const std::function<void()>& afterVanishing = {});
-  // SW_HIDE, CloseWindow (it minimises), SW_HIDE.
+  // SW_HIDE, then the minimising: CloseWindow's SW_MINIMIZE and SW_HIDE.
   void HideWindow(WindowHandle window);
   void UnhideWindow(WindowHandle window);
   bool IsCaptionUnwanted(const PreparedBook& book, WindowHandle window);

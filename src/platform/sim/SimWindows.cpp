@@ -14,8 +14,8 @@ SimWindow* SimWindows::Find(WindowHandle window) {
 
 bool SimWindows::Hung(const SimWindow& window) const { return s_.hungThreads.count(window.threadId) > 0; }
 
-bool SimWindows::Busy(const SimWindow& window) const {
-  const auto it = s_.busyUntil.find(window.threadId);
+bool SimWindows::Busy(ThreadId thread) const {
+  const auto it = s_.busyUntil.find(thread);
   return it != s_.busyUntil.end() && it->second > s_.clockMs;
 }
 
@@ -25,7 +25,7 @@ bool SimWindows::CallerWaits(const SimWindow& window) {
     s_.clockMs += kHangMs;
     return true;
   }
-  if (Busy(window)) {
+  if (Busy(window.threadId)) {
     s_.clockMs = s_.busyUntil[window.threadId];
     TakeQueued(window.threadId);
   }
@@ -33,8 +33,7 @@ bool SimWindows::CallerWaits(const SimWindow& window) {
 }
 
 void SimWindows::TakeQueued(ThreadId thread) {
-  if (s_.queuedShows.empty() || s_.hungThreads.count(thread)) return;
-  if (const auto busy = s_.busyUntil.find(thread); busy != s_.busyUntil.end() && busy->second > s_.clockMs) return;
+  if (s_.queuedShows.empty() || s_.hungThreads.count(thread) || Busy(thread)) return;
   auto queued = s_.queuedShows.extract(thread);
   if (queued.empty()) return;
   for (const auto& [window, command] : queued.mapped())
@@ -182,7 +181,7 @@ bool SimWindows::ShowWindowAsync(WindowHandle window, int command) {
     return wasVisible;
   }
   // A hung or busy thread takes the request when it answers again; any other at once.
-  if (Hung(*w) || Busy(*w))
+  if (Hung(*w) || Busy(w->threadId))
     s_.queuedShows[w->threadId].emplace_back(window, command);
   else
     ApplyShow(*w, command);
@@ -295,7 +294,7 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
                                     unsigned timeoutMs, LResult& result) {
   SimWindow* w = Find(window);
   if (!w) return false;
-  if (Hung(*w) || (Busy(*w) && s_.busyUntil[w->threadId] - s_.clockMs > timeoutMs)) {
+  if (Hung(*w) || (Busy(w->threadId) && s_.busyUntil[w->threadId] - s_.clockMs > timeoutMs)) {
     s_.clockMs += timeoutMs;
     return false;
   }

@@ -58,7 +58,7 @@ public:
 private:
   SimWindow* Find(WindowHandle window);
   bool Hung(const SimWindow& window) const;
-  bool Busy(const SimWindow& window) const;
+  bool Busy(ThreadId thread) const;
   // A cross-thread call on a hung window (true: it fails) or a busy one (it
   // waits for the thread, which first takes its queued requests).
   bool CallerWaits(const SimWindow& window);
