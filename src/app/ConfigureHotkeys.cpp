@@ -81,27 +81,41 @@ void TfrmConfigure::UnregisterHotKeys() {
   for (const HotKeySlot& slot : kSlots) p_.hotkeys.UnregisterHotKey(Handle(), slot.id);
 }
 
+// Each is taken in the order pressed, after the sequence that may be
+// running; none after the program has begun to end.
 void TfrmConfigure::WMHotKey(WParam id) {
   switch (id) {
     case kHotKeyMode: ToggleMode(); break;
-    case kHotKeyVisible: ToggleVisibleMode(); break;
+    case kHotKeyVisible:
+      Sequences.Run([this] {
+        if (!FTerminating) ToggleVisibleMode();
+      });
+      break;
     case kHotKeyClose: TerminateProgram(); break;
     default: break;
   }
 }
 
 void TfrmConfigure::ToggleMode() {
-  if (!FHideMode)
-    EnterHideMode();
-  else
-    LeaveHideMode();
+  Sequences.Run([this] {
+    if (FTerminating) return;
+    if (!FHideMode)
+      EnterHideMode();
+    else
+      LeaveHideMode();
+  });
 }
 
 void TfrmConfigure::TerminateProgram() {
-  FTerminating = true;
-  Close();
+  Sequences.Run([this] {
+    if (FTerminating) return;
+    FTerminating = true;
+    Close();
+  });
 }
 
+// During a sequence the session's end waits for it: the windows it is
+// hiding or showing must reach the exit action.
 LResult TfrmConfigure::WMQueryEndSession() {
   TerminateProgram();
   return 1;

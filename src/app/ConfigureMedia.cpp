@@ -23,22 +23,19 @@ void TfrmConfigure::CreateMedia() {
 
 void TfrmConfigure::ApplyHideVolume() { Volume->ApplyHideVolume(cbSoundMute.Checked(), VolumeLevel()); }
 
-void TfrmConfigure::RestoreVolume() {
-  if (cbSound.Checked()) Volume->RestoreVolume();
-}
-
 void TfrmConfigure::SwitchHideGraphicMode() { Modes->SwitchGraphicMode(SelectedGraphicMode); }
 
-void TfrmConfigure::RestoreGraphicMode() { Modes->RestoreGraphicMode(); }
-
+// The test keeps the level it undoes to itself, as the display test does its
+// mode: a test made during HIDE mode must not change what leaving restores.
 void TfrmConfigure::butSoundTestClick() {
-  ApplyHideVolume();
+  SoundVolume test(p_.sound, SystemVolumePath());
+  test.ApplyHideVolume(cbSoundMute.Checked(), VolumeLevel());
   const std::string sample = ExeDir + "SoundDemo.wav";
   if (p_.files.FileExists(sample))
-    Volume->PlayWaveFile(sample);
+    test.PlayWaveFile(sample);
   else
     ShowNotice(p_.forms, "Sound test file not found.", NoticeKind::Error);
-  RestoreVolume();
+  test.RestoreVolume();
 }
 
 void TfrmConfigure::FillGraphicModeMenu() {

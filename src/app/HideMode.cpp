@@ -4,32 +4,48 @@
 #include "hide/WindowHider.h"
 #include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
+#include "media/GraphicModes.h"
+#include "media/sound_man.h"
 #include "recovery/CrashRecovery.h"
 #include "words/TWordsListUnit.h"
 
 namespace hd {
 
-// Each step reads its setting when it runs: a change made in the open
-// configuration window counts from the next step on.
+// Each step reads its setting when it runs and is noted in Entered as it is
+// taken, so that a kill at any point leaves on record what was changed.
 void TfrmConfigure::EnterHideMode() {
   FHideMode = true;
-  if (cbRestoreAsWere.Checked())
+  Entered = {};
+  Entered.asTheyWere = cbRestoreAsWere.Checked();
+  if (Entered.asTheyWere)
     AsTheyWere->Take();
   else
     AsTheyWere->Forget();
   // The tray icon goes first, before anything is hidden.
-  if (cbSw2Stealth.Checked()) SetInvisibleMode();
+  if (cbSw2Stealth.Checked()) {
+    SetInvisibleMode();
+    Entered.invisible = true;
+  }
   HiddenWindowList.clear();
   WorkingWindowList.clear();
-  if (cbVideo.Checked()) SwitchHideGraphicMode();
-  if (cbSound.Checked()) ApplyHideVolume();
+  if (cbVideo.Checked()) {
+    SwitchHideGraphicMode();
+    Entered.graphicMode = true;
+  }
+  if (cbSound.Checked()) {
+    ApplyHideVolume();
+    Entered.volume = Volume->SavedVolumeLevel.has_value();
+  }
   WindowHider hider(p_);
   hider.WalkTopLevelWindows(
       HideRules{*Book, cbCaptions.Checked(), cbApps.Checked(), lbHideFiles.Items(), SystemProcessList},
       HiddenWindowList, WorkingWindowList,
       // A program ended before the sequence is over still leaves what it hid on record.
       [this] { Recovery->Save(RecordOfHideMode()); });
-  if (cbHideTray.Checked()) WindowsBar->HideTrayArea();
+  if (cbHideTray.Checked()) {
+    Entered.trayArea = true;
+    WindowsBar->HideTrayArea();
+  }
   // cbSwitchToSer is stored and shown only: it does not gate the switch.
   SeriousSwitch(p_, hider).SwitchToSeriousApp(SeriousRules{lbSerFiles.Items(), rbFirst.Checked(), Handle()},
                                               WorkingWindowList);
@@ -38,31 +54,40 @@ void TfrmConfigure::EnterHideMode() {
   Recovery->Save(RecordOfHideMode());
 }
 
-// Leaving follows the settings in force now, not those HIDE mode was entered with.
 void TfrmConfigure::LeaveHideMode() {
   FHideMode = false;
-  if (cbHideTray.Checked()) WindowsBar->ShowTrayArea();
-  if (cbSw2Stealth.Checked()) SetTrayIconMode();
-  if (cbVideo.Checked()) RestoreGraphicMode();
-  if (cbSound.Checked()) RestoreVolume();
-  WindowHider hider(p_);
-  if (cbRestoreAsWere.Checked())
-    AsTheyWere->Restore(hider, HiddenWindowList);
-  else
-    hider.ShowHiddenWindows(HiddenWindowList);
+  if (Entered.trayArea) WindowsBar->ShowTrayArea();
+  if (Entered.invisible) SetTrayIconMode();
+  if (Entered.graphicMode) Modes->RestoreGraphicMode();
+  if (Entered.volume) Volume->RestoreVolume();
+  ShowHiddenWindows();
+  Entered = {};
   Recovery->Remove();
 }
 
-// The program is ending: volume, display mode and tray icon stay as they are.
+void TfrmConfigure::ShowHiddenWindows() {
+  WindowHider hider(p_);
+  if (Entered.asTheyWere)
+    AsTheyWere->Restore(hider, HiddenWindowList);
+  else
+    hider.ShowHiddenWindows(HiddenWindowList);
+}
+
+// The program is ending: the tray icon stays away. The display mode and the
+// volume are put back as leaving would, since the record that could do it
+// later is removed here.
 void TfrmConfigure::ExitAction() {
   WindowsBar->ShowTrayIcons();
   // Hidden as a whole (every version but XP), the area would stay hidden
   // after the program has gone, until the shell restarts.
   if (WindowsBar->NotifyAreaHidden()) WindowsBar->ShowNotifyArea();
+  if (Entered.graphicMode) Modes->RestoreGraphicMode();
+  if (Entered.volume) Volume->RestoreVolume();
   if (rbShowHidden.Checked())
-    WindowHider(p_).ShowHiddenWindows(HiddenWindowList);
+    ShowHiddenWindows();
   else
     WindowHider(p_).CloseHiddenWindows(HiddenWindowList);
+  Entered = {};
   Recovery->Remove();
 }
 

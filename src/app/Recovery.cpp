@@ -13,9 +13,9 @@ RecoveryRecord TfrmConfigure::RecordOfHideMode() {
   RecoveryRecord record;
   for (WindowHandle window : HiddenWindowList)
     record.windows.push_back({window, p_.windows.GetWindowThreadProcessId(window), AsTheyWere->ShowCommandOf(window)});
-  // What leaving would put back: the same settings decide.
-  if (cbVideo.Checked()) record.graphicMode = Modes->SavedGraphicMode;
-  if (cbSound.Checked() && Volume->SavedVolumeLevel) record.volume = LevelByte(*Volume->SavedVolumeLevel);
+  // What leaving would put back.
+  if (Entered.graphicMode) record.graphicMode = Modes->SavedGraphicMode;
+  if (Entered.volume) record.volume = LevelByte(*Volume->SavedVolumeLevel);
   // Only what is hidden now: the record is written before the area is hidden, too.
   if (!WindowsBar->HiddenButtons.empty())
     record.tray = RecordedTray{false, WindowsBar->HiddenButtons};

@@ -12,6 +12,8 @@ void TfrmConfigure::CreateTrayIcon() {
   TrayApplication link;
   link.ShowMainForm = [this](bool visible) { visible ? Show() : Hide(); };
   link.ActiveFormWindow = [this] { return Visible() ? Handle() : WindowHandle{0}; };
+  // No menu and no window opens in the middle of a sequence.
+  link.Busy = [this] { return Sequences.Busy(); };
   TrayIcon = std::make_unique<TTrayIcon>(p_, std::move(link));
   TrayIcon->SetIcon(p_.shell.ApplicationIcon());
   TrayIcon->SetToolTip(app_.Title());
@@ -25,7 +27,9 @@ void TfrmConfigure::CreateTrayIcon() {
   TrayIcon->PopupMenu = &TrayMenu;
   TrayIcon->OnDblClick = [this](TTrayIcon&) { TrayIconDblClick(); };
   // The taskbar's windows of the old shell are gone.
-  TrayIcon->OnTaskbarCreated = [this](TTrayIcon&) { WindowsBar->FindWindows(); };
+  TrayIcon->OnTaskbarCreated = [this](TTrayIcon&) {
+    Sequences.Run([this] { WindowsBar->FindWindows(); });
+  };
 }
 
 void TfrmConfigure::mConfigureClick() {

@@ -43,7 +43,7 @@ void TfrmConfigure::FormCreate() {
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
   // Before anything else: windows that a previous run left hidden come back.
   Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat", SystemVolumePath());
-  Recovery->PutBackLeftRecord();
+  Sequences.Run([this] { Recovery->PutBackLeftRecord(); });
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
   HideAppWindow();

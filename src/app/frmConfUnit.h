@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "app/HotKeyConflicts.h"
+#include "app/SequenceGate.h"
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsSet.h"
@@ -61,6 +62,19 @@ public:
   void EnterHideMode();
   void LeaveHideMode();
   void ExitAction();
+  // Entering, leaving, the exit action and the recovery at start-up run one
+  // at a time; the hotkeys and the session's end wait for the one running.
+  SequenceGate Sequences;
+  // What entering HIDE mode changed, as it changed it: leaving, the exit
+  // action and the recovery record undo this, whatever the options say now.
+  struct HideModeSteps {
+    bool invisible = false;    // switched to Invisible mode
+    bool graphicMode = false;  // the display mode was switched
+    bool volume = false;       // the volume was set, from a level read before
+    bool trayArea = false;     // the notification area was hidden
+    bool asTheyWere = false;   // the show states were taken
+  };
+  HideModeSteps Entered;
   // The recovery record: what this HIDE mode changed, so far.
   std::unique_ptr<CrashRecovery> Recovery;
   RecoveryRecord RecordOfHideMode();
@@ -72,9 +86,9 @@ public:
   std::unique_ptr<WindowsAsTheyWere> AsTheyWere;
   // Volume and graphic mode in HIDE mode.
   void ApplyHideVolume();
-  void RestoreVolume();
+  // Shows the hidden windows as leaving does, as they were when that was taken.
+  void ShowHiddenWindows();
   void SwitchHideGraphicMode();
-  void RestoreGraphicMode();
   std::unique_ptr<SoundVolume> Volume;
   std::unique_ptr<GraphicModes> Modes;
   VolumePath SystemVolumePath();

@@ -36,7 +36,8 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
     if (window == applicationWindow || !p_.windows.IsWindowVisible(window) ||
         p_.windows.GetWindow(window, win::GW_OWNER) != 0)
       continue;
-    if ((rules.byCaption && IsCaptionUnwanted(book, window)) ||
+    // Its message boxes are not: one left open would give the boss key away.
+    if (IsOwnWindow(window) || (rules.byCaption && IsCaptionUnwanted(book, window)) ||
         (rules.byApp && IsAppUnwanted(rules.hideFiles, window))) {
       StartHiding(window);
       hidden.push_back(window);
@@ -62,8 +63,14 @@ void WindowHider::HideWindow(WindowHandle window) {
 
 void WindowHider::StartHiding(WindowHandle window) { p_.windows.ShowWindowAsync(window, win::SW_HIDE); }
 
+bool WindowHider::IsOwnWindow(WindowHandle window) {
+  return p_.windows.GetWindowThreadProcessId(window) == p_.processes.GetCurrentProcessId();
+}
+
 bool WindowHider::FinishHiding(WindowHandle window) {
   IWindows& w = p_.windows;
+  // The program's own box comes back as it was, not minimised.
+  if (IsOwnWindow(window)) return false;
   // A window minimised already looks the same before these steps and after
   // them: only calls that wait tell when they are done, unless its thread
   // hangs and would hold the hotkey for as long as it sleeps.

@@ -57,6 +57,7 @@ public:
 private:
   // How often the windows waited for are looked at.
   static constexpr unsigned kPollMs = 1;
+  bool IsOwnWindow(WindowHandle window);
   // The first SW_HIDE, sent without waiting.
   void StartHiding(WindowHandle window);
   // The minimising steps; true when they were sent without waiting, to be

@@ -154,6 +154,7 @@ void TTrayIcon::MinimizeToTray() {
 }
 
 void TTrayIcon::MouseMessage(LParam code) {
+  if (app_.Busy && app_.Busy()) return;
   switch (code) {
     case win::WM_LBUTTONUP:
       if (OnClick) OnClick(*this);

@@ -18,6 +18,8 @@ struct TrayApplication {
   std::function<void(bool visible)> ShowMainForm;
   // The window of the application's active form, or 0.
   std::function<WindowHandle()> ActiveFormWindow;
+  // While it says so, the mouse on the icon does nothing.
+  std::function<bool()> Busy;
 };
 
 class TTrayIcon {

@@ -36,6 +36,17 @@ TEST_F(AsTheyWereTest, EachWindowReturnsInItsStateAndTheFrontWindowInFront) {
   EXPECT_TRUE(frm().HiddenWindowList.empty());
 }
 
+TEST_F(AsTheyWereTest, TheExitActionShowsThemAsTheyWereTakenWhateverTheOptionSaysNow) {
+  frm().cbRestoreAsWere.SetChecked(true);
+  frm().rbShowHidden.Click();
+  PressMode();
+  frm().cbRestoreAsWere.SetChecked(false);
+  PressClose();
+  EXPECT_TRUE(Visible(normal) && !Iconic(normal));
+  EXPECT_TRUE(Visible(maximised) && Zoomed(maximised));
+  EXPECT_EQ(desktop.state.foreground, maximised);
+}
+
 TEST_F(AsTheyWereTest, ABusyProgramsFrontWindowIsWaitedForAndComesToTheFront) {
   frm().cbRestoreAsWere.SetChecked(true);
   PressMode();

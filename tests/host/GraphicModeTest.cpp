@@ -115,13 +115,18 @@ TEST_F(GraphicModeTest, WithNoModeChosenTheZeroModeIsAskedForSilently) {
   EXPECT_TRUE(Same(desktop.state.modeChanges[1], k1024)) << "the mode read on entering";
 }
 
-TEST_F(GraphicModeTest, TurningTheSettingOffInHideModeKeepsTheHideModesDisplay) {
+TEST_F(GraphicModeTest, TurningTheSettingOffOrOnInHideModeChangesNothingUntilTheNextEntry) {
   StartWithVideo();
   Choose({"800x600", "32 bits", "60 Hz"});
   PressMode();
   frm().cbVideo.Click();
   PressMode();
-  EXPECT_TRUE(Same(current(), k800));
+  EXPECT_TRUE(Same(current(), k1024)) << "what entering switched is switched back";
+  PressMode();
+  frm().cbVideo.Click();
+  const std::size_t changes = desktop.state.modeChanges.size();
+  PressMode();
+  EXPECT_EQ(desktop.state.modeChanges.size(), changes) << "what entering did not switch is left alone";
 }
 
 TEST_F(GraphicModeTest, TestSwitchesForFourSecondsThenBack) {

@@ -56,6 +56,7 @@ TEST_F(SettingsSave, EditedSettingsComeBackAfterASaveAndReload) {
   f.lbSerFiles.SetItems({"C:\\work\\sheet.exe"});
   EXPECT_EQ(Save(), "");
   EXPECT_EQ(Read("Video.cfg"), "-1\r\n800\r\n600\r\n16\r\n75\r\n");
+  EXPECT_EQ(Read("Sound.cfg").substr(0, 8), "-1\r\n-1\r\n") << "a checked box is -1";
   EXPECT_EQ(RunValue("hklm"), "\"" + std::string(SimDesktop::kProgramPath) + "\" /hidden");
 
   SimDesktop& d = desktop;

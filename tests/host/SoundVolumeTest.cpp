@@ -90,7 +90,7 @@ TEST_F(SoundVolumeTest, LaterSystemsSetTheDevicesMasterVolume) {
   EXPECT_FLOAT_EQ(master(), Scalar(203)) << "level 204 was read back as 52224 of 65535, level 203.2";
 }
 
-TEST_F(SoundVolumeTest, TurningTheSettingOnInHideModeRestoresOnlyARecordedLevel) {
+TEST_F(SoundVolumeTest, TurningTheSettingOnOrOffInHideModeChangesNothingUntilTheNextEntry) {
   StartOnXP();
   frm().cbSound.Click();
   wave() = Word(20000, 20000);
@@ -106,7 +106,14 @@ TEST_F(SoundVolumeTest, TurningTheSettingOnInHideModeRestoresOnlyARecordedLevel)
   wave() = Word(50000, 50000);
   frm().cbSound.Click();
   PressMode();
-  EXPECT_EQ(wave(), BothChannels(78)) << "the level an earlier HIDE mode read";
+  EXPECT_EQ(wave(), Word(50000, 50000)) << "this HIDE mode did not set the volume";
+
+  frm().cbSoundMute.Click();
+  PressMode();
+  ASSERT_EQ(wave(), 0u);
+  frm().cbSound.Click();
+  PressMode();
+  EXPECT_EQ(wave(), BothChannels(195)) << "what this HIDE mode set is set back, with the setting off now";
 }
 
 class SoundTestButtonTest : public SoundVolumeTest {

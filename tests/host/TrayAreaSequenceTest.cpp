@@ -99,6 +99,39 @@ TEST_F(TrayAreaTest, ANewTaskbarIsFoundOnTheShellsMessageWhileTheOldOneStillStan
   EXPECT_TRUE(AreaVisible(bar));
 }
 
+TEST_F(TrayAreaTest, LeavingUndoesWhatEnteringDidWhateverTheOptionsSayNow) {
+  desktop.state.version = k7;
+  PressMode();
+  ASSERT_FALSE(AreaVisible(bar));
+  frm().cbHideTray.SetChecked(false);
+  frm().cbSw2Stealth.SetChecked(false);
+  PressMode();
+  EXPECT_TRUE(AreaVisible(bar));
+  EXPECT_FALSE(frm().FInvisible) << "the tray icon is back";
+
+  PressMode();  // with neither
+  frm().cbHideTray.SetChecked(true);
+  frm().cbSw2Stealth.SetChecked(true);
+  PressVisible();  // the user's own choice during HIDE mode
+  desktop.state.logCalls = true;
+  PressMode();
+  EXPECT_TRUE(frm().FInvisible) << "leaving switches back only what entering switched";
+  for (const std::string& call : desktop.state.callLog)
+    EXPECT_EQ(call.find("ShowWindow " + std::to_string(bar.notify)), std::string::npos) << call;
+}
+
+TEST_F(TrayAreaTest, IconsTheShellDidNotShowWhenAskedAreShownAtTheNextChance) {
+  desktop.state.version = kXP;
+  PressMode();
+  ASSERT_EQ(Buttons(bar), kAllHidden);
+  desktop.Hang(bar.taskbar);
+  PressMode();
+  desktop.Wake(bar.taskbar);
+  EXPECT_EQ(Buttons(bar), kAllHidden) << "the shell answered nothing";
+  PressClose();
+  EXPECT_EQ(Buttons(bar), kBefore) << "the exit action shows what is still on record";
+}
+
 TEST_F(TrayAreaTest, AHungShellDoesNotHoldUpTheHotkey) {
   desktop.Hang(bar.taskbar);  // every window of the shell's one thread
   for (const OsVersionInfo& version : {kXP, k2000}) {

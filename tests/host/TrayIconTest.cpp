@@ -11,7 +11,7 @@ protected:
   SimDesktop desktop;
   std::vector<std::string> log;
   TTrayIcon tray{desktop.platform, {[this](bool visible) { log.push_back(visible ? "show" : "hide"); },
-                                    [] { return WindowHandle{0}; }}};
+                                    [] { return WindowHandle{0}; }, nullptr}};
 
   unsigned Message(const char* name) { return desktop.windows.RegisterWindowMessage(name); }
   void Mouse(unsigned code) {

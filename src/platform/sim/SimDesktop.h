@@ -94,6 +94,11 @@ public:
   bool PressHotkey(unsigned modifiers, unsigned virtualKey);
   bool HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const;
   void Pump() { forms.ProcessMessages(); }
+  // Another program sends the message while the program waits for other
+  // programs: it is answered at the program's next such wait.
+  void SendDuringNextWait(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
+    state.sentMessages.push_back({window, message, wParam, lParam});
+  }
   // Drops files from the shell at a point of the form's client area.
   Handle DropFiles(Form& form, Point client, std::vector<std::string> files);
   // The user's next file dialog chooses this path (nothing: Cancel).

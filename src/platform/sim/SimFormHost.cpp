@@ -96,8 +96,19 @@ void SimFormHost::RunMessageLoop() {
   while (!s_.quitRequested && !s_.queue.empty()) ProcessMessages();
 }
 
+// A message box is a window of the program's, and its loop runs what the
+// queue holds while it is open.
 int SimFormHost::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
   s_.messageBoxes.push_back({text, caption, type});
+  SimWindow box;
+  box.caption = caption;
+  box.className = "#32770";
+  box.visible = true;
+  const WindowHandle window = NewWindow(box);
+  s_.messageBoxes.back().window = window;
+  ProcessMessages();
+  std::erase(s_.zOrder, window);
+  s_.windows.erase(window);
   if (!s_.messageBoxAnswers.empty()) {
     int answer = s_.messageBoxAnswers.front();
     s_.messageBoxAnswers.pop_front();
@@ -123,6 +134,8 @@ int SimFormHost::TrackPopupMenu(const PopupMenu& menu, Point at) {
   std::vector<std::string> captions;
   for (const MenuItem& item : menu.Items()) captions.push_back(item.caption);
   s_.popupsShown.push_back(captions);
+  // The menu's own loop runs what is queued while it is open.
+  ProcessMessages();
   if (s_.popupChoices.empty()) return -1;
   int choice = s_.popupChoices.front();
   s_.popupChoices.pop_front();

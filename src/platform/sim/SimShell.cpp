@@ -6,6 +6,7 @@ namespace hd {
 
 bool SimShell::NotifyIcon(unsigned message, const NotifyIconData& data) {
   s_.notifyCalls.emplace_back(message, data);
+  s_.LogCall("NotifyIcon " + std::to_string(message));
   if (!s_.shellAccepts) return false;
   auto it = std::find_if(s_.notifyIcons.begin(), s_.notifyIcons.end(),
                          [&](const NotifyIconData& icon) { return icon.hWnd == data.hWnd && icon.uID == data.uID; });

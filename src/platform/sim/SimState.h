@@ -69,6 +69,7 @@ struct PostedMessage {
 struct ShownMessageBox {
   std::string text, caption;
   unsigned type;
+  WindowHandle window = 0;  // while it was open
 };
 
 struct ShownInputQuery {
@@ -106,6 +107,10 @@ struct SimState {
   WindowHandle foreground = 0;
   WindowHandle applicationWindow = 0;
   std::deque<PostedMessage> queue;
+  // What other programs send while the program waits (a click on the tray
+  // icon from the shell, the session's end): answered by that wait, as
+  // Windows delivers sent messages to a thread waiting on another.
+  std::deque<PostedMessage> sentMessages;
   std::map<std::string, unsigned> registeredMessages;
   std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
   ThreadId nextThreadId = 0x70000;  // a process's first thread is its id + 1
@@ -113,7 +118,8 @@ struct SimState {
   std::map<ThreadId, std::uint64_t> busyUntil;  // threads that answer late: when, on the clock
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
-  // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>";
+  // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>",
+  // "NotifyIcon <message>";
   // kept while logCalls is on, with the clock when each was made.
   bool logCalls = false;
   std::vector<std::string> callLog;

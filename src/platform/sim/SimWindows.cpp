@@ -22,14 +22,24 @@ bool SimWindows::Busy(ThreadId thread) const {
 bool SimWindows::CallerWaits(const SimWindow& window) {
   if (window.processId == s_.programProcess) return false;
   if (Hung(window)) {
+    AnswerSentMessages();
     s_.clockMs += kHangMs;
     return true;
   }
   if (Busy(window.threadId)) {
+    AnswerSentMessages();
     s_.clockMs = s_.busyUntil[window.threadId];
     TakeQueued(window.threadId);
   }
   return false;
+}
+
+void SimWindows::AnswerSentMessages() {
+  while (!s_.sentMessages.empty()) {
+    const PostedMessage m = s_.sentMessages.front();
+    s_.sentMessages.pop_front();
+    Dispatch(s_, m.window, m.message, m.wParam, m.lParam);
+  }
 }
 
 void SimWindows::TakeQueued(ThreadId thread) {
@@ -295,6 +305,7 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
   SimWindow* w = Find(window);
   if (!w) return false;
   if (Hung(*w) || (Busy(w->threadId) && s_.busyUntil[w->threadId] - s_.clockMs > timeoutMs)) {
+    AnswerSentMessages();
     s_.clockMs += timeoutMs;
     return false;
   }
@@ -345,7 +356,10 @@ long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
 
 bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
 
-void SimWindows::WaitAnsweringSentMessages(unsigned timeoutMs) { s_.clockMs += timeoutMs; }
+void SimWindows::WaitAnsweringSentMessages(unsigned timeoutMs) {
+  AnswerSentMessages();
+  s_.clockMs += timeoutMs;
+}
 
 void SimWindows::Wake(ThreadId thread) {
   s_.hungThreads.erase(thread);

@@ -64,6 +64,8 @@ private:
   bool CallerWaits(const SimWindow& window);
   // The thread takes its queued requests if it answers by now.
   void TakeQueued(ThreadId thread);
+  // A wait of the program's thread answers what other programs sent it.
+  void AnswerSentMessages();
   void Log(const char* call, WindowHandle window, int command = -1);
   void ApplyShow(SimWindow& window, int command);
   LResult ToolbarMessage(SimWindow& window, unsigned message, WParam wParam, LParam lParam);

@@ -1,0 +1,26 @@
+// The waits of a sequence answer other programs' sent messages, and a sent
+// message (a tray click, the session's end, a hotkey sent by a macro tool)
+// can ask for another sequence: taken there, it would run inside the first.
+#include "app/SequenceGate.h"
+
+namespace hd {
+
+void SequenceGate::Run(std::function<void()> action) {
+  if (busy_) {
+    waiting_.push_back(std::move(action));
+    return;
+  }
+  busy_ = true;
+  struct Idle {
+    bool& busy;
+    ~Idle() { busy = false; }
+  } idle{busy_};
+  action();
+  while (!waiting_.empty()) {
+    std::function<void()> next = std::move(waiting_.front());
+    waiting_.pop_front();
+    next();
+  }
+}
+
+}  // namespace hd
