@@ -173,6 +173,25 @@ TEST_F(HideCycle, AProgramThatStopsAnsweringForAWhileIsHiddenAndShownWhenItAnswe
 // Not a pass/fail timing: prints how long the hotkey takes to hide 100
 // windows, and to show them again, next to bare loops of ShowWindow over the
 // same windows in the same run.
+// Pressed twice quickly while a program answers late: entering, then leaving,
+// one after the other, and nothing left hidden or on record.
+TEST_F(HideCycle, TheModeHotkeyTwiceQuicklyEntersThenLeavesWithEveryWindowBack) {
+  Process late = App("Late.exe", "Solitaire late");
+  Process game = App("Player.exe", "Solitaire game");
+  HWND lateWindow = FindWindowOfProcess(late.Id(), "Solitaire late");
+  HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
+  ASSERT_TRUE(program.Start());
+  ::PostMessageA(lateWindow, kHelperStopAnswering, 100, 0);
+  PressModeHotkey();
+  ::Sleep(20);
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ShownMinimised(lateWindow) && ShownMinimised(gameWindow); }, 8000));
+  ::Sleep(500);  // a sequence still running would hide them again
+  EXPECT_TRUE(ShownMinimised(lateWindow) && ShownMinimised(gameWindow));
+  EXPECT_FALSE(FileExists(program.Dir() + "Settings\\Recovery.dat")) << "HIDE mode was left";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 TEST_F(HideCycle, BenchmarkHundredWindows) {
   program.WriteSetting("Settings\\Book\\File.0", "Bench\r\n-1\r\n0\r\nbench\r\n");
   std::vector<Process> apps;
