@@ -2,7 +2,6 @@
 // quotes it: a path with blanks never starts the program at the path cut at
 // the first blank ("C:\Program.exe" for "C:\Program Files\...").
 #include "hide/FmxUtils.h"
-#include <cctype>
 
 namespace hd {
 
@@ -16,8 +15,9 @@ bool IsProgram(ISystem& system, const std::string& file) {
 }  // namespace
 
 bool IsFullPath(const std::string& path) {
-  const bool fromDrive = path.size() > 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-                         path[2] == '\\';
+  // Drive letters are ASCII; no locale is asked (and nothing more imported).
+  const char letter = static_cast<char>(path.empty() ? 0 : path[0] | 0x20);
+  const bool fromDrive = path.size() > 2 && letter >= 'a' && letter <= 'z' && path[1] == ':' && path[2] == '\\';
   return fromDrive || path.starts_with("\\\\");
 }
 
