@@ -15,7 +15,7 @@ Application::Application(Platform& p) : platform(p) {
   Help = std::make_unique<THtmlHelpViewer>(
       p, HelpManager{[this] { return platform.forms.ApplicationWindow(); }, [this] { return HelpFile; }});
   frmConfigure = std::make_unique<TfrmConfigure>(*this, p);
-  frmAbout = std::make_unique<TfrmAbout>(p.forms, p.shell);
+  frmAbout = std::make_unique<TfrmAbout>(p.forms, p.shell, p.system);
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
   frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
   frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };

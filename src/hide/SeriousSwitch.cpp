@@ -46,10 +46,11 @@ void SeriousSwitch::ActivateWindow(WindowHandle window) {
 
 void SeriousSwitch::RunFirstSeriousApp(const SeriousRules& rules) {
   for (const std::string& item : rules.seriousFiles) {
-    if (!p_.files.FileExists(item)) continue;
+    // A bare name would be looked for in whatever folder the program is in.
+    if (!IsFullPath(item) || !p_.files.FileExists(item)) continue;
     const std::string directory = item.substr(0, item.find_last_of("\\:") + 1);
     // A start that fails is not retried with the next file.
-    ExecuteFile(p_, rules.owner, item, "", directory, win::SW_SHOW);
+    ExecuteFile(p_, rules.owner, item, directory, win::SW_SHOW);
     return;
   }
 }

@@ -14,7 +14,7 @@ constexpr unsigned HH_DISPLAY_TOPIC = 0, HH_DISPLAY_TOC = 1, HH_DISPLAY_INDEX = 
 class IHtmlHelp {
 public:
   virtual ~IHtmlHelp() = default;
-  // LoadLibraryA("HHCTRL.OCX"), then GetProcAddress of "HtmlHelpA": whether the library loaded.
+  // "HHCTRL.OCX" of the system folder, then GetProcAddress of "HtmlHelpA": whether the library loaded.
   virtual bool Load() = 0;
   // Whether the loaded library has the export "HtmlHelpA".
   virtual bool HasHtmlHelp() = 0;

@@ -1,4 +1,4 @@
-// Processes: ToolHelp snapshots, image paths, termination.
+// Processes: ToolHelp snapshots, image paths, starting and termination.
 #pragma once
 #include <optional>
 #include <string>
@@ -24,6 +24,11 @@ public:
   // QueryFullProcessImageNameA with PROCESS_QUERY_LIMITED_INFORMATION, or
   // nothing where the call is missing or refused.
   virtual std::optional<std::string> QueryFullProcessImageName(ProcessId processId) = 0;
+  // CreateProcessA(application, commandLine) inheriting no handles, in that
+  // working directory, its first window shown with the show command; the new
+  // process's handles closed. Whether it started.
+  virtual bool CreateProcess(const std::string& application, const std::string& commandLine,
+                             const std::string& directory, int showCommand) = 0;
   // OpenProcess(0x1F0FFF) + TerminateProcess(exitCode).
   virtual bool TerminateProcess(ProcessId processId, unsigned exitCode) = 0;
   virtual ProcessId GetCurrentProcessId() = 0;

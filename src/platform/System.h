@@ -22,6 +22,7 @@ public:
   virtual Handle CreateMutex(const std::string& name, std::uint32_t& lastError) = 0;
   virtual bool CloseHandle(Handle handle) = 0;
   virtual std::string GetModuleFileName() = 0;  // the running executable
+  virtual std::string GetSystemDirectory() = 0;  // GetSystemDirectoryA, no trailing backslash
   virtual std::vector<std::string> CommandLineParams() = 0;  // without the program
   virtual int ScreenWidth() = 0;   // GetSystemMetrics(SM_CXSCREEN)
   virtual int ScreenHeight() = 0;  // GetSystemMetrics(SM_CYSCREEN)

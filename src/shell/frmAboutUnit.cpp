@@ -10,7 +10,7 @@ enum : int { kImage = 100, kName, kV, kVer, kContact, kWeb, kEmail, kOk };
 constexpr int kWidth = 260;
 }  // namespace
 
-TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell)
+TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
     : Form(host, "frmAbout", "About", kWidth, 212),
       Image(*this, kImage, "Image", {(kWidth - 32) / 2, 12, 32, 32}),
       labName(*this, kName, "labName", "", {10, 54, kWidth - 20, 16}),
@@ -20,7 +20,8 @@ TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell)
       labWeb(*this, kWeb, "labWeb", kWebAddress, {20, 118, kWidth - 40, 16}),
       labEmail(*this, kEmail, "labEmail", kEmailAddress, {20, 140, kWidth - 40, 16}),
       butOk(*this, kOk, "butOk", "Close", {(kWidth - 75) / 2, 176, 75, 25}),
-      shell_(shell) {
+      shell_(shell),
+      system_(system) {
   for (Label* bold : {&labName, &labV, &labVer}) bold->SetBold(true);
   labName.Align = labWeb.Align = labEmail.Align = Alignment::Centre;
   labV.Align = Alignment::Right;
@@ -44,7 +45,11 @@ void TfrmAbout::labWebClick() { OpenLink(labWeb.Caption()); }
 void TfrmAbout::labEmailClick() { OpenLink("mailto:" + labEmail.Caption()); }
 
 // Without a browser or mail program nothing happens, and nothing is said.
-void TfrmAbout::OpenLink(const std::string& target) { shell_.ShellExecute(0, "Open", target, "", "", 1); }
+// The program the shell starts gets the system folder as its working folder,
+// not whatever folder this program is in.
+void TfrmAbout::OpenLink(const std::string& target) {
+  shell_.ShellExecute(0, "Open", target, "", system_.GetSystemDirectory(), 1);
+}
 
 void TfrmAbout::FormClose() {
   if (OnClose) OnClose();

@@ -2,6 +2,7 @@
 #pragma once
 #include <functional>
 #include "platform/Shell.h"
+#include "platform/System.h"
 #include "ui/Form.h"
 
 namespace hd {
@@ -11,7 +12,7 @@ inline constexpr const char* kEmailAddress = "hushdesk@example.org";
 
 class TfrmAbout : public Form {
 public:
-  TfrmAbout(IFormHost& host, IShell& shell);
+  TfrmAbout(IFormHost& host, IShell& shell, ISystem& system);
   // The controller's handler for the box closing.
   std::function<void()> OnClose;
 
@@ -23,7 +24,8 @@ public:
 
   void labWebClick();
   void labEmailClick();
-  // Hands the target to the shell: a browser for a web address, the mail program for "mailto:".
+  // Hands the target to the shell: a browser for a web address, the mail
+  // program for "mailto:", started in the system folder.
   void OpenLink(const std::string& target);
 
 protected:
@@ -32,6 +34,7 @@ protected:
 private:
   void FormCreate();
   IShell& shell_;
+  ISystem& system_;
 };
 
 }  // namespace hd

@@ -38,7 +38,7 @@ TEST_F(AboutBoxTest, LinksGoToTheShellAndLeaveTheBoxOpen) {
   EXPECT_EQ(web.verb, "Open");
   EXPECT_EQ(web.owner, WindowHandle{0});
   EXPECT_EQ(web.parameters, "");
-  EXPECT_EQ(web.directory, "");
+  EXPECT_EQ(web.directory, "C:\\WINDOWS\\system32") << "the browser starts in the system folder";
   EXPECT_EQ(web.showCommand, 1);
   EXPECT_EQ(desktop.state.shellExecutes[1].file, "mailto:" + about().labEmail.Caption());
   EXPECT_EQ(desktop.state.shellExecutes[1].file, "mailto:hushdesk@example.org");

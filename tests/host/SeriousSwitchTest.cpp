@@ -15,6 +15,7 @@ protected:
     frm().lbSerFiles.SetItems({sheetExe, wordsExe});
   }
   WindowHandle Foreground() { return desktop.state.foreground; }
+  const std::vector<ProcessStart>& Starts() { return desktop.state.processStarts; }
   bool ActivationPosted(WindowHandle window) {
     bool activate = false, activateApp = false;
     for (const PostedMessage& m : desktop.state.queue) {
@@ -37,21 +38,38 @@ TEST_F(SeriousTest, TheTopmostRunningSeriousWindowIsActivatedNotStarted) {
   EXPECT_EQ(Foreground(), sheet) << "Z order wins over the list's order";
   EXPECT_TRUE(ActivationPosted(sheet));
   EXPECT_FALSE(Iconic(sheet));
-  EXPECT_TRUE(desktop.state.shellExecutes.empty());
+  EXPECT_TRUE(Starts().empty());
   EXPECT_TRUE(Iconic(words)) << "only one window is activated";
 }
 
-TEST_F(SeriousTest, AHiddenSeriousApplicationGetsANewStartInItsOwnDirectory) {
+TEST_F(SeriousTest, AHiddenSeriousApplicationGetsANewStartByItsQuotedPathInItsOwnDirectory) {
   HideCaptionsWith({"budget"});
   App(sheetExe, "Budget");
   App("C:\\Tools\\Editor.exe", "Editor");
   PressMode();
-  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u);
+  ASSERT_EQ(Starts().size(), 1u);
+  const ProcessStart& start = Starts().front();
+  EXPECT_EQ(start.application, sheetExe);
+  EXPECT_EQ(start.commandLine, "\"C:\\Apps\\Sheet.exe\"") << "no parameters, and the program's path quoted";
+  EXPECT_EQ(start.directory, "C:\\Apps\\");
+  EXPECT_EQ(start.showCommand, win::SW_SHOW);
+  EXPECT_TRUE(desktop.state.shellExecutes.empty());
+}
+
+TEST_F(SeriousTest, AFileThatIsNoProgramGoesToTheShellByItsFullPath) {
+  const std::string budget = "C:\\My Documents\\Budget.xls";
+  desktop.WriteFile(budget, "sheet");
+  desktop.state.files[SimFiles::Key("Sheet.exe")] = SimFile{"Sheet.exe", "MZ"};  // in the current folder
+  frm().lbSerFiles.SetItems({"Sheet.exe", budget, sheetExe});
+  PressMode();
+  EXPECT_TRUE(Starts().empty());
+  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u) << "a bare name is passed over";
   const ShellExecuteCall& start = desktop.state.shellExecutes.front();
   EXPECT_EQ(start.owner, frm().Handle());
-  EXPECT_EQ(start.file, sheetExe);
+  EXPECT_EQ(start.verb, "");
+  EXPECT_EQ(start.file, budget);
   EXPECT_EQ(start.parameters, "");
-  EXPECT_EQ(start.directory, "C:\\Apps\\");
+  EXPECT_EQ(start.directory, "C:\\My Documents\\");
   EXPECT_EQ(start.showCommand, win::SW_SHOW);
 }
 
@@ -62,22 +80,22 @@ TEST_F(SeriousTest, AnyOtherWindowIsTheTopmostWorkingOneOrElseAStart) {
   PressMode();
   EXPECT_EQ(Foreground(), upper);
   EXPECT_NE(Foreground(), lower);
-  EXPECT_TRUE(desktop.state.shellExecutes.empty());
+  EXPECT_TRUE(Starts().empty());
   PressMode();
 
   HideCaptionsWith({"editor", "inbox"});
   PressMode();
   ASSERT_TRUE(frm().WorkingWindowList.empty());
-  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u) << "no working window: the first file starts";
-  EXPECT_EQ(desktop.state.shellExecutes.front().file, sheetExe);
+  ASSERT_EQ(Starts().size(), 1u) << "no working window: the first file starts";
+  EXPECT_EQ(Starts().front().application, sheetExe);
 }
 
 TEST_F(SeriousTest, MissingFilesAreSkippedAndNoneMeansNothingHappens) {
   frm().lbSerFiles.SetItems({"C:\\Gone\\Old.exe", "C:\\Apps", wordsExe});
   desktop.MakeDirectories("C:\\Apps");
   PressMode();
-  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u);
-  EXPECT_EQ(desktop.state.shellExecutes.front().file, wordsExe) << "a folder is no file to start";
+  ASSERT_EQ(Starts().size(), 1u);
+  EXPECT_EQ(Starts().front().application, wordsExe) << "a folder is no file to start";
   PressMode();
 
   frm().lbSerFiles.SetItems({"C:\\Gone\\Old.exe"});
@@ -85,7 +103,7 @@ TEST_F(SeriousTest, MissingFilesAreSkippedAndNoneMeansNothingHappens) {
   PressMode();
   frm().lbSerFiles.Clear();
   PressMode();
-  EXPECT_EQ(desktop.state.shellExecutes.size(), 1u);
+  EXPECT_EQ(Starts().size(), 1u);
 }
 
 TEST_F(SeriousTest, TheProgramsOwnExecutableIsNeverSerious) {
@@ -93,18 +111,18 @@ TEST_F(SeriousTest, TheProgramsOwnExecutableIsNeverSerious) {
   const WindowHandle second = App(SimDesktop::kProgramPath, "another copy");
   PressMode();
   EXPECT_NE(Foreground(), second);
-  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u);
-  EXPECT_EQ(desktop.state.shellExecutes.front().file, sheetExe);
+  ASSERT_EQ(Starts().size(), 1u);
+  EXPECT_EQ(Starts().front().application, sheetExe);
 }
 
-TEST_F(SeriousTest, LongPathsReachTheShellWhole) {
+TEST_F(SeriousTest, LongPathsAreStartedWhole) {
   const std::string deep = "C:\\" + std::string(120, 'd') + "\\" + std::string(100, 'f') + ".exe";
   desktop.WriteFile(deep, "MZ");
   frm().lbSerFiles.SetItems({deep});
   PressMode();
-  ASSERT_EQ(desktop.state.shellExecutes.size(), 1u);
-  EXPECT_EQ(desktop.state.shellExecutes.front().file, deep);
-  EXPECT_EQ(desktop.state.shellExecutes.front().directory, deep.substr(0, 124));
+  ASSERT_EQ(Starts().size(), 1u);
+  EXPECT_EQ(Starts().front().application, deep);
+  EXPECT_EQ(Starts().front().directory, deep.substr(0, 124));
 }
 
 }  // namespace hd::test

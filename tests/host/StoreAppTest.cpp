@@ -44,7 +44,7 @@ TEST_F(StoreAppTest, SeriousListAndSystemProcessesSeeTheApp) {
   PressMode();
   EXPECT_EQ(frm().WorkingWindowList, (Handles{mail.frame})) << "not the frame host that draws both";
   EXPECT_EQ(desktop.state.foreground, mail.frame) << "the running serious app, not a new start";
-  EXPECT_TRUE(desktop.state.shellExecutes.empty());
+  EXPECT_TRUE(desktop.state.processStarts.empty());
   EXPECT_TRUE(Visible(calculator.frame));
 }
 

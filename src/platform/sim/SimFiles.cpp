@@ -34,7 +34,7 @@ bool SimFiles::FileExists(const std::string& path) {
 
 bool SimFiles::DirectoryExists(const std::string& path) {
   const std::string key = Key(path);
-  if (key.size() == 2 && key[1] == ':') return true;  // a drive
+  if (key.size() >= 2 && key[1] == ':' && key.find_first_not_of('\\', 2) == std::string::npos) return true;  // a drive
   SimFile* f = Find(path);
   return f && f->directory;
 }

@@ -1,6 +1,7 @@
 // Ending a simulated process takes its windows with it, as on Windows.
 #include "platform/sim/SimProcesses.h"
 #include <algorithm>
+#include "platform/sim/SimFiles.h"
 
 namespace hd {
 
@@ -34,6 +35,18 @@ std::optional<std::string> SimProcesses::QueryFullProcessImageName(ProcessId pro
   SimProcess* process = Alive(processId);
   if (!process || !process->imagePathQueryable) return std::nullopt;
   return process->exePath;
+}
+
+// Fails as Windows does for a missing program or working folder.
+bool SimProcesses::CreateProcess(const std::string& application, const std::string& commandLine,
+                                 const std::string& directory, int showCommand) {
+  SimFiles files(s_);
+  if (!files.FileExists(application) || (!directory.empty() && !files.DirectoryExists(directory))) return false;
+  s_.processStarts.push_back({application, commandLine, directory, showCommand});
+  const ProcessId id = s_.nextProcessId;
+  s_.nextProcessId += 4;
+  s_.processes[id] = SimProcess{id, application};
+  return true;
 }
 
 bool SimProcesses::TerminateProcess(ProcessId processId, unsigned exitCode) {

@@ -11,6 +11,8 @@ public:
   std::vector<ProcessEntry> SnapshotProcesses() override;
   std::optional<std::string> FirstModulePath(ProcessId processId) override;
   std::optional<std::string> QueryFullProcessImageName(ProcessId processId) override;
+  bool CreateProcess(const std::string& application, const std::string& commandLine, const std::string& directory,
+                     int showCommand) override;
   bool TerminateProcess(ProcessId processId, unsigned exitCode) override;
   ProcessId GetCurrentProcessId() override { return s_.programProcess; }
 

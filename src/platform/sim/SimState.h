@@ -84,6 +84,11 @@ struct ShellExecuteCall {
   std::string verb;  // empty: the default verb
 };
 
+struct ProcessStart {
+  std::string application, commandLine, directory;
+  int showCommand;
+};
+
 struct HtmlHelpCall {
   WindowHandle owner;
   std::string file;
@@ -143,6 +148,7 @@ struct SimState {
   ProcessId programProcess = 0;
   std::vector<std::string> commandLine;
   bool toolhelpAvailable = true;
+  std::vector<ProcessStart> processStarts;  // the processes the program started
 
   // Hotkeys: (modifiers, vk) -> (window, id).
   struct HotkeyEntry { WindowHandle window; int id; };
@@ -159,6 +165,7 @@ struct SimState {
   int screenWidth = 1024, screenHeight = 768;
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
+  std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::vector<unsigned> beeps;
   std::function<void()> crashHandler;  // SimDesktop::Crash runs it
 

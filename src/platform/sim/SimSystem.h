@@ -11,6 +11,7 @@ public:
   Handle CreateMutex(const std::string& name, std::uint32_t& lastError) override;
   bool CloseHandle(Handle handle) override;
   std::string GetModuleFileName() override;
+  std::string GetSystemDirectory() override { return s_.systemDirectory; }
   std::vector<std::string> CommandLineParams() override { return s_.commandLine; }
   int ScreenWidth() override { return s_.screenWidth; }
   int ScreenHeight() override { return s_.screenHeight; }

@@ -1,6 +1,7 @@
-// "HHCTRL.OCX" is loaded by name: a system without it still runs the program.
+// "HHCTRL.OCX" is loaded at run time: a system without it still runs the program.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32HtmlHelp.h"
+#include "platform/win32/Win32SystemLibrary.h"
 
 namespace hd {
 
@@ -9,7 +10,7 @@ using HtmlHelpProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 }  // namespace
 
 bool Win32HtmlHelp::Load() {
-  HMODULE library = ::LoadLibraryA("HHCTRL.OCX");
+  HMODULE library = LoadSystemLibrary("HHCTRL.OCX");
   library_ = library;
   if (library) htmlHelp_ = reinterpret_cast<void*>(::GetProcAddress(library, "HtmlHelpA"));
   return library != nullptr;

@@ -1,4 +1,5 @@
 #include "platform/win32/Win32LateBound.h"
+#include "platform/win32/Win32SystemLibrary.h"
 
 namespace hd {
 
@@ -23,7 +24,7 @@ LateBoundCalls LookUp() {
   Find(user, "AdjustWindowRectExForDpi", calls.adjustWindowRectExForDpi);
   Find(user, "GetSystemMetricsForDpi", calls.getSystemMetricsForDpi);
   // Stays loaded for the program's life, as a static import would.
-  Find(::LoadLibraryA("uxtheme.dll"), "SetWindowTheme", calls.setWindowTheme);
+  Find(LoadSystemLibrary("uxtheme.dll"), "SetWindowTheme", calls.setWindowTheme);
   return calls;
 }
 
@@ -37,7 +38,7 @@ const LateBoundCalls& LateBound() {
 const FileDialogCalls& FileDialogLibrary() {
   static const FileDialogCalls calls = [] {
     FileDialogCalls found;
-    HMODULE library = ::LoadLibraryA("comdlg32.dll");
+    HMODULE library = LoadSystemLibrary("comdlg32.dll");
     Find(library, "GetOpenFileNameA", found.getOpenFileNameA);
     Find(library, "GetSaveFileNameA", found.getSaveFileNameA);
     return found;
@@ -48,7 +49,7 @@ const FileDialogCalls& FileDialogLibrary() {
 const SoundCalls& SoundLibrary() {
   static const SoundCalls calls = [] {
     SoundCalls found;
-    HMODULE library = ::LoadLibraryA("winmm.dll");
+    HMODULE library = LoadSystemLibrary("winmm.dll");
     Find(library, "PlaySoundA", found.playSoundA);
     Find(library, "waveOutGetVolume", found.waveOutGetVolume);
     Find(library, "waveOutSetVolume", found.waveOutSetVolume);
@@ -60,7 +61,7 @@ const SoundCalls& SoundLibrary() {
 const ComCalls& ComLibrary() {
   static const ComCalls calls = [] {
     ComCalls found;
-    HMODULE library = ::LoadLibraryA("ole32.dll");
+    HMODULE library = LoadSystemLibrary("ole32.dll");
     Find(library, "CoInitialize", found.coInitialize);
     Find(library, "CoCreateInstance", found.coCreateInstance);
     Find(library, "CoUninitialize", found.coUninitialize);

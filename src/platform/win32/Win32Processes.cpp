@@ -45,6 +45,22 @@ std::optional<std::string> Win32Processes::QueryFullProcessImageName(ProcessId p
   return result;
 }
 
+bool Win32Processes::CreateProcess(const std::string& application, const std::string& commandLine,
+                                   const std::string& directory, int showCommand) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showCommand);
+  PROCESS_INFORMATION started{};
+  std::string line = commandLine;  // CreateProcessA may write into it
+  if (!::CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &started))
+    return false;
+  ::CloseHandle(started.hThread);
+  ::CloseHandle(started.hProcess);
+  return true;
+}
+
 bool Win32Processes::TerminateProcess(ProcessId processId, unsigned exitCode) {
   HANDLE process = ::OpenProcess(0x1F0FFF, FALSE, processId);
   if (!process) return false;

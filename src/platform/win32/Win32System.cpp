@@ -16,6 +16,12 @@ Handle Win32System::CreateMutex(const std::string& name, std::uint32_t& lastErro
 
 bool Win32System::CloseHandle(Handle handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)); }
 
+std::string Win32System::GetSystemDirectory() {
+  char folder[MAX_PATH];
+  const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+  return length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
 std::string Win32System::GetModuleFileName() {
   std::string path(MAX_PATH, '\0');
   for (;;) {

@@ -9,6 +9,7 @@ public:
   Handle CreateMutex(const std::string& name, std::uint32_t& lastError) override;
   bool CloseHandle(Handle handle) override;
   std::string GetModuleFileName() override;
+  std::string GetSystemDirectory() override;
   std::vector<std::string> CommandLineParams() override;
   int ScreenWidth() override;
   int ScreenHeight() override;

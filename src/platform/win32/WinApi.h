@@ -13,6 +13,7 @@
 #undef CreateDirectory
 #undef ChangeDisplaySettings
 #undef CreateMutex
+#undef CreateProcess
 #undef DeleteFile
 #undef EnumDisplaySettings
 #undef DragQueryFile
@@ -23,6 +24,7 @@
 #undef GetClassName
 #undef GetModuleFileName
 #undef GetPrivateProfileString
+#undef GetSystemDirectory
 #undef GetVersionEx
 #undef GetWindowLong
 #undef GetWindowText

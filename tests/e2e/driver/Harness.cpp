@@ -138,6 +138,15 @@ HWND FindWindowOfProcess(DWORD processId, const std::string& caption) {
   return nullptr;
 }
 
+HWND HelpWindowOf(DWORD processId) {
+  for (HWND w : WindowsOfProcess(processId)) {
+    char className[64] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    if (std::string(className) == "HH Parent" && ::IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
 HWND FindMessageBox(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
     char className[64] = {};
@@ -439,7 +448,7 @@ bool HotkeyTaken(UINT modifiers, UINT key) {
 }  // namespace
 
 bool Hushdesk::Start(const std::string& arguments, UINT readyModifiers, UINT readyKey) {
-  process_ = Process(exe_, arguments, dir_);
+  process_ = Process(exe_, arguments, workDir_.empty() ? dir_ : workDir_);
   if (!process_.Started() || !WaitUntil([this] { return ConfigWindow() != nullptr; }, 10000)) return false;
   return readyKey == 0 || Holds(readyModifiers, readyKey);
 }

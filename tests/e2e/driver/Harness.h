@@ -26,6 +26,9 @@ std::vector<HWND> WindowsOfProcess(DWORD processId);
 std::string WindowText(HWND window);
 HWND FindWindowOfProcess(DWORD processId, const std::string& caption);
 
+// The process's shown HTML Help window, or null.
+HWND HelpWindowOf(DWORD processId);
+
 // A message box of the process: its window, or null.
 HWND FindMessageBox(DWORD processId);
 // The texts of a dialog's static controls, joined by line breaks.
@@ -108,6 +111,8 @@ public:
   explicit Hushdesk(const std::string& name);
   const std::string& Dir() const { return dir_; }
   const std::string& Exe() const { return exe_; }
+  // The working folder of the next start; the program's own by default.
+  void WorkIn(const std::string& folder) { workDir_ = folder; }
   // Writes a file relative to the program's folder, creating folders.
   void WriteSetting(const std::string& relativePath, const std::string& content);
   // Starts it and waits until start-up has finished, told by the program
@@ -125,6 +130,7 @@ public:
 private:
   std::string dir_;
   std::string exe_;
+  std::string workDir_;
   Process process_;
 };
 

@@ -410,15 +410,6 @@ void AnswerPrompt(HWND prompt, const std::string& typed) {
   ::SendMessageA(::GetDlgItem(prompt, IDOK), BM_CLICK, 0, 0);
 }
 
-HWND HelpWindowOf(DWORD processId) {
-  for (HWND w : WindowsOfProcess(processId)) {
-    char className[64] = {};
-    ::GetClassNameA(w, className, sizeof className);
-    if (std::string(className) == "HH Parent" && ::IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 TEST(Protection, PromptRefusesAWrongPasswordAndOpensForTheRightOne) {
