@@ -2,9 +2,9 @@
 #include "words/frmCheckCap.h"
 #include "app/mes_misc.h"
 #include "settings/ListFiles.h"
-#include "shell/HelpUnit.h"
 #include "settings/SettingsError.h"
 #include "settings/SettingsFiles.h"
+#include "shell/HelpUnit.h"
 #include "words/ListViewMisc.h"
 
 namespace hd {

@@ -4,9 +4,9 @@
 #include "ProgramFixture.h"
 #include "access/frmPassUnit.h"
 #include "hide/frmCurrentUnit.h"
+#include "shell/HelpUnit.h"
 #include "shell/frmAboutUnit.h"
 #include "words/frmCheckCap.h"
-#include "shell/HelpUnit.h"
 
 namespace hd::test {
 

@@ -464,7 +464,9 @@ void MirrorControl(HWND window, Control& control) {
 // is held, change the row under the pointer: each change is made alone.
 void MirrorListChange(HWND window, const ListBox& list, ListChange change, int index) {
   mirroring = true;
-  const auto text = [&list](int row) { return reinterpret_cast<LPARAM>(list.Items()[static_cast<std::size_t>(row)].c_str()); };
+  const auto text = [&list](int row) {
+    return reinterpret_cast<LPARAM>(list.Items()[static_cast<std::size_t>(row)].c_str());
+  };
   switch (change) {
     case ListChange::Selection:
       break;

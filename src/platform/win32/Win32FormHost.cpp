@@ -251,7 +251,8 @@ void Win32FormHost::ControlChanged(Control& control) {
 }
 
 void Win32FormHost::ListChanged(ListBox& list, ListChange change, int index) {
-  if (auto it = controlWindows.find(&list); it != controlWindows.end()) MirrorListChange(H(it->second), list, change, index);
+  if (auto it = controlWindows.find(&list); it != controlWindows.end())
+    MirrorListChange(H(it->second), list, change, index);
 }
 
 std::optional<std::uint16_t> Win32FormHost::ReadHotKey(const Control& control) {

@@ -189,7 +189,11 @@ TEST(Configure, AtAHigherDpiTheCurrentWindowsColumnsAreWiderByTheSameMeasure) {
 TEST(Configure, AClickedRowOfALongListStaysWhereItWasClicked) {
   Hushdesk program("hdlonglist");
   std::string entries;
-  for (int i = 1; i <= 30; ++i) entries += "C:\\Apps\\App" + std::to_string(i) + ".exe\r\n";
+  for (int i = 1; i <= 30; ++i) {
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "C:\\Apps\\App%d.exe\r\n", i);
+    entries += entry;
+  }
   program.WriteSetting("Settings\\SerAppList.lst", entries);
   HWND config = StartWithConfiguration(program);
   ASSERT_NE(config, nullptr);
