@@ -19,8 +19,8 @@ Application::Application(Platform& p) : platform(p) {
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
   frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
   frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };
-  frmCurrent = std::make_unique<TfrmCurrent>(p, frmConfigure->SystemProcessList);
-  frmCapEdit = std::make_unique<TfrmCapEdit>(p, *frmConfigure->Book, frmConfigure->lbWords);
+  frmCurrent = std::make_unique<TfrmCurrent>(p, *Help, frmConfigure->SystemProcessList);
+  frmCapEdit = std::make_unique<TfrmCapEdit>(p, *Help, *frmConfigure->Book, frmConfigure->lbWords);
   frmCapEdit->PickWindowCaption = [this]() -> std::optional<std::string> {
     if (frmCurrent->ShowModal() != mrOk) return std::nullopt;
     return frmCurrent->GetSelectedCaption();

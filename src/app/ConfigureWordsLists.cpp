@@ -16,20 +16,10 @@ void TfrmConfigure::WireWordsButtons() {
   lbWords.OnDblClick = [this] { butEditClick(); };
 }
 
-void TfrmConfigure::butAddClick() {
-  TfrmCapEdit& editor = *app_.frmCapEdit;
-  editor.EditMode = false;
-  editor.Show();
-  p_.forms.BringToFront(editor);
-}
+void TfrmConfigure::butAddClick() { app_.frmCapEdit->Open(std::nullopt); }
 
 void TfrmConfigure::butEditClick() {
-  if (lbWords.ItemIndex() < 0) return;
-  TfrmCapEdit& editor = *app_.frmCapEdit;
-  editor.EditMode = true;
-  editor.EditIndex = lbWords.ItemIndex();
-  editor.Show();
-  p_.forms.BringToFront(editor);
+  if (lbWords.ItemIndex() >= 0) app_.frmCapEdit->Open(lbWords.ItemIndex());
 }
 
 void TfrmConfigure::butDeleteClick() {

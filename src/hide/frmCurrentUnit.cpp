@@ -3,6 +3,7 @@
 #include "app/mes_misc.h"
 #include "hide/WindowHider.h"
 #include "hide/proc_misc.h"
+#include "shell/HelpUnit.h"
 
 namespace hd {
 
@@ -11,7 +12,7 @@ namespace {
 constexpr unsigned kIconAnswerMs = 200;
 }  // namespace
 
-TfrmCurrent::TfrmCurrent(Platform& p, const std::vector<std::string>& systemProcessList)
+TfrmCurrent::TfrmCurrent(Platform& p, THtmlHelpViewer& help, const std::vector<std::string>& systemProcessList)
     : Form(p.forms, "frmCurrent", "Current windows and processes", 464, 311),
       Icons(p.forms),
       lstCurrent(*this, curctl::lstCurrent, "lstCurrent", {8, 8, 448, 196},
@@ -23,6 +24,7 @@ TfrmCurrent::TfrmCurrent(Platform& p, const std::vector<std::string>& systemProc
       butCancel(*this, curctl::butCancel, "butCancel", "Cancel", {302, 278, 75, 25}),
       butHelp(*this, curctl::butHelp, "butHelp", "Help", {381, 278, 75, 25}),
       p_(p),
+      help_(help),
       systemProcessList_(systemProcessList) {
   lstCurrent.GridLines = true;
   lstCurrent.RowSelect = true;
@@ -97,7 +99,6 @@ void TfrmCurrent::butOkClick() {
   ModalResult = mrOk;
 }
 
-// The help viewer opens this dialog's topic here.
-void TfrmCurrent::butHelpClick() {}
+void TfrmCurrent::butHelpClick() { help_.ShowHelpContext(kHelpCurrentWindows, ""); }
 
 }  // namespace hd

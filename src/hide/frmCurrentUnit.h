@@ -9,6 +9,8 @@
 
 namespace hd {
 
+class THtmlHelpViewer;
+
 // Stable control ids: end-to-end tests drive the real controls by them.
 namespace curctl {
 enum : int { lstCurrent = 2000, butOk, butCancel, butHelp, labCaption, labProcess, Static = 2099 };
@@ -18,7 +20,7 @@ class TfrmCurrent : public Form {
 public:
   // The system processes are the configuration window's list, read when the
   // dialog fills.
-  TfrmCurrent(Platform& platform, const std::vector<std::string>& systemProcessList);
+  TfrmCurrent(Platform& platform, THtmlHelpViewer& help, const std::vector<std::string>& systemProcessList);
 
   ImageList Icons;
   ListView lstCurrent;
@@ -43,6 +45,7 @@ protected:
 private:
   int IconIndex(WindowHandle window, const std::string& processFile);
   Platform& p_;
+  THtmlHelpViewer& help_;
   const std::vector<std::string>& systemProcessList_;
 };
 

@@ -73,21 +73,23 @@ void RadioButton::Group(std::initializer_list<RadioButton*> buttons) {
   for (RadioButton* button : buttons) button->group_.assign(buttons.begin(), buttons.end());
 }
 
+void ListBox::Tell(ListChange change, int index) { Owner().ListChanged(*this, change, index); }
+
 void ListBox::SetItems(std::vector<std::string> items) {
   items_ = std::move(items);
   itemIndex_ = -1;
-  Changed();
+  Tell(ListChange::Reset, -1);
 }
 
 void ListBox::Add(const std::string& item) {
   items_.push_back(item);
-  Changed();
+  Tell(ListChange::Added, Count() - 1);
 }
 
 void ListBox::Replace(int index, const std::string& item) {
   if (index < 0 || index >= Count()) return;
   items_[static_cast<std::size_t>(index)] = item;
-  Changed();
+  Tell(ListChange::Replaced, index);
 }
 
 void ListBox::Delete(int index) {
@@ -98,7 +100,7 @@ void ListBox::Delete(int index) {
     itemIndex_ = -1;
   else if (index < itemIndex_)
     --itemIndex_;
-  Changed();
+  Tell(ListChange::Deleted, index);
 }
 
 void ListBox::Clear() { SetItems({}); }
@@ -157,9 +159,11 @@ void ListView::DblClick() {
 }
 
 void ListBox::SetItemIndex(int index) {
-  itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
-  Changed();
+  Selected(index);
+  Tell(ListChange::Selection, itemIndex_);
 }
+
+void ListBox::Selected(int index) { itemIndex_ = (index >= 0 && index < Count()) ? index : -1; }
 
 std::uint16_t HotKeyEdit::Value() {
   if (auto shown = Owner().ReadHotKey(*this)) value_ = *shown;

@@ -142,6 +142,9 @@ private:
   std::vector<RadioButton*> group_;
 };
 
+// How the program changed a list box's rows or selection.
+enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
+
 class ListBox : public Control {
 public:
   ListBox(Form& owner, int id, std::string name, Bounds bounds)
@@ -155,11 +158,14 @@ public:
   int Count() const { return static_cast<int>(items_.size()); }
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
+  // The user moved the selection: the real list box shows it already.
+  void Selected(int index);
   std::function<void()> OnDblClick;
   void DblClick();  // the user double-clicked it
   int ItemHeight = 0;  // rows this high, in pixels; 0 for the font's
 
 private:
+  void Tell(ListChange change, int index);
   std::vector<std::string> items_;
   int itemIndex_ = -1;
 };

@@ -79,6 +79,10 @@ void Form::ControlChanged(Control& control) {
   if (handle_) host_.ControlChanged(control);
 }
 
+void Form::ListChanged(ListBox& list, ListChange change, int index) {
+  if (handle_) host_.ListChanged(list, change, index);
+}
+
 std::optional<std::uint16_t> Form::ReadHotKey(const Control& control) const {
   return handle_ ? host_.ReadHotKey(control) : std::nullopt;
 }

@@ -54,6 +54,7 @@ public:
   // For controls and the host.
   void Register(Control& control) { controls_.push_back(&control); }
   void ControlChanged(Control& control);
+  void ListChanged(ListBox& list, ListChange change, int index);
   std::optional<std::uint16_t> ReadHotKey(const Control& control) const;
   Control* FindControl(int id) const;
   // The control with the keyboard focus, as the program last set it.

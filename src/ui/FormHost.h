@@ -7,10 +7,10 @@
 #include <string>
 #include "platform/Shell.h"
 #include "platform/Types.h"
+#include "ui/Control.h"
 
 namespace hd {
 
-class Control;
 class Form;
 class PopupMenu;
 
@@ -53,6 +53,10 @@ public:
   virtual void BringToFront(Form& form) = 0;
   // The program changed a control's state: the real control follows.
   virtual void ControlChanged(Control& control) = 0;
+  // The program changed a list box (the row at the index, or the selection):
+  // the real one follows by that step alone, so that its rows stay where the
+  // user sees them.
+  virtual void ListChanged(ListBox& list, ListChange change, int index) = 0;
   // The shortcut a real hotkey edit holds (what the user typed), or nothing
   // where the control's own value is all there is.
   virtual std::optional<std::uint16_t> ReadHotKey(const Control& control) = 0;

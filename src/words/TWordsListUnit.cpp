@@ -140,10 +140,21 @@ const TWordsList& TBook::Items(int index) const {
   return *lists_[static_cast<std::size_t>(index)];
 }
 
+ListKey TBook::KeyOf(int index) const {
+  Check(index);
+  return keys_[static_cast<std::size_t>(index)];
+}
+
+int TBook::IndexOfKey(ListKey key) const {
+  const auto found = std::find(keys_.begin(), keys_.end(), key);
+  return found == keys_.end() ? -1 : static_cast<int>(found - keys_.begin());
+}
+
 void TBook::Add(const TWordsList& source) {
   auto list = std::make_unique<TWordsList>();
   list->CopyFrom(source);
   lists_.push_back(std::move(list));
+  keys_.push_back(nextKey_++);
 }
 
 void TBook::Replace(int index, const TWordsList& source) { Items(index).CopyFrom(source); }
@@ -151,6 +162,7 @@ void TBook::Replace(int index, const TWordsList& source) { Items(index).CopyFrom
 void TBook::Delete(int index) {
   Check(index);
   lists_.erase(lists_.begin() + index);
+  keys_.erase(keys_.begin() + index);
 }
 
 void TBook::Clear() {

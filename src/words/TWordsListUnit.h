@@ -1,5 +1,6 @@
 // Words lists: named caption rules, their matching and their files.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -35,11 +36,18 @@ public:
   bool LoadFromFile(IFiles& files, const std::string& path);
 };
 
+// Names one list of a book for as long as the book holds it; a key is never
+// given to another list.
+using ListKey = std::uint64_t;
+
 class TBook {
 public:
   int Count() const { return static_cast<int>(lists_.size()); }
   TWordsList& Items(int index);
   const TWordsList& Items(int index) const;
+  ListKey KeyOf(int index) const;
+  // The list's index now, or -1 once it left the book.
+  int IndexOfKey(ListKey key) const;
   void Add(const TWordsList& source);
   void Replace(int index, const TWordsList& source);
   void Delete(int index);
@@ -59,6 +67,8 @@ public:
 private:
   void Check(int index) const;
   std::vector<std::unique_ptr<TWordsList>> lists_;
+  std::vector<ListKey> keys_;  // beside lists_
+  ListKey nextKey_ = 1;
 };
 
 // Completes a save of the book that was cut short after it was committed, or

@@ -4,6 +4,7 @@
 #include "settings/ListFiles.h"
 #include "settings/SettingsError.h"
 #include "settings/SettingsFiles.h"
+#include "shell/HelpUnit.h"
 #include "words/ListViewMisc.h"
 
 namespace hd {
@@ -20,7 +21,7 @@ FileDialogOptions WordsFileDialog(bool save, const std::string& title) {
 }
 }  // namespace
 
-TfrmCapEdit::TfrmCapEdit(Platform& p, TBook& book, ListBox& lbWords)
+TfrmCapEdit::TfrmCapEdit(Platform& p, THtmlHelpViewer& help, TBook& book, ListBox& lbWords)
     : Form(p.forms, "frmCapEdit", "Words lists management", 336, 376),
       grpCaption(*this, capctl::Static, "grpCaption", " Words list caption ", {8, 6, 320, 50}),
       edRuleCaption(*this, capctl::edRuleCaption, "edRuleCaption", {18, 24, 300, 21}),
@@ -43,6 +44,7 @@ TfrmCapEdit::TfrmCapEdit(Platform& p, TBook& book, ListBox& lbWords)
       OD(p.forms, WordsFileDialog(false, "Open words list from file")),
       SD(p.forms, WordsFileDialog(true, "Save words list to file")),
       p_(p),
+      help_(help),
       book_(book),
       lbWords_(lbWords) {
   struct Tool { Button& button; Glyph glyph; const char* hint; void (TfrmCapEdit::*click)(); };
@@ -73,10 +75,19 @@ TfrmCapEdit::TfrmCapEdit(Platform& p, TBook& book, ListBox& lbWords)
   butHelp.OnClick = [this] { butHelpClick(); };
 }
 
+void TfrmCapEdit::Open(std::optional<int> editIndex) {
+  if (!Visible()) {
+    editKey_.reset();
+    if (editIndex) editKey_ = book_.KeyOf(*editIndex);
+  }
+  Show();
+  p_.forms.BringToFront(*this);
+}
+
 void TfrmCapEdit::FormShow() {
   Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
-  if (EditMode) {
-    WorkList.CopyFrom(book_.Items(EditIndex));
+  if (EditMode()) {
+    WorkList.CopyFrom(book_.Items(book_.IndexOfKey(*editKey_)));
     edRuleCaption.SetText(WorkList.Caption);
     WordsToListView(lstWords, WorkList.Words);
     rbOR.SetChecked(WorkList.OneOfWords);
@@ -166,23 +177,22 @@ void TfrmCapEdit::butOkClick() {
   ListViewToWords(lstWords, WorkList.Words);
   WorkList.OneOfWords = rbOR.Checked();
   WorkList.MatchCase = cbCase.Checked();
-  try {
-    if (EditMode)
-      book_.Replace(EditIndex, WorkList);
-    else
-      book_.Add(WorkList);
-  } catch (const ListIndexError& gone) {
-    // The list edited was deleted in the configuration window meanwhile.
-    if (ShowError) ShowError(gone.what());
-    return;
-  }
+  // The list edited may have been deleted in the configuration window
+  // meanwhile: the user's work then becomes a new list, never another's.
+  const int index = EditMode() ? book_.IndexOfKey(*editKey_) : -1;
   Hide();
-  book_.FillCaptions(lbWords_);
+  // The list box follows by one row, so that it keeps its place and shows a new list.
+  if (index >= 0) {
+    book_.Replace(index, WorkList);
+    lbWords_.Replace(index, WorkList.Caption);
+  } else {
+    book_.Add(WorkList);
+    lbWords_.Add(WorkList.Caption);
+  }
 }
 
 void TfrmCapEdit::butCancelClick() { Hide(); }
 
-// The help viewer opens the editor's topic here.
-void TfrmCapEdit::butHelpClick() {}
+void TfrmCapEdit::butHelpClick() { help_.ShowHelpContext(kHelpWordsListEditor, ""); }
 
 }  // namespace hd

@@ -11,6 +11,8 @@
 
 namespace hd {
 
+class THtmlHelpViewer;
+
 // Stable control ids: end-to-end tests drive the real controls by them.
 namespace capctl {
 enum : int {
@@ -23,10 +25,14 @@ class TfrmCapEdit : public Form {
 public:
   // The book and the list box that shows its captions belong to the
   // configuration window.
-  TfrmCapEdit(Platform& platform, TBook& book, ListBox& lbWords);
+  TfrmCapEdit(Platform& platform, THtmlHelpViewer& help, TBook& book, ListBox& lbWords);
 
-  bool EditMode = false;
-  int EditIndex = 0;
+  // Shows the editor for a new list (no index) or for the book's list at the
+  // index. While it is open it only comes forward as it is: it edits one list
+  // at a time.
+  void Open(std::optional<int> editIndex);
+  // Whether OK puts the list back in place of the one it was loaded from.
+  bool EditMode() const { return editKey_.has_value(); }
   TWordsList WorkList;
 
   // The caption of a window the user chooses among the running ones, or
@@ -65,8 +71,10 @@ protected:
 
 private:
   Platform& p_;
+  THtmlHelpViewer& help_;
   TBook& book_;
   ListBox& lbWords_;
+  std::optional<ListKey> editKey_;
 };
 
 }  // namespace hd

@@ -67,6 +67,30 @@ TEST_F(FileListsEdit, EditingReplacesTheSelectedEntryInPlaceAndNeedsASelection) 
   EXPECT_EQ(frm().lbSerFiles.Items(), (Items{"C:\\S.exe"}));
 }
 
+// A refill of the real list box scrolls it to its top and, while the mouse
+// button is held, changes the row under the pointer.
+TEST_F(FileListsEdit, TheRealListIsToldEachChangeAloneAndNothingForTheUsersClick) {
+  ListBox& list = frm().lbHideFiles;
+  list.SetItems({"C:\\A.exe", "C:\\B.exe", "C:\\C.exe"});
+  desktop.state.listChanges.clear();
+  list.Selected(1);
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_TRUE(desktop.state.listChanges.empty()) << "the real list shows the user's click already";
+  desktop.AnswerFileDialog(kTool);
+  frm().butFileEdit.Click();
+  desktop.AnswerFileDialog(kApp);
+  frm().butFileAdd.Click();
+  desktop.AnswerMessageBox(win::IDYES);
+  frm().butFileDelete.Click();
+  list.SetItemIndex(1);
+  using Told = SimState::ListChangeTold;
+  EXPECT_EQ(desktop.state.listChanges, (std::vector<Told>{{&list, ListChange::Replaced, 1},
+                                                          {&list, ListChange::Added, 3},
+                                                          {&list, ListChange::Deleted, 1},
+                                                          {&list, ListChange::Selection, 1}}));
+  EXPECT_EQ(list.Items(), (Items{"C:\\A.exe", "C:\\C.exe", kApp}));
+}
+
 TEST_F(FileListsEdit, DeletingAndClearingAskFirstAndOnlyYesActs) {
   frm().lbSerFiles.SetItems({"C:\\A.exe", "C:\\B.exe", "C:\\C.exe"});
   frm().butSerDelFile.Click();

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include "ProgramFixture.h"
 #include "access/frmPassUnit.h"
+#include "hide/frmCurrentUnit.h"
 #include "shell/HelpUnit.h"
+#include "shell/frmAboutUnit.h"
+#include "words/frmCheckCap.h"
 
 namespace hd::test {
 
@@ -14,26 +17,47 @@ protected:
   const std::vector<HtmlHelpCall>& Calls() const { return desktop.state.htmlHelpCalls; }
 };
 
-TEST_F(HelpTest, EachConfigurationPageOpensItsContext) {
+// Buttons are found by their caption, so that a window given a "Help" button
+// later cannot go unchecked.
+TEST_F(HelpTest, EveryHelpButtonOfEveryWindowOpensItsContext) {
   InstallHelpFile();
   Start();
   RightClickTray(kConfigure);
-  const std::vector<unsigned> expected{20, 40, 50, 100, 90, 60};
-  for (int page = 0; page < 6; ++page) {
-    frm().MainControl.SetActivePage(page);
-    frm().butHelp.Click();
+  const std::vector<std::pair<Form*, std::vector<unsigned>>> windows{
+      {&frm(), {20, 40, 50, 100, 90, 60}},  // one per page, in the pages' order
+      {app->frmCurrent.get(), {120}},
+      {app->frmCapEdit.get(), {130}},
+      {app->frmAbout.get(), {}},
+      {app->frmPassword.get(), {}},
+  };
+  for (const auto& [form, contexts] : windows) {
+    SCOPED_TRACE(form->Caption());
+    std::vector<Control*> helpButtons;
+    for (Control* control : form->Controls())
+      if (control->Kind() == ControlKind::Button && control->Caption() == "Help") helpButtons.push_back(control);
+    ASSERT_EQ(helpButtons.size(), contexts.empty() ? 0u : 1u);
+    const std::size_t before = Calls().size();
+    if (form == &frm()) {
+      for (int page = 0; page < static_cast<int>(frm().MainControl.Pages().size()); ++page) {
+        frm().MainControl.SetActivePage(page);
+        helpButtons[0]->Click();
+      }
+    } else if (!helpButtons.empty()) {
+      helpButtons[0]->Click();
+    }
+    ASSERT_EQ(Calls().size() - before, contexts.size());
+    for (std::size_t i = 0; i < contexts.size(); ++i) {
+      const HtmlHelpCall& call = Calls()[before + i];
+      EXPECT_EQ(call.command, win::HH_HELP_CONTEXT);
+      EXPECT_EQ(call.data, contexts[i]);
+      EXPECT_EQ(call.file, helpFile);
+      EXPECT_EQ(call.owner, desktop.forms.ApplicationWindow());
+    }
   }
-  ASSERT_EQ(Calls().size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE(frm().MainControl.Pages()[i]);
-    EXPECT_EQ(Calls()[i].command, win::HH_HELP_CONTEXT);
-    EXPECT_EQ(Calls()[i].data, expected[i]);
-    EXPECT_EQ(Calls()[i].file, helpFile);
-    EXPECT_EQ(Calls()[i].owner, desktop.forms.ApplicationWindow());
-  }
+  const std::size_t opened = Calls().size();
   ShowConfigurePageHelp(*app->Help, 6);
   ShowConfigurePageHelp(*app->Help, -1);
-  EXPECT_EQ(Calls().size(), expected.size()) << "no page shown: nothing";
+  EXPECT_EQ(Calls().size(), opened) << "no page shown: nothing";
 }
 
 TEST_F(HelpTest, TrayHelpShowsTheContentsWithoutAskingForThePassword) {
@@ -55,6 +79,8 @@ TEST_F(HelpTest, WithoutTheHelpFileNothingOpensAndNothingIsSaid) {
   RightClickTray(kHelp);
   RightClickTray(kConfigure);
   frm().butHelp.Click();
+  app->frmCurrent->butHelp.Click();
+  app->frmCapEdit->butHelp.Click();
   EXPECT_TRUE(Calls().empty());
   EXPECT_TRUE(desktop.state.messageBoxes.empty());
 }

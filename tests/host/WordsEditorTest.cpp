@@ -58,6 +58,8 @@ TEST_F(WordsEditor, ANewListJoinsTheBookAndHidesItsWindows) {
   ed().butOk.Click();
   EXPECT_FALSE(ed().Visible());
   EXPECT_EQ(frm().lbWords.Items(), (Items{"Games"}));
+  EXPECT_EQ(desktop.state.listChanges.back(), (SimState::ListChangeTold{&frm().lbWords, ListChange::Added, 0}))
+      << "added, so that the real list shows it, not filled anew";
 
   const WindowHandle game = App("C:\\Games\\Sol.exe", "Solitaire");
   const WindowHandle sheet = App("C:\\Office\\Sheet.exe", "Budget");
@@ -129,6 +131,72 @@ TEST_F(WordsEditor, EditingLoadsTheListAndPutsItBackInItsPlace) {
   EXPECT_FALSE(ed().cbCase.Checked());
   ed().butCancel.Click();
   EXPECT_EQ(frm().Book->Count(), 3);
+}
+
+// The editor is not modal: the configuration window's commands stay in reach
+// while it is open, and none of them may point OK at another list.
+TEST_F(WordsEditor, WhileTheEditorIsOpenItsCommandsBringItForwardAsItIs) {
+  AddList("One", {"a"});
+  AddList("Two", {"b"});
+  frm().lbWords.SetItemIndex(0);
+  frm().butEdit.Click();
+  ed().edRuleCaption.Typed("First");
+  TypeWord("a2");
+  desktop.forms.BringToFront(frm());
+  frm().lbWords.SetItemIndex(1);
+  frm().lbWords.DblClick();
+  EXPECT_EQ(desktop.state.foreground, ed().Handle()) << "brought forward";
+  frm().butEdit.Click();
+  frm().butAdd.Click();
+  EXPECT_TRUE(ed().EditMode());
+  EXPECT_EQ(ed().edRuleCaption.Text(), "First") << "not loaded again";
+  EXPECT_EQ(Words(), (Items{"a", "a2"}));
+  ed().butOk.Click();
+  EXPECT_EQ(frm().lbWords.Items(), (Items{"First", "Two"}));
+  EXPECT_EQ(frm().Book->Items(0).Words, (Items{"a", "a2"}));
+  EXPECT_EQ(frm().Book->Items(1).Words, (Items{"b"})) << "the list double-clicked keeps its words";
+
+  frm().butAdd.Click();
+  frm().lbWords.SetItemIndex(0);
+  frm().butEdit.Click();
+  EXPECT_FALSE(ed().EditMode()) << "still adding";
+  ed().edRuleCaption.Typed("Three");
+  TypeWord("c");
+  ed().butOk.Click();
+  EXPECT_EQ(frm().lbWords.Items(), (Items{"First", "Two", "Three"}));
+}
+
+TEST_F(WordsEditor, AListDeletedWhileItIsEditedComesBackAsANewOne) {
+  AddList("One", {"a"});
+  AddList("Two", {"b"});
+  AddList("Three", {"c"});
+  frm().lbWords.SetItemIndex(1);
+  frm().butEdit.Click();
+  frm().lbWords.SetItemIndex(0);
+  desktop.AnswerMessageBox(win::IDYES);
+  frm().butDelete.Click();
+  ed().edRuleCaption.Typed("Second");
+  ed().butOk.Click();
+  EXPECT_EQ(frm().lbWords.Items(), (Items{"Second", "Three"})) << "the list edited, wherever it moved";
+
+  frm().lbWords.SetItemIndex(0);
+  frm().butEdit.Click();
+  desktop.AnswerMessageBox(win::IDYES);
+  frm().butDelete.Click();
+  ed().edRuleCaption.Typed("Again");
+  ed().butOk.Click();
+  EXPECT_EQ(frm().lbWords.Items(), (Items{"Three", "Again"}));
+  EXPECT_EQ(frm().Book->Items(0).Words, (Items{"c"})) << "the list that moved into its place is untouched";
+  EXPECT_EQ(frm().Book->Items(1).Words, (Items{"b"}));
+
+  frm().lbWords.SetItemIndex(1);
+  frm().butEdit.Click();
+  desktop.AnswerMessageBox(win::IDYES);
+  frm().butClear.Click();
+  ed().butOk.Click();
+  EXPECT_EQ(frm().lbWords.Items(), (Items{"Again"})) << "a cleared book gets it back";
+  EXPECT_FALSE(ed().Visible());
+  EXPECT_EQ(desktop.state.messageBoxes.size(), 3u) << "the three questions, no error";
 }
 
 TEST_F(WordsEditor, DeletingAndClearingRulesAsk) {

@@ -17,6 +17,9 @@ public:
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}
+  void ListChanged(ListBox& list, ListChange change, int index) override {
+    s_.listChanges.push_back({&list, change, index});
+  }
   std::optional<std::uint16_t> ReadHotKey(const Control&) override { return std::nullopt; }
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;

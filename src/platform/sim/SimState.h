@@ -205,6 +205,14 @@ struct SimState {
   std::deque<std::optional<std::string>> fileDialogAnswers;
   std::vector<FileDialogOptions> fileDialogsShown;
   const Control* focused = nullptr;
+  // What the program told the list boxes of shown forms, in order.
+  struct ListChangeTold {
+    const ListBox* list;
+    ListChange change;
+    int index;
+    bool operator==(const ListChangeTold&) const = default;
+  };
+  std::vector<ListChangeTold> listChanges;
 
 
   // Icons: those ExtractIcon handed out and not yet destroyed; each image

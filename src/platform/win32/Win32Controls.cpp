@@ -1,6 +1,7 @@
 // Real common controls for the control objects of ui/.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Controls.h"
+#include <algorithm>
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32LateBound.h"
 #include "platform/win32/Win32FormHost.h"
@@ -108,6 +109,28 @@ void FillListView(HWND window, ListView& list) {
     ::SendMessageA(window, LVM_SETITEMSTATE, static_cast<WPARAM>(list.ItemIndex()), reinterpret_cast<LPARAM>(&state));
     ::SendMessageA(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(list.ItemIndex()), FALSE);
   }
+}
+
+void FillListBox(HWND window, const ListBox& list) {
+  ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageA(window, LB_RESETCONTENT, 0, 0);
+  for (const std::string& item : list.Items())
+    ::SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(window, nullptr, TRUE);
+}
+
+// Scrolls no further than needed to show the row; the selection stays.
+void ShowRow(HWND window, int row) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  const int height = std::max(1, static_cast<int>(::SendMessageA(window, LB_GETITEMHEIGHT, 0, 0)));
+  const int rows = std::max(1, static_cast<int>(client.bottom / height));
+  const int top = static_cast<int>(::SendMessageA(window, LB_GETTOPINDEX, 0, 0));
+  if (row < top)
+    ::SendMessageA(window, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+  else if (row >= top + rows)
+    ::SendMessageA(window, LB_SETTOPINDEX, static_cast<WPARAM>(row - rows + 1), 0);
 }
 
 void SetUpListView(HWND window, ListView& list) {
@@ -323,6 +346,12 @@ HWND CreateRealControl(HWND form, Control& control) {
     case ControlKind::GroupBox:
       ::SetWindowSubclass(window, FrameProc, 0, 0);
       break;
+    case ControlKind::ListBox: {
+      const auto& list = static_cast<ListBox&>(control);
+      FillListBox(window, list);
+      ::SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
+      break;
+    }
     case ControlKind::Button:
       if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control), WindowDpi(form));
       [[fallthrough]];
@@ -408,17 +437,6 @@ void MirrorControl(HWND window, Control& control) {
       ::SendMessageA(window, BM_SETCHECK,
                      static_cast<RadioButton&>(control).Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
-    case ControlKind::ListBox: {
-      auto& list = static_cast<ListBox&>(control);
-      ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-      ::SendMessageA(window, LB_RESETCONTENT, 0, 0);
-      for (const std::string& item : list.Items())
-        ::SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      ::SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
-      ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-      ::InvalidateRect(window, nullptr, TRUE);
-      break;
-    }
     case ControlKind::HotKey: {
       const WORD value = static_cast<HotKeyEdit&>(control).ValueToShow();
       ::SendMessageA(window, HKM_SETHOTKEY, HotKeyFromShortcut(value), 0);
@@ -442,6 +460,42 @@ void MirrorControl(HWND window, Control& control) {
   mirroring = false;
 }
 
+// A refill would scroll the list back to its top and, while the mouse button
+// is held, change the row under the pointer: each change is made alone.
+void MirrorListChange(HWND window, const ListBox& list, ListChange change, int index) {
+  mirroring = true;
+  const auto text = [&list](int row) {
+    return reinterpret_cast<LPARAM>(list.Items()[static_cast<std::size_t>(row)].c_str());
+  };
+  switch (change) {
+    case ListChange::Selection:
+      break;
+    case ListChange::Added:
+      ::SendMessageA(window, LB_ADDSTRING, 0, text(index));
+      ShowRow(window, index);
+      break;
+    case ListChange::Replaced: {
+      const LRESULT top = ::SendMessageA(window, LB_GETTOPINDEX, 0, 0);
+      ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+      ::SendMessageA(window, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+      ::SendMessageA(window, LB_INSERTSTRING, static_cast<WPARAM>(index), text(index));
+      ::SendMessageA(window, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+      ::InvalidateRect(window, nullptr, TRUE);
+      break;
+    }
+    case ListChange::Deleted:
+      ::SendMessageA(window, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+      break;
+    case ListChange::Reset:
+      FillListBox(window, list);
+      break;
+  }
+  if (::SendMessageA(window, LB_GETCURSEL, 0, 0) != list.ItemIndex())
+    ::SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
+  mirroring = false;
+}
+
 void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (mirroring) return;
   switch (control.Kind()) {
@@ -459,7 +513,7 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
       auto& list = static_cast<ListBox&>(control);
       if (message != WM_COMMAND) break;
       if (HIWORD(wParam) == LBN_SELCHANGE)
-        list.SetItemIndex(static_cast<int>(::SendMessageA(window, LB_GETCURSEL, 0, 0)));
+        list.Selected(static_cast<int>(::SendMessageA(window, LB_GETCURSEL, 0, 0)));
       else if (HIWORD(wParam) == LBN_DBLCLK)
         list.DblClick();
       break;

@@ -17,6 +17,8 @@ void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFO
 void LayerControls(const std::vector<std::pair<Control*, HWND>>& created);
 // Pushes the control's state (text, enabled, shown, checked, items ...) into the real one.
 void MirrorControl(HWND window, Control& control);
+// Makes the change the program made to the list box in the real one.
+void MirrorListChange(HWND window, const ListBox& list, ListChange change, int index);
 // A notification from the real control (WM_COMMAND, WM_NOTIFY, WM_HSCROLL):
 // the control object takes the new state and raises its event.
 void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wParam, LPARAM lParam);

@@ -250,6 +250,11 @@ void Win32FormHost::ControlChanged(Control& control) {
   if (control.Kind() == ControlKind::PageControl) ApplyPages(control.Owner());
 }
 
+void Win32FormHost::ListChanged(ListBox& list, ListChange change, int index) {
+  if (auto it = controlWindows.find(&list); it != controlWindows.end())
+    MirrorListChange(H(it->second), list, change, index);
+}
+
 std::optional<std::uint16_t> Win32FormHost::ReadHotKey(const Control& control) {
   auto it = controlWindows.find(const_cast<Control*>(&control));
   if (it == controlWindows.end()) return std::nullopt;

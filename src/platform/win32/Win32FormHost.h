@@ -19,6 +19,7 @@ public:
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control& control) override;
+  void ListChanged(ListBox& list, ListChange change, int index) override;
   std::optional<std::uint16_t> ReadHotKey(const Control& control) override;
   WindowHandle CreateMessageWindow(MessageHandler handler) override;
   void DestroyMessageWindow(WindowHandle window) override;

@@ -13,7 +13,8 @@ namespace {
 
 // Control ids of the configuration window, the editor and the dialog.
 constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kPageHide = 2, kPageSwitch = 3;
-constexpr int kRuleAdd = 1031, kWords = 1035, kSerAdd = 1050, kSerFromRunning = 1054, kSerFiles = 1055;
+constexpr int kRuleAdd = 1031, kWords = 1035, kSerAdd = 1050, kSerDelete = 1052, kSerFromRunning = 1054,
+              kSerFiles = 1055;
 constexpr int kEdCaption = 2100, kEdAddWord = 2103, kEdWords = 2108, kEdOk = 2112;
 constexpr int kCurList = 2000, kCurOk = 2001, kCurCancel = 2002, kCurCaption = 2004;
 
@@ -178,6 +179,49 @@ TEST(Configure, AtAHigherDpiTheCurrentWindowsColumnsAreWiderByTheSameMeasure) {
   EXPECT_EQ(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0), 225);  // 150
   ::SendMessageA(::GetDlgItem(current, kCurCancel), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(current); }));
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+// Thirty entries in a box that shows about nine: the real mouse clicks the
+// 25th, which stays under the pointer and is the one "Delete" asks about;
+// deleting it leaves the other rows where they were.
+TEST(Configure, AClickedRowOfALongListStaysWhereItWasClicked) {
+  Hushdesk program("hdlonglist");
+  std::string entries;
+  for (int i = 1; i <= 30; ++i) {
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "C:\\Apps\\App%d.exe\r\n", i);
+    entries += entry;
+  }
+  program.WriteSetting("Settings\\SerAppList.lst", entries);
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ShowPage(config, kPageSwitch);
+  HWND list = ::GetDlgItem(config, kSerFiles);
+  auto lb = [list](UINT message) { return static_cast<int>(::SendMessageA(list, message, 0, 0)); };
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(list) && lb(LB_GETCOUNT) == 30; }));
+  constexpr int kTop = 20, kRow = 24;
+  ::SendMessageA(list, LB_SETTOPINDEX, kTop, 0);  // as the scroll bar does
+  const int rowHeight = lb(LB_GETITEMHEIGHT);
+  RECT client{};
+  ::GetClientRect(list, &client);
+  ASSERT_GT(client.bottom / rowHeight, kRow - kTop) << "the row is in view";
+  POINT at{client.right / 2, (kRow - kTop) * rowHeight + rowHeight / 2};
+  ::ClientToScreen(list, &at);
+  ClickAt(at.x, at.y, 1);
+  EXPECT_TRUE(WaitUntil([&] { return lb(LB_GETCURSEL) == kRow; }));
+  EXPECT_EQ(lb(LB_GETTOPINDEX), kTop) << "the list did not jump";
+
+  ClickControl(::GetDlgItem(config, kSerDelete));
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (question = FindMessageBox(program.process().Id())) != nullptr; }));
+  EXPECT_NE(DialogText(question).find("Delete file C:\\Apps\\App25.exe from the list?"), std::string::npos)
+      << DialogText(question);
+  ::PostMessageA(question, WM_COMMAND, IDYES, 0);
+  ASSERT_TRUE(WaitUntil([&] { return lb(LB_GETCOUNT) == 29; }));
+  EXPECT_EQ(ListBoxItems(list)[kRow], "C:\\Apps\\App26.exe");
+  EXPECT_EQ(lb(LB_GETTOPINDEX), kTop) << "the rows stay in place";
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
