@@ -18,7 +18,7 @@ Application::Application(Platform& p) : platform(p) {
   frmAbout = std::make_unique<TfrmAbout>(p.forms, p.shell);
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
   frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
-  frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };
+  frmPassword->OnSaveAllSettings = [this] { return frmConfigure->SaveSettingsWithPassword(); };
   frmCurrent = std::make_unique<TfrmCurrent>(p, frmConfigure->SystemProcessList);
   frmCapEdit = std::make_unique<TfrmCapEdit>(p, *frmConfigure->Book, frmConfigure->lbWords);
   frmCapEdit->PickWindowCaption = [this]() -> std::optional<std::string> {
