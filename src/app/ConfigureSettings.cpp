@@ -32,17 +32,16 @@ void TfrmConfigure::DescribeSettingsFiles() {
                         TellMachineRunValue(WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName()));
                       },
                       [this] { return MainValues(*this); }, true, nullptr});
-  settingsFiles_.Add({path("HideAppList.lst"), [=, this] { LoadFileList(lbHideFiles, p_.files, path("HideAppList.lst")); },
-                      [=, this] { SaveFileList(lbHideFiles, p_.files, path("HideAppList.lst")); },
-                      [this] { return FileListValues(lbHideFiles); }, true,
-                      KeepList({&lbHideFiles, &butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc},
-                               labHideFilesUnread)});
-  settingsFiles_.Add({path("SerAppList.lst"), [=, this] { LoadFileList(lbSerFiles, p_.files, path("SerAppList.lst")); },
-                      [=, this] { SaveFileList(lbSerFiles, p_.files, path("SerAppList.lst")); },
-                      [this] { return FileListValues(lbSerFiles); }, true,
-                      KeepList({&lbSerFiles, &butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear,
-                                &butSerSysProc},
-                               labSerFilesUnread)});
+  const auto appList = [&](ListBox& list, const char* name, std::vector<Control*> buttons, Label& note) {
+    buttons.push_back(&list);
+    settingsFiles_.Add({path(name), [=, this, &list] { LoadFileList(list, p_.files, path(name)); },
+                        [=, this, &list] { SaveFileList(list, p_.files, path(name)); },
+                        [&list] { return FileListValues(list); }, true, KeepList(std::move(buttons), note)});
+  };
+  appList(lbHideFiles, "HideAppList.lst", {&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc},
+          labHideFilesUnread);
+  appList(lbSerFiles, "SerAppList.lst", {&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc},
+          labSerFilesUnread);
   settingsFiles_.Add({BookFile(), [this] { LoadBook(); },
                       [this] {
                         SaveBook();
@@ -61,8 +60,8 @@ void TfrmConfigure::DescribeSettingsFiles() {
                       [this] { return HotKeysValues(*this); }, false, nullptr});
 }
 
-// A failing step ends the load; what was loaded before it stays, and the
-// enabling rules must still follow the check boxes it changed.
+// What a load that fails part-way loaded stays, and the enabling rules must
+// still follow the check boxes it changed.
 void TfrmConfigure::LoadSettingsWith(void (SettingsSet::*load)()) {
   try {
     (settingsFiles_.*load)();
