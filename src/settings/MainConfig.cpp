@@ -1,8 +1,8 @@
 // Main.cfg through the profile functions, key by key in a fixed order, on a
 // copy that replaces the file whole.
 #include <vector>
-#include "settings/Convert.h"
 #include "platform/Types.h"
+#include "settings/Convert.h"
 #include "settings/PasswordValue.h"
 #include "settings/SettingsError.h"
 #include "settings/SettingsFiles.h"
