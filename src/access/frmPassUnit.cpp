@@ -53,10 +53,12 @@ void TfrmPassword::botOkClick() {
   settings_.Pwd = ScramblePassword(edNew1.Text());
   // Clicked as the program's own change, so the password controls follow.
   settings_.rbEnable.Click();
-  ShowNotice(Host(), "Remember Hushdesk access password: " + edNew1.Text(), NoticeKind::Information);
+  const std::string typed = edNew1.Text();
   Close();
-  // Every edit pending in the configuration window is saved with the password.
-  if (OnSaveAllSettings) OnSaveAllSettings();
+  // Every edit pending in the configuration window is saved with the password;
+  // a password that was not stored is not one to remember.
+  if (!OnSaveAllSettings || OnSaveAllSettings())
+    ShowNotice(Host(), "Remember Hushdesk access password: " + typed, NoticeKind::Information);
 }
 
 void TfrmPassword::butCancelClick() {

@@ -22,8 +22,9 @@ class TfrmPassword : public Form {
 public:
   static constexpr std::size_t kMaxPassword = 8;
   TfrmPassword(IFormHost& host, AppSettings& settings);
-  // The controller's SaveAllSettings, which reports its own failures.
-  std::function<void()> OnSaveAllSettings;
+  // The controller's SaveAllSettings, which reports its own failures:
+  // whether the password was stored.
+  std::function<bool()> OnSaveAllSettings;
 
   Image ImageKey;
   Label labHeading, labOldPass, labNew1, labNew2;

@@ -18,7 +18,7 @@ Application::Application(Platform& p) : platform(p) {
   frmAbout = std::make_unique<TfrmAbout>(p.forms, p.shell, p.system);
   frmAbout->OnClose = [this] { frmConfigure->AboutFormClose(); };
   frmPassword = std::make_unique<TfrmPassword>(p.forms, *frmConfigure);
-  frmPassword->OnSaveAllSettings = [this] { frmConfigure->SettingsStep(&TfrmConfigure::SaveAllSettings); };
+  frmPassword->OnSaveAllSettings = [this] { return frmConfigure->SaveSettingsWithPassword(); };
   frmCurrent = std::make_unique<TfrmCurrent>(p, *Help, frmConfigure->SystemProcessList);
   frmCapEdit = std::make_unique<TfrmCapEdit>(p, *Help, *frmConfigure->Book, frmConfigure->lbWords);
   frmCapEdit->PickWindowCaption = [this]() -> std::optional<std::string> {

@@ -65,7 +65,8 @@ ListBox* TfrmConfigure::FindDropTarget(Point screenPoint) {
   ListBox* shown = page == kPageHide && PageControl2.ActivePage() == kPageByFilename ? &lbHideFiles
                    : page == kPageSwitch                                            ? &lbSerFiles
                                                                                     : nullptr;
-  if (shown && p_.forms.ControlScreenRect(*shown).StrictlyContains(screenPoint)) return shown;
+  // A list kept as its unread file holds takes nothing.
+  if (shown && shown->Enabled() && p_.forms.ControlScreenRect(*shown).StrictlyContains(screenPoint)) return shown;
   return nullptr;
 }
 

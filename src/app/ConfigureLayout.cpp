@@ -65,15 +65,18 @@ void TfrmConfigure::LayOutPages() {
   Place(MainControl, kPageHide, {{&labHideHeading, Row(20, 42)}, {&PageControl2, {20, 64, 406, 298}}});
   Place(PageControl2, 0,
         {{&butAdd, {30, 96, 92, 25}}, {&butEdit, {126, 96, 92, 25}}, {&butDelete, {222, 96, 92, 25}},
-         {&butClear, {318, 96, 98, 25}}, {&labWords, Row(30, 130)}, {&lbWords, {30, 150, 386, 204}}});
+         {&butClear, {318, 96, 98, 25}}, {&labWords, Row(30, 130, 140)}, {&labWordsUnread, Row(174, 130, 242)},
+         {&lbWords, {30, 150, 386, 204}}});
   Place(PageControl2, 1,
         {{&butFileAdd, {}}, {&butFileEdit, {}}, {&butFileDelete, {}}, {&butFileClear, {}}, {&butSysProc, {}},
-         {&labHideFiles, Row(30, 130)}, {&lbHideFiles, {30, 150, 386, 204}}});
+         {&labHideFiles, Row(30, 130, 140)}, {&labHideFilesUnread, Row(174, 130, 242)},
+         {&lbHideFiles, {30, 150, 386, 204}}});
   FileButtons({&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc}, 30, 100);
 
   Place(MainControl, kPageSwitch,
         {{&labSerHeading, Row(20, 42)}, {&butSevAddFile, {}}, {&butSerEditFile, {}}, {&butSerDelFile, {}},
-         {&butSerClear, {}}, {&butSerSysProc, {}}, {&labSerFiles, Row(20, 96)}, {&lbSerFiles, {20, 116, 406, 166}},
+         {&butSerClear, {}}, {&butSerSysProc, {}}, {&labSerFiles, Row(20, 96, 140)},
+         {&labSerFilesUnread, Row(164, 96, 262)}, {&lbSerFiles, {20, 116, 406, 166}},
          {&labNoSerious, Row(20, 292)}, {&rbFirst, Row(34, 292 + kRow)}, {&rbAny, Row(34, 292 + 2 * kRow)}});
   FileButtons({&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc}, 20, 64);
 
@@ -92,7 +95,9 @@ void TfrmConfigure::LayOutPages() {
 
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
     bold->SetBold(true);
-  for (Label* mark : {&labModeConflict, &labVisibleConflict, &labCloseConflict}) mark->SetVisible(false);
+  for (Label* mark : {&labModeConflict, &labVisibleConflict, &labCloseConflict, &labWordsUnread, &labHideFilesUnread,
+                      &labSerFilesUnread})
+    mark->SetVisible(false);
   for (ListBox* list : {&lbHideFiles, &lbSerFiles}) list->ItemHeight = kListRowHeight;
 }
 

@@ -1,64 +1,70 @@
 // The settings files of the configuration window, in their load and save order.
 #include "app/frmConfUnit.h"
+#include "app/mes_misc.h"
 #include "settings/SettingsSteps.h"
 #include "words/BookSettings.h"
 
 namespace hd {
 
+namespace {
+constexpr std::size_t kMainCfg = 0;  // the first file added
+
+// A list whose file could not be read cannot be edited, so that nothing the
+// user does replaces what the file holds; its note names that file.
+std::function<void(const std::string&)> KeepList(std::vector<Control*> controls, Label& note) {
+  return [controls = std::move(controls), &note](const std::string& unread) {
+    for (Control* control : controls) control->SetEnabled(unread.empty());
+    note.SetCaption(unread.empty() ? "" : "Could not read " + unread);
+    note.SetVisible(!unread.empty());
+  };
+}
+}  // namespace
+
 void TfrmConfigure::DescribeSettingsFiles() {
   const auto path = [this](const char* name) { return ExeDir + "Settings\\" + name; };
   const auto separator = [this] { return p_.system.DecimalSeparator(); };
-  settingsFiles_.Add({[=, this] { return LoadMainSettings(*this, p_.profile, p_.files, path("Main.cfg")); },
+  settingsFiles_ = SettingsSet(ExeDir);
+  // Told once when it cannot be read; the password it holds is then not asked for.
+  settingsFiles_.Add({path("Main.cfg"), [=, this] { LoadMainSettings(*this, p_.profile, p_.files, path("Main.cfg")); },
                       [=, this] {
                         SaveMainSettings(*this, p_.profile, p_.files, path("Main.cfg"));
                         // The Run value follows the start-up choice of Main.cfg.
-                        WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName());
+                        TellMachineRunValue(WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName()));
                       },
-                      [this] { return MainValues(*this); }});
-  for (const auto& entry : {std::pair{&lbHideFiles, "HideAppList.lst"}, std::pair{&lbSerFiles, "SerAppList.lst"}}) {
-    ListBox* const list = entry.first;
-    const char* const name = entry.second;
-    settingsFiles_.Add({[=, this] {
-                          LoadFileList(*list, p_.files, path(name));
-                          return true;
-                        },
-                        [=, this] { SaveFileList(*list, p_.files, path(name)); },
-                        [list] { return FileListValues(*list); }});
-  }
-  settingsFiles_.Add({[this] {
-                        LoadBook();
-                        return true;
-                      },
+                      [this] { return MainValues(*this); }, true, nullptr});
+  const auto appList = [&](ListBox& list, const char* name, std::vector<Control*> buttons, Label& note) {
+    buttons.push_back(&list);
+    settingsFiles_.Add({path(name), [=, this, &list] { LoadFileList(list, p_.files, path(name)); },
+                        [=, this, &list] { SaveFileList(list, p_.files, path(name)); },
+                        [&list] { return FileListValues(list); }, true, KeepList(std::move(buttons), note)});
+  };
+  appList(lbHideFiles, "HideAppList.lst", {&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc},
+          labHideFilesUnread);
+  appList(lbSerFiles, "SerAppList.lst", {&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc},
+          labSerFilesUnread);
+  settingsFiles_.Add({BookFile(), [this] { LoadBook(); },
                       [this] {
                         SaveBook();
                         Book->FillCaptions(lbWords);
                       },
-                      [this] { return Book->FileTexts(); }});
-  settingsFiles_.Add({[=, this] {
-                        LoadSoundSettings(*this, p_.files, path("Sound.cfg"), separator());
-                        return true;
-                      },
+                      [this] { return Book->FileTexts(); }, true,
+                      KeepList({&lbWords, &butAdd, &butEdit, &butDelete, &butClear}, labWordsUnread)});
+  settingsFiles_.Add({path("Sound.cfg"), [=, this] { LoadSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
                       [=, this] { SaveSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
-                      [=, this] { return SoundValues(*this, separator()); }});
-  settingsFiles_.Add({[=, this] {
-                        LoadVideoSettings(*this, p_.files, path("Video.cfg"));
-                        return true;
-                      },
+                      [=, this] { return SoundValues(*this, separator()); }, false, nullptr});
+  settingsFiles_.Add({path("Video.cfg"), [=, this] { LoadVideoSettings(*this, p_.files, path("Video.cfg")); },
                       [=, this] { SaveVideoSettings(*this, p_.files, path("Video.cfg")); },
-                      [this] { return VideoValues(*this); }});
-  settingsFiles_.Add({[=, this] {
-                        LoadHotKeys(*this, p_.files, path("HotKeys.cfg"));
-                        return true;
-                      },
+                      [this] { return VideoValues(*this); }, false, nullptr});
+  settingsFiles_.Add({path("HotKeys.cfg"), [=, this] { LoadHotKeys(*this, p_.files, path("HotKeys.cfg")); },
                       [=, this] { SaveHotKeys(*this, p_.files, path("HotKeys.cfg")); },
-                      [this] { return HotKeysValues(*this); }});
+                      [this] { return HotKeysValues(*this); }, false, nullptr});
 }
 
-void TfrmConfigure::LoadAllSettings() {
-  // A failing step ends the load; what was loaded before it stays, and the
-  // enabling rules must still follow the check boxes it changed.
+// What a load that fails part-way loaded stays, and the enabling rules must
+// still follow the check boxes it changed.
+void TfrmConfigure::LoadSettingsWith(void (SettingsSet::*load)()) {
   try {
-    settingsFiles_.LoadAll();
+    (settingsFiles_.*load)();
   } catch (...) {
     UpdateEnablingRules();
     throw;
@@ -66,7 +72,28 @@ void TfrmConfigure::LoadAllSettings() {
   UpdateEnablingRules();
 }
 
+void TfrmConfigure::LoadAllSettings() { LoadSettingsWith(&SettingsSet::LoadAll); }
+
+// The lock or the error that stopped a file at start-up may be gone.
+void TfrmConfigure::ReloadSettingsNotLoaded() { LoadSettingsWith(&SettingsSet::ReloadNotLoaded); }
+
 void TfrmConfigure::SaveAllSettings() { settingsFiles_.SaveAll(); }
+
+bool TfrmConfigure::SaveSettingsWithPassword() {
+  SettingsStep(&TfrmConfigure::SaveAllSettings);
+  return settingsFiles_.Written(kMainCfg);
+}
+
+// Once a run: each OK would tell it again, and only an administrator can change it.
+void TfrmConfigure::TellMachineRunValue(bool stays) {
+  if (!stays || machineRunValueTold_) return;
+  machineRunValueTold_ = true;
+  ShowNotice(p_.forms,
+             "Hushdesk still starts with Windows from the value \"vhd\" under HKEY_LOCAL_MACHINE\\Software\\Microsoft\\"
+             "Windows\\CurrentVersion\\Run, which this user may not remove. To remove it, start Hushdesk once as "
+             "administrator and choose the start-up mode again.",
+             NoticeKind::Warning);
+}
 
 std::string TfrmConfigure::BookFile() const { return ExeDir + "Settings\\Book\\File"; }
 

@@ -33,6 +33,8 @@ void TfrmConfigure::CreateTrayIcon() {
 }
 
 void TfrmConfigure::mConfigureClick() {
+  // Before the password check: an unread Main.cfg may hold the password.
+  SettingsStep(&TfrmConfigure::ReloadSettingsNotLoaded);
   if (!CheckAccessPassword()) return;
   // No mode change may run while the settings are being edited.
   UnregisterHotKeys();

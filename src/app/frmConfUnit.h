@@ -156,7 +156,11 @@ public:
 
   // Settings.
   void LoadAllSettings();
+  // Each file that was not loaded, read again when the window opens.
+  void ReloadSettingsNotLoaded();
   void SaveAllSettings();
+  // Saves for the password dialog: whether the password reached Main.cfg.
+  bool SaveSettingsWithPassword();
   // Runs a load or save; reports a failure in the error box.
   bool SettingsStep(void (TfrmConfigure::*step)());
   // The words lists' files (loaded and saved with the settings).
@@ -195,6 +199,9 @@ private:
   void FormCreate();
   void FormDestroy();
   void DescribeSettingsFiles();
+  void LoadSettingsWith(void (SettingsSet::*load)());
+  // The machine's Run value that the user cannot remove starts the program still.
+  void TellMachineRunValue(bool stays);
   void LoadSystemProcessList();
   void CreateTrayIcon();
   void LayOutPages();
@@ -209,6 +216,7 @@ private:
   Application& app_;
   Platform& p_;
   SettingsSet settingsFiles_;
+  bool machineRunValueTold_ = false;
 };
 
 }  // namespace hd

@@ -11,6 +11,8 @@ public:
   virtual ~IFiles() = default;
   virtual bool FileExists(const std::string& path) = 0;       // a file, not a folder
   virtual bool DirectoryExists(const std::string& path) = 0;
+  // GetFileAttributesExA: the size in bytes; false with the system error code.
+  virtual bool FileSize(const std::string& path, std::uint64_t& size, std::uint32_t& error) = 0;
   // Whole file; false with the system error code when it cannot be read.
   virtual bool ReadFile(const std::string& path, std::string& content, std::uint32_t& error) = 0;
   // Creates or truncates and writes; false with the system error code.

@@ -16,6 +16,8 @@ public:
   virtual Handle CreateKey(RegistryRoot root, const std::string& path) = 0;
   // RegOpenKeyExA with KEY_ALL_ACCESS; 0 on failure.
   virtual Handle OpenKey(RegistryRoot root, const std::string& path) = 0;
+  // RegOpenKeyExA with KEY_QUERY_VALUE: a key this user may read only.
+  virtual Handle OpenKeyToRead(RegistryRoot root, const std::string& path) = 0;
   virtual bool SetStringValue(Handle key, const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(Handle key, const std::string& name) = 0;
   virtual std::optional<std::string> QueryStringValue(Handle key, const std::string& name) = 0;

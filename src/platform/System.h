@@ -36,6 +36,9 @@ public:
   virtual std::uint64_t TickCountMs() = 0;
   // CharLowerBuffA over the whole text.
   virtual std::string CharLower(const std::string& text) = 0;
+  // WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS): a character the ANSI
+  // code page lacks, or half a surrogate pair, becomes "?".
+  virtual std::string WideToAnsi(const std::u16string& text) = 0;
   // lstrcmpiA == 0.
   virtual bool EqualTextIgnoreCase(const std::string& a, const std::string& b) = 0;
   // The user's decimal separator (LOCALE_SDECIMAL).

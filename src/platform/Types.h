@@ -37,6 +37,7 @@ constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2, ERROR_PATH_NOT_FOUND = 3,
                         ERROR_ALREADY_EXISTS = 183, ERROR_DISK_FULL = 112,
                         ERROR_HANDLE_DISK_FULL = 39, ERROR_TIMEOUT = 1460,
                         ERROR_SHARING_VIOLATION = 32;
+constexpr std::uint32_t ERROR_WRITE_FAULT = 29;  // a profile write refused without a code of its own
 constexpr unsigned VER_PLATFORM_WIN32_WINDOWS = 1, VER_PLATFORM_WIN32_NT = 2;
 constexpr unsigned MB_OK = 0, MB_YESNO = 4, MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20,
                    MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40;

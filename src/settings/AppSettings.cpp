@@ -50,6 +50,7 @@ AppSettings::AppSettings(Form& f)
       butDelete(f, ctl::butDelete, "butDelete", "Delete rule", {}),
       butClear(f, ctl::butClear, "butClear", "Clear rules list", {}),
       labWords(f, ctl::Static, "labWords", "Words lists", {}),
+      labWordsUnread(f, ctl::labWordsUnread, "labWordsUnread", "", {}),
       lbWords(f, ctl::lbWords, "lbWords", {}),
       butFileAdd(f, ctl::butFileAdd, "butFileAdd", "", {}),
       butFileEdit(f, ctl::butFileEdit, "butFileEdit", "", {}),
@@ -57,6 +58,7 @@ AppSettings::AppSettings(Form& f)
       butFileClear(f, ctl::butFileClear, "butFileClear", "", {}),
       butSysProc(f, ctl::butSysProc, "butSysProc", "", {}),
       labHideFiles(f, ctl::Static, "labHideFiles", "Applications filenames", {}),
+      labHideFilesUnread(f, ctl::labHideFilesUnread, "labHideFilesUnread", "", {}),
       lbHideFiles(f, ctl::lbHideFiles, "lbHideFiles", {}),
 
       labSerHeading(f, ctl::Static, "labSerHeading", "Serious applications list", {}),
@@ -66,6 +68,7 @@ AppSettings::AppSettings(Form& f)
       butSerClear(f, ctl::butSerClear, "butSerClear", "", {}),
       butSerSysProc(f, ctl::butSerSysProc, "butSerSysProc", "", {}),
       labSerFiles(f, ctl::Static, "labSerFiles", "Applications filenames", {}),
+      labSerFilesUnread(f, ctl::labSerFilesUnread, "labSerFilesUnread", "", {}),
       lbSerFiles(f, ctl::lbSerFiles, "lbSerFiles", {}),
       labNoSerious(f, ctl::Static, "labNoSerious", "If no running serious applications found:", {}),
       rbFirst(f, ctl::rbFirst, "rbFirst", "Run first serious application from the list", {}, true),

@@ -28,6 +28,7 @@ enum : int {
   cbSound = 1060, cbSoundMute, tbSound, butSoundTest, cbVideo, labGraphMode, butGraphSelect,
   butGraphTest,
   hkMode = 1070, hkVisible, hkClose, labModeConflict, labVisibleConflict, labCloseConflict,
+  labWordsUnread = 1080, labHideFilesUnread, labSerFilesUnread,
   Static = 1100  // headings and texts
 };
 }  // namespace ctl
@@ -67,15 +68,16 @@ public:
   PageControl PageControl2;
   Button butAdd, butEdit, butDelete, butClear;
   Label labWords;
+  Label labWordsUnread;  // names the book's file that could not be read
   ListBox lbWords;
   Button butFileAdd, butFileEdit, butFileDelete, butFileClear, butSysProc;
-  Label labHideFiles;
+  Label labHideFiles, labHideFilesUnread;
   ListBox lbHideFiles;  // AppFileList: applications to hide
 
   // "Switch to"
   Label labSerHeading;
   Button butSevAddFile, butSerEditFile, butSerDelFile, butSerClear, butSerSysProc;
-  Label labSerFiles;
+  Label labSerFiles, labSerFilesUnread;
   ListBox lbSerFiles;  // AppFileList: serious applications
   Label labNoSerious;
   RadioButton rbFirst, rbAny;

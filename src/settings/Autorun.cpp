@@ -16,6 +16,15 @@ void DeleteRunValue(IRegistry& registry, RegistryRoot root) {
   }
 }
 
+// A key the user may not write can still be read.
+bool MachineValueExists(IRegistry& registry) {
+  const Handle key = registry.OpenKeyToRead(RegistryRoot::LocalMachine, kRunKey);
+  if (!key) return false;
+  const bool exists = registry.QueryStringValue(key, kValueName).has_value();
+  registry.CloseKey(key);
+  return exists;
+}
+
 bool SetRunValue(IRegistry& registry, RegistryRoot root, const std::string& value) {
   const Handle key = registry.CreateKey(root, kRunKey);
   if (!key) return false;
@@ -26,22 +35,25 @@ bool SetRunValue(IRegistry& registry, RegistryRoot root, const std::string& valu
 
 }  // namespace
 
-void WriteAutorunValue(const AppSettings& s, IRegistry& registry, const std::string& exePath) {
+bool WriteAutorunValue(const AppSettings& s, IRegistry& registry, const std::string& exePath) {
   if (s.rbDisable.Checked()) {
     DeleteRunValue(registry, RegistryRoot::LocalMachine);
     DeleteRunValue(registry, RegistryRoot::CurrentUser);
-    return;
+    return MachineValueExists(registry);
   }
   const std::string value = "\"" + exePath + "\"" + (s.rbBackground.Checked() ? " /hidden" : "");
   if (SetRunValue(registry, RegistryRoot::LocalMachine, value)) {
     // An older per-user copy would start a second instance with a stale mode.
     DeleteRunValue(registry, RegistryRoot::CurrentUser);
-    return;
+    return false;
   }
   // A user who may not write the machine's key still gets the program started
   // for themselves.
   if (!SetRunValue(registry, RegistryRoot::CurrentUser, value))
-    throw SettingsError(std::string("Failed to create key ") + kRunKey);
+    throw SettingsError(std::string("Failed to create key ") + kRunKey, kRunKey);
+  // An older machine-wide value would start a second instance.
+  DeleteRunValue(registry, RegistryRoot::LocalMachine);
+  return MachineValueExists(registry);
 }
 
 }  // namespace hd

@@ -1,8 +1,10 @@
 // Main.cfg through the profile functions, key by key in a fixed order, on a
 // copy that replaces the file whole.
 #include <vector>
+#include "platform/Types.h"
 #include "settings/Convert.h"
 #include "settings/PasswordValue.h"
+#include "settings/SettingsError.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsSteps.h"
 
@@ -68,19 +70,18 @@ std::vector<KeyValue> KeyValues(AppSettings& s) {
 
 }  // namespace
 
-bool LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
-  if (!files.FileExists(path)) return true;
+void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path) {
+  if (!files.FileExists(path)) return;
   // The profile functions take a file they cannot read for an empty one.
   std::string content;
   std::uint32_t error = 0;
-  if (!files.ReadFile(path, content, error)) return false;
+  if (!files.ReadFile(path, content, error)) throw SettingsError(files.SystemErrorText(error));
   for (const FlagKey& flag : CommonKeys(s)) LoadFlag(flag, profile, path);
   s.Pwd = DecodePwdValue(profile.GetPrivateProfileString("Common", "Pwd", "", path, kProfileBuffer));
   for (const FlagKey& flag : LaterKeys(s)) LoadFlag(flag, profile, path);
   s.rbDisable2.SetChecked(!s.rbEnable.Checked());
   s.rbShowHidden.SetChecked(!s.rbCloseHidden.Checked());
   s.rbAny.SetChecked(!s.rbFirst.Checked());
-  return true;
 }
 
 std::string MainValues(AppSettings& s) {
@@ -96,14 +97,17 @@ void SaveMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const st
   // The profile functions write key by key: they work on a copy, which
   // replaces the file once every key is in it.
   const std::string temp = path + ".tmp";
-  std::uint32_t error = 0;
+  // Written by the files first, so that a folder that refuses it gives its own error.
+  std::uint32_t error = win::ERROR_WRITE_FAULT;
   std::string old;
   files.DeleteFile(temp);
-  bool written = !files.FileExists(path) || (files.ReadFile(path, old, error) && files.WriteFile(temp, old, error));
+  bool written = (!files.FileExists(path) || files.ReadFile(path, old, error)) && files.WriteFile(temp, old, error);
   for (const KeyValue& value : KeyValues(s))
     written = written && profile.WritePrivateProfileString(value.section, value.key, value.value, temp);
   profile.Flush(temp);
-  if (!written || !files.ReplaceFile(temp, path, error)) files.DeleteFile(temp);
+  if (written && files.ReplaceFile(temp, path, error)) return;
+  files.DeleteFile(temp);
+  throw SettingsError(IoErrorText(error));
 }
 
 }  // namespace hd

@@ -8,7 +8,14 @@ namespace hd {
 
 class SettingsError : public std::runtime_error {
 public:
-  explicit SettingsError(const std::string& text) : std::runtime_error(text) {}
+  // about: the file (or key) the failure concerns, when the one failing is
+  // not the step's own file.
+  explicit SettingsError(const std::string& text, std::string about = {})
+      : std::runtime_error(text), about_(std::move(about)) {}
+  const std::string& About() const { return about_; }
+
+private:
+  std::string about_;
 };
 
 }  // namespace hd

@@ -1,21 +1,72 @@
 // A failure early in the load order must not let the next OK write defaults
-// over every later file.
+// over every later file, nor an edit of a list that was never read replace it.
 #include "settings/SettingsSet.h"
+#include "settings/SettingsError.h"
 
 namespace hd {
 
-void SettingsSet::Add(File file) { files_.push_back(Entry{std::move(file), true, {}}); }
+namespace {
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string text;
+  for (const std::string& line : texts) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+}  // namespace
+
+void SettingsSet::Add(File file) { files_.push_back(Entry{std::move(file), true, false, false, {}}); }
+
+std::string SettingsSet::Name(const std::string& path) const {
+  const bool inFolder = !folder_.empty() && path.compare(0, folder_.size(), folder_) == 0;
+  return inFolder ? path.substr(folder_.size()) : path;
+}
+
+// The file a failure is about: the step's own unless the error names another.
+std::string SettingsSet::About(const std::exception& error, const Entry& entry) {
+  const auto* settingsError = dynamic_cast<const SettingsError*>(&error);
+  return settingsError && !settingsError->About().empty() ? settingsError->About() : entry.file.path;
+}
+
+// The error's own text, after the name of its file when the text does not name it.
+std::string SettingsSet::Told(const std::exception& error, const Entry& entry) const {
+  const std::string about = About(error, entry);
+  const std::string text = error.what();
+  if (about.empty() || text.find(Name(about)) != std::string::npos) return text;
+  return Name(about) + ": " + text;
+}
+
+bool SettingsSet::Load(Entry& entry, bool tellAgain, std::vector<std::string>& untold) {
+  try {
+    entry.file.load();
+  } catch (const std::exception& error) {
+    entry.loaded = false;
+    entry.valuesAtLoad = entry.file.values();
+    if (entry.file.keep) entry.file.keep(Name(About(error, entry)));
+    if (!entry.told || tellAgain) untold.push_back(Told(error, entry));
+    entry.told = true;
+    return false;
+  }
+  entry.loaded = true;
+  entry.told = false;
+  if (entry.file.keep) entry.file.keep("");
+  return true;
+}
 
 void SettingsSet::LoadAll() {
+  std::vector<std::string> untold;
   for (std::size_t i = 0; i < files_.size(); ++i) {
-    try {
-      files_[i].loaded = files_[i].file.load();
-    } catch (...) {
-      MarkNotLoaded(i);
-      throw;
-    }
-    if (!files_[i].loaded) files_[i].valuesAtLoad = files_[i].file.values();
+    Entry& entry = files_[i];
+    if (Load(entry, !entry.file.loadGoesOn, untold) || entry.file.loadGoesOn) continue;
+    MarkNotLoaded(i + 1);
+    break;
   }
+  if (!untold.empty()) throw SettingsError(Joined(untold));
+}
+
+void SettingsSet::ReloadNotLoaded() {
+  std::vector<std::string> untold;
+  for (Entry& entry : files_)
+    if (!entry.loaded) Load(entry, false, untold);
+  if (!untold.empty()) throw SettingsError(Joined(untold));
 }
 
 void SettingsSet::MarkNotLoaded(std::size_t from) {
@@ -26,10 +77,17 @@ void SettingsSet::MarkNotLoaded(std::size_t from) {
 }
 
 void SettingsSet::SaveAll() {
+  for (Entry& entry : files_) entry.written = false;
   for (Entry& entry : files_) {
-    if (!entry.loaded && entry.file.values() == entry.valuesAtLoad) continue;
-    entry.file.save();
+    if (!entry.loaded && (entry.file.keep || entry.file.values() == entry.valuesAtLoad)) continue;
+    try {
+      entry.file.save();
+    } catch (const std::exception& error) {
+      throw SettingsError(Told(error, entry));
+    }
     entry.loaded = true;
+    entry.told = false;
+    entry.written = true;
   }
 }
 

@@ -10,9 +10,9 @@
 
 namespace hd {
 
-// Main.cfg: failures are swallowed; a failed write leaves the old file whole.
-// False when the file exists but could not be read.
-bool LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
+// Main.cfg: SettingsError when it exists but cannot be read, or cannot be
+// written (the I/O text); a failed write leaves the old file whole.
+void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
 void SaveMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const std::string& path);
 std::string MainValues(AppSettings& s);
 
@@ -36,7 +36,9 @@ void LoadFileList(ListBox& list, IFiles& files, const std::string& path);
 void SaveFileList(const ListBox& list, IFiles& files, const std::string& path);
 std::string FileListValues(const ListBox& list);
 
-// The "vhd" value of the Run key; SettingsError "Failed to create key %s".
-void WriteAutorunValue(const AppSettings& s, IRegistry& registry, const std::string& exePath);
+// The "vhd" value of the Run key, the machine's or else the user's;
+// SettingsError "Failed to create key %s". True when the machine's value was
+// not to stay but could not be removed: the program still starts from it.
+bool WriteAutorunValue(const AppSettings& s, IRegistry& registry, const std::string& exePath);
 
 }  // namespace hd

@@ -17,18 +17,18 @@ namespace {
 std::string ReadWhole(IFiles& files, const std::string& path) {
   std::string content;
   std::uint32_t error = 0;
-  if (!files.ReadFile(path, content, error)) throw SettingsError(files.SystemErrorText(error));
+  if (!files.ReadFile(path, content, error)) throw SettingsError(files.SystemErrorText(error), path);
   return content;
 }
 
 void WriteWhole(IFiles& files, const std::string& path, const std::string& content) {
   std::uint32_t error = 0;
-  if (!ReplaceWhole(files, path, content, error)) throw SettingsError(files.SystemErrorText(error));
+  if (!ReplaceWhole(files, path, content, error)) throw SettingsError(files.SystemErrorText(error), path);
 }
 
 void Rename(IFiles& files, const std::string& from, const std::string& to) {
   std::uint32_t error = 0;
-  if (!files.ReplaceFile(from, to, error)) throw SettingsError(files.SystemErrorText(error));
+  if (!files.ReplaceFile(from, to, error)) throw SettingsError(files.SystemErrorText(error), to);
 }
 
 std::string DirectoryOf(const std::string& path) { return path.substr(0, path.find_last_of("\\:") + 1); }
@@ -117,8 +117,13 @@ bool TWordsList::LoadFromFile(IFiles& files, const std::string& path) {
   if (!files.FileExists(path)) return false;
   std::vector<std::string> lines = SplitListText(ReadWhole(files, path));
   if (lines.size() < 4) return false;
-  const bool oneOfWords = StrToBool(lines[1]);
-  const bool matchCase = StrToBool(lines[2]);
+  bool oneOfWords = false, matchCase = false;
+  try {
+    oneOfWords = StrToBool(lines[1]);
+    matchCase = StrToBool(lines[2]);
+  } catch (const SettingsError& error) {
+    throw SettingsError(error.what(), path);  // the list file, not the index
+  }
   Caption = lines[0];
   OneOfWords = oneOfWords;
   MatchCase = matchCase;

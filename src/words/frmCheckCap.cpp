@@ -6,6 +6,7 @@
 #include "settings/SettingsFiles.h"
 #include "shell/HelpUnit.h"
 #include "words/ListViewMisc.h"
+#include "words/WordsFile.h"
 
 namespace hd {
 
@@ -140,13 +141,18 @@ void TfrmCapEdit::butOpenClick() {
   // Read before anything is emptied: a file that cannot be read changes nothing.
   std::string content;
   std::uint32_t error = 0;
+  std::uint64_t size = 0;
+  if (p_.files.FileSize(OD.FileName(), size, error) && size > kMaxWordsFileSize) {
+    ShowNotice(p_.forms, OD.FileName() + "\r\nis larger than 1 MB and is not read as a words list.", NoticeKind::Warning);
+    return;
+  }
   if (!p_.files.ReadFile(OD.FileName(), content, error)) {
     if (ShowError) ShowError(p_.files.SystemErrorText(error));
     return;
   }
   std::vector<std::string> words;
   if (!AskClearWords()) ListViewToWords(lstWords, words);
-  for (std::string& line : SplitListText(content)) words.push_back(std::move(line));
+  for (std::string& line : SplitListText(WordsFileText(p_.system, content))) words.push_back(std::move(line));
   WordsToListView(lstWords, words);
 }
 

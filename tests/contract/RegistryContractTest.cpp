@@ -30,6 +30,19 @@ TEST(RegistryContract, CreateSetQueryDeleteUnderTheUsersKey) {
   EXPECT_TRUE(registry.DeleteValue(opened, "empty"));
   registry.CloseKey(opened);
 
+  const Handle writing = registry.CreateKey(RegistryRoot::CurrentUser, path);
+  EXPECT_TRUE(registry.SetStringValue(writing, "vhd", "kept"));
+  registry.CloseKey(writing);
+  const Handle reading = registry.OpenKeyToRead(RegistryRoot::CurrentUser, path);
+  ASSERT_NE(reading, 0u);
+  EXPECT_EQ(registry.QueryStringValue(reading, "vhd"), "kept");
+  EXPECT_FALSE(registry.SetStringValue(reading, "vhd", "refused")) << "a key opened to read is not written";
+  EXPECT_FALSE(registry.DeleteValue(reading, "vhd"));
+  registry.CloseKey(reading);
+  const Handle cleaning = registry.OpenKey(RegistryRoot::CurrentUser, path);
+  EXPECT_TRUE(registry.DeleteValue(cleaning, "vhd"));
+  registry.CloseKey(cleaning);
+
   const Handle again = registry.CreateKey(RegistryRoot::CurrentUser, path);
   EXPECT_NE(again, 0u) << "creating an existing key opens it";
   registry.CloseKey(again);

@@ -118,7 +118,7 @@ TEST_F(SettingsLoad, SoundFlagsAndVolumeWithTheLocaleSeparator) {
   EXPECT_EQ(Reload(), "");
   EXPECT_EQ(frm().tbSound.Position(), 70);
   WriteSetting("Settings\\Sound.cfg", "maybe\r\n0\r\n0\r\n");
-  EXPECT_EQ(Reload(), "'maybe' is not a valid boolean value");
+  EXPECT_EQ(Reload(), "Settings\\Sound.cfg: 'maybe' is not a valid boolean value");
 }
 
 TEST_F(SettingsLoad, AFailingLineStopsTheLoadAndKeepsWhatCameBefore) {
@@ -127,7 +127,7 @@ TEST_F(SettingsLoad, AFailingLineStopsTheLoadAndKeepsWhatCameBefore) {
   WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\n178,5\r\n");  // written under a comma locale
   WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n16\r\n60\r\n");
   WriteSetting("Settings\\HotKeys.cfg", "1\r\n2\r\n3\r\n");
-  EXPECT_EQ(Reload(), "'178,5' is not a valid floating point value");
+  EXPECT_EQ(Reload(), "Settings\\Sound.cfg: '178,5' is not a valid floating point value");
   EXPECT_EQ(frm().lbSerFiles.Items(), std::vector<std::string>{"C:\\serious.exe"});
   EXPECT_TRUE(frm().cbSound.Checked()) << "line 1 was loaded before line 3 failed";
   EXPECT_TRUE(frm().tbSound.Enabled()) << "the rule follows the changed check box even after a failure";
@@ -135,7 +135,7 @@ TEST_F(SettingsLoad, AFailingLineStopsTheLoadAndKeepsWhatCameBefore) {
   EXPECT_EQ(frm().hkMode.Value(), 16576);
 
   WriteSetting("Settings\\Sound.cfg", "0\r\n0\r\n");
-  EXPECT_EQ(Reload(), "'' is not a valid floating point value") << "a missing line reads as empty";
+  EXPECT_EQ(Reload(), "Settings\\Sound.cfg: '' is not a valid floating point value") << "a missing line reads as empty";
 }
 
 TEST_F(SettingsLoad, VideoCfgNeedsExactlyFiveLines) {
@@ -165,7 +165,7 @@ TEST_F(SettingsLoad, VideoCfgNeedsExactlyFiveLines) {
   EXPECT_FALSE(frm().cbVideo.Checked());
 
   WriteSetting("Settings\\Video.cfg", "1.0\r\n640\r\n480\r\ndeep\r\n75\r\n");
-  EXPECT_EQ(Reload(), "'deep' is not a valid integer value");
+  EXPECT_EQ(Reload(), "Settings\\Video.cfg: 'deep' is not a valid integer value");
   EXPECT_TRUE(frm().cbVideo.Checked()) << "1.0 is a number, so on";
   EXPECT_EQ(frm().SelectedGraphicMode, (GraphicMode{640, 480, 32, 60})) << "the lines before the failing one load";
   EXPECT_EQ(frm().labGraphMode.Caption(), "1024x768 32bits 60Hz");
@@ -186,7 +186,7 @@ TEST_F(SettingsLoad, HotKeysCfgValues) {
   EXPECT_FALSE(ModeHotkeyWorks());
 
   WriteSetting("Settings\\HotKeys.cfg", "16576\r\n16392\r\n");
-  EXPECT_EQ(Reload(), "'' is not a valid integer value");
+  EXPECT_EQ(Reload(), "Settings\\HotKeys.cfg: '' is not a valid integer value");
   EXPECT_EQ(frm().hkMode.Value(), 16576) << "lines before the failing one are loaded";
   EXPECT_EQ(frm().hkVisible.Value(), 16392);
 }
@@ -210,7 +210,7 @@ TEST_F(SettingsLoad, StartUpAfterAFailedLoadReportsAndStillRegistersTheHotkeys) 
   WriteSetting("Settings\\Sound.cfg", "-1\r\nnot a flag\r\n70\r\n");
   WriteSetting("Settings\\HotKeys.cfg", "16465\r\n16392\r\n16576\r\n");
   Start();
-  EXPECT_EQ(ErrorBoxes(), std::vector<std::string>{"'not a flag' is not a valid boolean value"});
+  EXPECT_EQ(ErrorBoxes(), std::vector<std::string>{"Settings\\Sound.cfg: 'not a flag' is not a valid boolean value"});
   EXPECT_TRUE(frm().cbHideTray.Checked()) << "values loaded before the failure are in force";
   EXPECT_EQ(frm().hkMode.Value(), 16576) << "the rest keep their defaults";
   EXPECT_TRUE(ModeHotkeyWorks());

@@ -32,13 +32,20 @@ TEST_F(SettingsOrder, TheBookIsSavedBeforeASoundFileThatFails) {
   EXPECT_FALSE(desktop.files.FileExists(Dir() + "HotKeys.cfg")) << "the save stopped at the sound file";
 }
 
-TEST_F(SettingsOrder, AFailingBookStopsTheLoadBeforeTheSoundFile) {
+TEST_F(SettingsOrder, AFailingSoundFileStopsTheLoadBeforeTheVideoFileAndAFailingBookDoesNot) {
   WriteSetting("Settings\\SerAppList.lst", "C:\\serious.exe\r\n");
   WriteSetting("Settings\\Book\\File", "x\r\n");
-  WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\n200\r\n");
+  WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\nloud\r\n");
+  WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n16\r\n60\r\n");
   Start();
   EXPECT_EQ(frm().lbSerFiles.Items(), std::vector<std::string>{"C:\\serious.exe"}) << "the list files came first";
-  EXPECT_FALSE(frm().cbSound.Checked()) << "the sound file comes after the book";
+  EXPECT_FALSE(frm().lbWords.Enabled()) << "the book is kept as it is";
+  EXPECT_TRUE(frm().cbSound.Checked()) << "the load went on after the book, up to the failing line";
+  EXPECT_FALSE(frm().cbVideo.Checked()) << "the video file comes after the sound file";
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text,
+            "Settings\\Book\\File: 'x' is not a valid integer value\r\n"
+            "Settings\\Sound.cfg: 'loud' is not a valid floating point value");
 }
 
 }  // namespace hd::test

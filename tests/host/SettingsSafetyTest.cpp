@@ -2,6 +2,7 @@
 // overwritten, and a save cut short at any point leaves old or new files.
 #include <gtest/gtest.h>
 #include "ProgramFixture.h"
+#include "access/frmPassUnit.h"
 #include "words/TWordsListUnit.h"
 
 namespace hd::test {
@@ -31,48 +32,90 @@ protected:
   }
 };
 
-TEST_F(SettingsSafety, AListFileHeldOpenIsReportedAndNothingUnreadIsOverwritten) {
+TEST_F(SettingsSafety, AListFileHeldOpenIsReadWhenTheWindowOpensAndKeptAsItIsWhileItCannotBe) {
   WriteAll();
   desktop.HoldOpen(kSettings + "HideAppList.lst");
   Start();
   EXPECT_EQ(Boxes(), std::vector<std::string>{"Cannot open file \"" + kSettings +
                                               "HideAppList.lst\". The process cannot access the file because it is "
                                               "being used by another process."});
-  EXPECT_TRUE(frm().rbDisable.Checked()) << "Main.cfg came before";
-  EXPECT_EQ(frm().hkMode.Value(), 16576) << "the load stopped";
-  EXPECT_TRUE(ModeHotkeyWorks());
-  desktop.HoldOpen(kSettings + "HideAppList.lst", false);
+  EXPECT_EQ(frm().hkMode.Value(), 16465) << "the later files load";
+  EXPECT_TRUE(frm().rbDisable.Checked());
 
-  const std::string before[] = {Read("HideAppList.lst"), Read("SerAppList.lst"), Read("Book\\File.0"),
-                                Read("Sound.cfg"), Read("Video.cfg"), Read("HotKeys.cfg")};
-  EXPECT_EQ(Save(), "");
-  const std::string after[] = {Read("HideAppList.lst"), Read("SerAppList.lst"), Read("Book\\File.0"),
-                               Read("Sound.cfg"), Read("Video.cfg"), Read("HotKeys.cfg")};
-  for (std::size_t i = 0; i < std::size(before); ++i) EXPECT_EQ(after[i], before[i]) << i;
-  EXPECT_NE(Read("Main.cfg").find("rbDisable=1"), std::string::npos) << "a file that was loaded is saved";
-
-  // What the user changes in the window is written, and only that file.
+  // Still held when the window opens: the list cannot be edited, a note names
+  // the file, and neither OK nor Cancel touches it or tells it again.
+  frm().mConfigureClick();
+  EXPECT_FALSE(frm().lbHideFiles.Enabled());
+  EXPECT_FALSE(frm().butFileAdd.Enabled());
+  EXPECT_FALSE(frm().butSysProc.Enabled());
+  EXPECT_TRUE(frm().lbSerFiles.Enabled());
+  EXPECT_TRUE(frm().labHideFilesUnread.Visible());
+  EXPECT_EQ(frm().labHideFilesUnread.Caption(), "Could not read Settings\\HideAppList.lst");
+  frm().lbHideFiles.Add("C:\\chat.exe");  // as a drop or a test could
   frm().hkMode.SetValue(0x4041);
-  frm().lbHideFiles.Add("C:\\chat.exe");
-  EXPECT_EQ(Save(), "");
-  EXPECT_EQ(Read("HotKeys.cfg"), "16449\r\n16392\r\n16465\r\n");
-  EXPECT_EQ(Read("HideAppList.lst"), "C:\\chat.exe\r\n");
-  EXPECT_EQ(Read("Sound.cfg"), before[3]);
+  frm().butOkClick();
+  EXPECT_FALSE(frm().Visible());
+  desktop.HoldOpen(kSettings + "HideAppList.lst", false);
+  EXPECT_EQ(Read("HideAppList.lst"), "C:\\games\\solitaire.exe\r\n");
+  EXPECT_EQ(Read("HotKeys.cfg"), "16449\r\n16392\r\n16576\r\n") << "the files that were read are saved";
+  desktop.HoldOpen(kSettings + "HideAppList.lst");
+  frm().mConfigureClick();
+  frm().butCancelClick();
+  EXPECT_FALSE(frm().Visible()) << "Cancel closes";
+  EXPECT_EQ(Boxes().size(), 1u) << "told once";
 
-  // After a load that reads everything, every file is written again.
-  EXPECT_EQ(SettingsErrorOf(&TfrmConfigure::LoadAllSettings), "");
-  EXPECT_EQ(frm().tbSound.Position(), 20);
-  frm().Book->Clear();
-  EXPECT_EQ(Save(), "");
-  EXPECT_EQ(Read("Book\\File"), "0\r\n");
+  // Released: the next opening reads it, and an edit keeps what it holds.
+  desktop.HoldOpen(kSettings + "HideAppList.lst", false);
+  frm().mConfigureClick();
+  EXPECT_EQ(frm().lbHideFiles.Items(), std::vector<std::string>{"C:\\games\\solitaire.exe"});
+  EXPECT_TRUE(frm().lbHideFiles.Enabled());
+  EXPECT_FALSE(frm().labHideFilesUnread.Visible());
+  frm().lbHideFiles.Add("C:\\chat.exe");
+  frm().butOkClick();
+  EXPECT_EQ(Read("HideAppList.lst"), "C:\\games\\solitaire.exe\r\nC:\\chat.exe\r\n");
+  EXPECT_EQ(Boxes().size(), 1u);
 }
 
-TEST_F(SettingsSafety, AnUnreadableMainCfgIsNeitherReportedNorOverwrittenNorTheRunValueWritten) {
+TEST_F(SettingsSafety, ABookListFileThatCannotBeReadIsNamedAndTheBookKept) {
+  WriteAll();
+  WriteSetting("Settings\\Book\\File", "2\r\n");
+  WriteSetting("Settings\\Book\\File.1", "Cards\r\n-1\r\n0\r\nsolitaire\r\n");
+  desktop.HoldOpen(kSettings + "Book\\File.1");
+  Start();
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Settings\\Book\\File.1: The process cannot access the file because it "
+                                              "is being used by another process."});
+  frm().mConfigureClick();
+  EXPECT_FALSE(frm().lbWords.Enabled());
+  EXPECT_FALSE(frm().butAdd.Enabled());
+  EXPECT_EQ(frm().labWordsUnread.Caption(), "Could not read Settings\\Book\\File.1");
+  // Released while the window is open: what the window shows was still not read.
+  desktop.HoldOpen(kSettings + "Book\\File.1", false);
+  frm().Book->Add(TWordsList{});
+  frm().butOkClick();
+  EXPECT_FALSE(frm().Visible());
+  EXPECT_EQ(Read("Book\\File"), "2\r\n");
+  EXPECT_EQ(Read("Book\\File.0"), "Games\r\n-1\r\n0\r\npoker\r\n");
+  EXPECT_EQ(Read("Book\\File.1"), "Cards\r\n-1\r\n0\r\nsolitaire\r\n");
+  EXPECT_TRUE(desktop.files.FindFiles(kSettings + "Book\\File.2*").empty());
+
+  // A settings file's own error text names no file: its name comes first.
+  WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\n51\r\n");
+  desktop.state.failingWrites[SimFiles::Key(kSettings + "Sound.cfg")] = win::ERROR_ACCESS_DENIED;
+  frm().tbSound.SetPosition(10);
+  EXPECT_EQ(Save(), "Settings\\Sound.cfg: File access denied");
+}
+
+TEST_F(SettingsSafety, AnUnreadableMainCfgIsToldOnceAndNeitherOverwrittenNorTheRunValueWritten) {
   WriteAll();
   desktop.HoldOpen(kSettings + "Main.cfg");
   Start();
-  EXPECT_TRUE(Boxes().empty()) << "Main.cfg never reports";
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Settings\\Main.cfg: The process cannot access the file because it is "
+                                              "being used by another process."});
   EXPECT_EQ(frm().hkMode.Value(), 16465) << "the later files load";
+  frm().mConfigureClick();
+  frm().butCancelClick();
+  EXPECT_FALSE(frm().Visible());
+  EXPECT_EQ(Boxes().size(), 1u) << "told once";
   desktop.HoldOpen(kSettings + "Main.cfg", false);
   const std::string before = Read("Main.cfg");
   EXPECT_EQ(Save(), "");
@@ -85,11 +128,33 @@ TEST_F(SettingsSafety, AnUnreadableMainCfgIsNeitherReportedNorOverwrittenNorTheR
   EXPECT_FALSE(desktop.registry.keys.empty());
 }
 
+TEST_F(SettingsSafety, AMainCfgThatCannotBeWrittenIsReportedAndNoPasswordToldAsStored) {
+  Start();
+  desktop.MakeDirectories(kSettings + "Main.cfg");  // a folder stands where the file goes
+  frm().mConfigureClick();
+  frm().cbHideTray.Click();
+  frm().butOkClick();
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Settings\\Main.cfg: File access denied"});
+  EXPECT_EQ(desktop.state.messageBoxes.back().type, win::MB_OK | win::MB_ICONERROR);
+  EXPECT_TRUE(frm().Visible()) << "the window stays open";
+  EXPECT_FALSE(desktop.files.FileExists(kSettings + "HotKeys.cfg")) << "the save ended there";
+  EXPECT_TRUE(desktop.files.FindFiles(kSettings + "*.tmp").empty());
+
+  ClickWithMouse(frm().rbEnable);
+  TfrmPassword& dialog = *app->frmPassword;
+  ASSERT_TRUE(dialog.Visible());
+  dialog.edNew1.Typed("secret");
+  dialog.edNew2.Typed("secret");
+  dialog.botOk.Click();
+  ASSERT_EQ(Boxes().size(), 2u);
+  EXPECT_EQ(Boxes().back(), "Settings\\Main.cfg: File access denied") << "no \"Remember\" for a password not stored";
+}
+
 TEST_F(SettingsSafety, AFailingLineKeepsItsFileAndTheLaterOnesOnTheNextOk) {
   WriteAll();
   WriteSetting("Settings\\Sound.cfg", "-1\r\n0\r\nloud\r\n");
   Start();
-  EXPECT_EQ(Boxes(), std::vector<std::string>{"'loud' is not a valid floating point value"});
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Settings\\Sound.cfg: 'loud' is not a valid floating point value"});
   EXPECT_EQ(Save(), "");
   EXPECT_EQ(Read("Sound.cfg"), "-1\r\n0\r\nloud\r\n");
   EXPECT_EQ(Read("Video.cfg"), "-1\r\n800\r\n600\r\n16\r\n60\r\n");

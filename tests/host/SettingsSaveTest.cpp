@@ -103,7 +103,7 @@ TEST_F(SettingsSave, AFailingFileEndsTheSaveAndKeepsEarlierFiles) {
   desktop.MakeDirectories(Dir() + "Sound.cfg");  // a folder stands where the file goes
   frm().lbHideFiles.Add("C:\\new.exe");
   frm().hkMode.SetValue(1);
-  EXPECT_EQ(Save(), "File access denied");
+  EXPECT_EQ(Save(), "Settings\\Sound.cfg: File access denied");
   EXPECT_EQ(Read("HideAppList.lst"), "C:\\new.exe\r\n");
   EXPECT_FALSE(Exists("HotKeys.cfg")) << "steps after the failure do not run";
   EXPECT_TRUE(desktop.files.FindFiles(Dir() + "*.tmp").empty());
@@ -115,17 +115,20 @@ TEST_F(SettingsSave, ADiskFullWriteLeavesTheOldFileWhole) {
   frm().hkMode.SetValue(0x4041);
   frm().tbSound.SetPosition(100);
   desktop.state.failingWrites["c:\\program files\\hushdesk\\settings\\hotkeys.cfg"] = win::ERROR_DISK_FULL;
-  EXPECT_EQ(Save(), "Disk full");
+  EXPECT_EQ(Save(), "Settings\\HotKeys.cfg: Disk full");
   EXPECT_EQ(Read("Sound.cfg"), "0\r\n0\r\n255\r\n") << "earlier files keep their new content";
   EXPECT_EQ(Read("HotKeys.cfg"), "16576\r\n16392\r\n16465\r\n") << "never half written";
 }
 
-TEST_F(SettingsSave, AListFileThroughARegularFileReportsItsPath) {
+TEST_F(SettingsSave, ASettingsFolderThatIsAFileStopsAtMainCfgAndAListFileReportsItsPath) {
   Start();
   desktop.WriteFile(std::string(kExeDir) + "Settings", "not a folder");
-  EXPECT_EQ(Save(), "Cannot create file \"" + Dir() +
-                        "HideAppList.lst\". The system cannot find the path specified.");
-  EXPECT_TRUE(RunValue("hklm")) << "Main.cfg fails silently and the Run value is still written";
+  EXPECT_EQ(Save(), "Settings\\Main.cfg: I/O error 3");
+  EXPECT_FALSE(RunValue("hklm")) << "the save ended at Main.cfg";
+  desktop.files.DeleteFile(std::string(kExeDir) + "Settings");
+  desktop.MakeDirectories(Dir() + "HideAppList.lst");
+  EXPECT_EQ(Save(), "Cannot create file \"" + Dir() + "HideAppList.lst\". Access is denied.");
+  EXPECT_TRUE(RunValue("hklm"));
 }
 
 TEST_F(SettingsSave, RunValueFallsBackToTheUserAndDisableRemovesBoth) {
@@ -154,6 +157,32 @@ TEST_F(SettingsSave, RunValueFallsBackToTheUserAndDisableRemovesBoth) {
   EXPECT_EQ(Save(), "Failed to create key Software\\Microsoft\\Windows\\CurrentVersion\\Run");
   EXPECT_NE(Read("Main.cfg").find("rbNormal=1"), std::string::npos);
   EXPECT_FALSE(Exists("HideAppList.lst"));
+}
+
+TEST_F(SettingsSave, AMachineRunValueThatCannotBeRemovedIsToldOnce) {
+  Start();
+  desktop.registry.readOnlyRoots = {RegistryRoot::LocalMachine};
+  EXPECT_EQ(Save(), "");
+  EXPECT_TRUE(desktop.state.messageBoxes.empty()) << "no machine value: nothing to tell";
+  desktop.registry.keys["hklm\\" + std::string(kRunKey)]["vhd"] = "\"C:\\Old\\hushdesk.exe\"";
+  EXPECT_EQ(Save(), "");
+  EXPECT_EQ(RunValue("hkcu"), "\"" + std::string(SimDesktop::kProgramPath) + "\"");
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text,
+            "\r\nHushdesk still starts with Windows from the value \"vhd\" under HKEY_LOCAL_MACHINE\\Software\\"
+            "Microsoft\\Windows\\CurrentVersion\\Run, which this user may not remove. To remove it, start Hushdesk "
+            "once as administrator and choose the start-up mode again.");
+  frm().rbDisable.Click();
+  EXPECT_EQ(Save(), "");
+  EXPECT_EQ(desktop.state.messageBoxes.size(), 1u) << "once a run";
+
+  desktop.registry.readOnlyRoots.clear();
+  frm().rbBackground.Click();
+  EXPECT_EQ(Save(), "");
+  EXPECT_TRUE(RunValue("hklm"));
+  desktop.registry.readOnlyRoots = {RegistryRoot::LocalMachine};
+  EXPECT_EQ(Save(), "");
+  EXPECT_FALSE(RunValue("hklm").value_or("").empty()) << "a value this user may not remove stays";
 }
 
 TEST_F(SettingsSave, EveryPasswordComesBackExactly) {

@@ -267,6 +267,35 @@ TEST_F(WordsEditor, AWordsFileThatCannotBeReadChangesNothing) {
   EXPECT_EQ(desktop.state.messageBoxes.back().type, win::MB_OK | win::MB_ICONERROR);
 }
 
+TEST_F(WordsEditor, WordsFilesOfOtherEditorsReadAsTextAndAHugeFileIsRefused) {
+  frm().butAdd.Click();
+  TypeWord("kept");
+  desktop.WriteFile("C:\\Lists\\huge.txt", "x");
+  SimFile& huge = desktop.state.files.at(SimFiles::Key("C:\\Lists\\huge.txt"));
+  huge.size = 3'000'000'000u;
+  huge.tooLargeToRead = true;
+  desktop.AnswerFileDialog("C:\\Lists\\huge.txt");
+  ed().butOpen.Click();
+  EXPECT_EQ(Words(), (Items{"kept"}));
+  EXPECT_EQ(LastBox(), "C:\\Lists\\huge.txt\r\nis larger than 1 MB and is not read as a words list.");
+
+  const auto open = [&](const std::string& bytes) {
+    desktop.WriteFile("C:\\Lists\\words.txt", bytes);
+    desktop.AnswerFileDialog("C:\\Lists\\words.txt");
+    desktop.AnswerMessageBox(win::IDYES);
+    ed().butOpen.Click();
+    return Words();
+  };
+  // Windows-1252: e acute 0xE9, the euro sign 0x80; what it lacks is "?".
+  EXPECT_EQ(open("\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC\xE3\x80\xBA\xF0\x9F\x98\x80\xC3\r\n"),
+            (Items{"caf\xE9", "\x80???"}));
+  EXPECT_EQ(open(std::string("\xFF\xFE" "a\0\xE9\0\r\0\n\0\x3A\x30\x3D\xD8\x00\xDE\x3D\xD8" "b", 19)),
+            (Items{"a\xE9", "???"}))
+      << "UTF-16: a pair is one character, half a pair and an odd last byte are not";
+  EXPECT_EQ(open(std::string("\xFE\xFF\0b\x20\xAC", 6)), (Items{"b\x80"}));
+  EXPECT_EQ(open("\xFF\xFE"), (Items{}));
+}
+
 TEST_F(WordsEditor, WordsComeFromTheCaptionOfAChosenWindow) {
   App("C:\\Office\\Writer.exe", "Report - final \"Q3 plan\".doc");
   frm().butAdd.Click();

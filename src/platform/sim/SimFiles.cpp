@@ -43,6 +43,17 @@ void SimFiles::Record() {
   if (s_.recordFileHistory) s_.fileHistory.push_back(s_.files);
 }
 
+bool SimFiles::FileSize(const std::string& path, std::uint64_t& size, std::uint32_t& error) {
+  SimFile* f = Find(path);
+  if (!f) {
+    error = DirectoryExists(Parent(path)) ? win::ERROR_FILE_NOT_FOUND : win::ERROR_PATH_NOT_FOUND;
+    return false;
+  }
+  // A file held open still tells its size, as its directory entry does.
+  size = f->directory ? 0 : f->size ? f->size : f->content.size();
+  return true;
+}
+
 bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint32_t& error) {
   SimFile* f = Find(path);
   if (!f) {

@@ -10,6 +10,7 @@ public:
   explicit SimFiles(SimState& state) : s_(state) {}
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
+  bool FileSize(const std::string& path, std::uint64_t& size, std::uint32_t& error) override;
   bool ReadFile(const std::string& path, std::string& content, std::uint32_t& error) override;
   bool WriteFile(const std::string& path, const std::string& content, std::uint32_t& error) override;
   bool ReplaceFile(const std::string& from, const std::string& to, std::uint32_t& error) override;

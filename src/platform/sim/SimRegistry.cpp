@@ -34,16 +34,24 @@ Handle SimRegistry::OpenKey(RegistryRoot root, const std::string& path) {
   return next_++;
 }
 
+Handle SimRegistry::OpenKeyToRead(RegistryRoot root, const std::string& path) {
+  const std::string name = KeyName(root, path);
+  if (!keys.count(name)) return 0;
+  open_[next_] = name;
+  readOnly_.insert(next_);
+  return next_++;
+}
+
 bool SimRegistry::SetStringValue(Handle key, const std::string& name, const std::string& value) {
   auto it = open_.find(key);
-  if (it == open_.end()) return false;
+  if (it == open_.end() || readOnly_.count(key)) return false;
   keys[it->second][Lower(name)] = value;
   return true;
 }
 
 bool SimRegistry::DeleteValue(Handle key, const std::string& name) {
   auto it = open_.find(key);
-  return it != open_.end() && keys[it->second].erase(Lower(name)) > 0;
+  return it != open_.end() && !readOnly_.count(key) && keys[it->second].erase(Lower(name)) > 0;
 }
 
 std::optional<std::string> SimRegistry::QueryStringValue(Handle key, const std::string& name) {
@@ -55,6 +63,9 @@ std::optional<std::string> SimRegistry::QueryStringValue(Handle key, const std::
   return value->second;
 }
 
-void SimRegistry::CloseKey(Handle key) { open_.erase(key); }
+void SimRegistry::CloseKey(Handle key) {
+  open_.erase(key);
+  readOnly_.erase(key);
+}
 
 }  // namespace hd

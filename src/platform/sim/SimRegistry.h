@@ -12,6 +12,7 @@ public:
   explicit SimRegistry(SimState&) {}
   Handle CreateKey(RegistryRoot root, const std::string& path) override;
   Handle OpenKey(RegistryRoot root, const std::string& path) override;
+  Handle OpenKeyToRead(RegistryRoot root, const std::string& path) override;
   bool SetStringValue(Handle key, const std::string& name, const std::string& value) override;
   bool DeleteValue(Handle key, const std::string& name) override;
   std::optional<std::string> QueryStringValue(Handle key, const std::string& name) override;
@@ -24,6 +25,7 @@ public:
 
 private:
   std::map<Handle, std::string> open_;
+  std::set<Handle> readOnly_;  // opened to read
   Handle next_ = 0x2000;
 };
 

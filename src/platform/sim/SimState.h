@@ -102,6 +102,7 @@ struct SimFile {
   bool directory = false;
   bool heldOpen = false;        // another program has it open without sharing
   bool tooLargeToRead = false;  // reading it whole exhausts a 32-bit process's memory
+  std::uint64_t size = 0;       // its size when larger than its content here (0: the content's)
 };
 
 struct SimState {

@@ -63,6 +63,27 @@ std::string SimSystem::CharLower(const std::string& text) {
   return lower;
 }
 
+// Windows-1252 as WideCharToMultiByte maps it: its five unassigned bytes
+// stand for the control characters of the same number.
+std::string SimSystem::WideToAnsi(const std::u16string& text) {
+  static constexpr char16_t k80To9F[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                           0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+  std::string ansi;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    i += pair;
+    char mapped = '?';
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) mapped = static_cast<char>(c);
+    for (int b = 0; b < 32; ++b)
+      if (k80To9F[b] == c) mapped = static_cast<char>(0x80 + b);
+    ansi += mapped;
+  }
+  return ansi;
+}
+
 bool SimSystem::EqualTextIgnoreCase(const std::string& a, const std::string& b) {
   return CharLower(a) == CharLower(b);
 }

@@ -21,6 +21,7 @@ public:
   void Sleep(unsigned milliseconds) override { s_.clockMs += milliseconds; }
   std::uint64_t TickCountMs() override { return s_.clockMs; }
   std::string CharLower(const std::string& text) override;
+  std::string WideToAnsi(const std::u16string& text) override;
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override { return s_.decimalSeparator; }
   void SetCrashHandler(std::function<void()> handler) override { s_.crashHandler = std::move(handler); }

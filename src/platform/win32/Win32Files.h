@@ -8,6 +8,7 @@ class Win32Files : public IFiles {
 public:
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
+  bool FileSize(const std::string& path, std::uint64_t& size, std::uint32_t& error) override;
   bool ReadFile(const std::string& path, std::string& content, std::uint32_t& error) override;
   bool WriteFile(const std::string& path, const std::string& content, std::uint32_t& error) override;
   bool ReplaceFile(const std::string& from, const std::string& to, std::uint32_t& error) override;

@@ -23,6 +23,12 @@ Handle Win32Registry::OpenKey(RegistryRoot root, const std::string& path) {
   return reinterpret_cast<Handle>(key);
 }
 
+Handle Win32Registry::OpenKeyToRead(RegistryRoot root, const std::string& path) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(Root(root), path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return 0;
+  return reinterpret_cast<Handle>(key);
+}
+
 bool Win32Registry::SetStringValue(Handle key, const std::string& name, const std::string& value) {
   return ::RegSetValueExA(K(key), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;

@@ -8,6 +8,7 @@ class Win32Registry : public IRegistry {
 public:
   Handle CreateKey(RegistryRoot root, const std::string& path) override;
   Handle OpenKey(RegistryRoot root, const std::string& path) override;
+  Handle OpenKeyToRead(RegistryRoot root, const std::string& path) override;
   bool SetStringValue(Handle key, const std::string& name, const std::string& value) override;
   bool DeleteValue(Handle key, const std::string& name) override;
   std::optional<std::string> QueryStringValue(Handle key, const std::string& name) override;

@@ -78,6 +78,17 @@ std::string Win32System::CharLower(const std::string& text) {
   return lower;
 }
 
+// No best fit: a character the code page lacks is not turned into a look-alike.
+std::string Win32System::WideToAnsi(const std::u16string& text) {
+  if (text.empty()) return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int length = static_cast<int>(text.size());
+  const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, ansi.data(), size, nullptr, nullptr);
+  return ansi;
+}
+
 bool Win32System::EqualTextIgnoreCase(const std::string& a, const std::string& b) {
   return ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }

@@ -19,6 +19,7 @@ public:
   void Sleep(unsigned milliseconds) override;
   std::uint64_t TickCountMs() override;
   std::string CharLower(const std::string& text) override;
+  std::string WideToAnsi(const std::u16string& text) override;
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override;
   void SetCrashHandler(std::function<void()> handler) override;

@@ -27,12 +27,6 @@ HWND ShownWindowOf(DWORD processId, const std::string& caption) {
   return window && ::IsWindowVisible(window) ? window : nullptr;
 }
 
-void ClickControl(HWND control) {
-  RECT rect{};
-  ::GetWindowRect(control, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
-}
-
 void ShowPage(HWND config, int page) {
   ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
   ::Sleep(200);

@@ -180,6 +180,12 @@ void ClickAt(int x, int y, int button) {
               std::to_string(button));
 }
 
+void ClickControl(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, 1);
+}
+
 std::vector<HWND> TrayIcons() {
   std::vector<HWND> icons;
   for (HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr); tray;

@@ -40,6 +40,8 @@ void DismissDialog(HWND dialog);
 void RunUnixTool(const std::string& commandLine);
 // Clicks at a screen point with the X pointer (button 1 left, 3 right).
 void ClickAt(int x, int y, int button);
+// Clicks the middle of a control with the X pointer.
+void ClickControl(HWND control);
 
 // The notification icons shown in Wine's system tray, and their number.
 std::vector<HWND> TrayIcons();
