@@ -3,6 +3,7 @@
 // in base 10^9 with multiplication and comparison is all the arithmetic needed.
 #include "settings/DecimalFloat.h"
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -106,6 +107,11 @@ int CompareExactly(const std::string& digits, long exponent, std::uint64_t manti
   return Compare(decimal, binary);
 }
 
+// The neighbour of a finite value >= 0: for those the bits count up with the value.
+double Step(double value, int direction) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) + static_cast<std::uint64_t>(direction));
+}
+
 double PowerOfTen(long count) {  // count <= 22: every step is exact
   double power = 1;
   for (; count > 0; --count) power *= 10;
@@ -199,7 +205,7 @@ std::optional<double> DecimalToDouble(bool negative, const std::string& digits, 
     const int aboveUpper = CompareExactly(significant, exponent, 2 * m + 1, q - 1);
     if (aboveUpper > 0 || (aboveUpper == 0 && m % 2 == 1)) {
       if (result == DBL_MAX) return std::nullopt;
-      result = std::nextafter(result, DBL_MAX);
+      result = Step(result, 1);
       continue;
     }
     if (m == 0) return std::nullopt;  // not zero, yet nearer zero than any denormal
@@ -208,7 +214,7 @@ std::optional<double> DecimalToDouble(bool negative, const std::string& digits, 
     const int aboveLower = binadeStart ? CompareExactly(significant, exponent, 4 * m - 1, q - 2)
                                        : CompareExactly(significant, exponent, 2 * m - 1, q - 1);
     if (aboveLower < 0 || (aboveLower == 0 && m % 2 == 1)) {
-      result = std::nextafter(result, 0.0);
+      result = Step(result, -1);
       continue;
     }
     return negative ? -result : result;
