@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include "settings/DecimalFloat.h"
 #include "settings/SettingsError.h"
 
 namespace hd {
@@ -11,6 +12,8 @@ namespace hd {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -65,38 +68,32 @@ bool StrToBool(const std::string& text) {
 }
 
 std::optional<double> TryStrToFloat(const std::string& text, char decimalSeparator) {
-  const auto fail = [] { return std::optional<double>(); };
   std::size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
-  // Rebuilt in the one form from_chars reads, so the user's separator is the
-  // only one accepted.
-  std::string plain;
   std::size_t i = begin;
-  if (i < end && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') plain += '-';
-    ++i;
-  }
-  std::size_t digits = 0;
-  for (; i < end && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) plain += text[i];
-  if (i < end && text[i] == decimalSeparator) {
-    plain += '.';
-    for (++i; i < end && std::isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) plain += text[i];
-  }
-  if (digits == 0) return fail();
+  bool negative = false;
+  if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // The number is digits x 10^exponent: each digit after the separator lowers it.
+  std::string digits;
+  long exponent = 0;
+  for (; i < end && IsDigit(text[i]); ++i) digits += text[i];
+  if (i < end && text[i] == decimalSeparator)
+    for (++i; i < end && IsDigit(text[i]); ++i, --exponent) digits += text[i];
+  if (digits.empty()) return std::nullopt;
   if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-    plain += 'e';
     ++i;
-    if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    bool negativeExponent = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
     const std::size_t exponentStart = i;
-    for (; i < end && std::isdigit(static_cast<unsigned char>(text[i])); ++i) plain += text[i];
-    if (i == exponentStart) return fail();
+    // Held far beyond any double's range, far below the overflow of long.
+    long written = 0;
+    for (; i < end && IsDigit(text[i]); ++i) written = std::min(written * 10 + (text[i] - '0'), 100000000L);
+    if (i == exponentStart) return std::nullopt;
+    exponent += negativeExponent ? -written : written;
   }
-  if (i != end) return fail();
-  double value = 0;
-  const auto [stop, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (error != std::errc() || stop != plain.data() + plain.size()) return fail();
-  return value;
+  if (i != end) return std::nullopt;
+  return DecimalToDouble(negative, digits, exponent);
 }
 
 double StrToFloat(const std::string& text, char decimalSeparator) {
@@ -105,9 +102,7 @@ double StrToFloat(const std::string& text, char decimalSeparator) {
 }
 
 std::string FloatToStr(double value, char decimalSeparator) {
-  char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  std::string text(buffer, error == std::errc() ? end : buffer);
+  std::string text = FormatGeneral(value, 15);
   std::replace(text.begin(), text.end(), '.', decimalSeparator);
   return text;
 }
