@@ -49,8 +49,9 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
   // (minimising shows a window again): that is the instant the hotkey is for.
   WaitUntil(hidden, Invisible);
   std::vector<WindowHandle> minimising;
+  // The program's own box comes back as it was, not minimised.
   for (WindowHandle window : hidden)
-    if (FinishHiding(window)) minimising.push_back(window);
+    if (!IsOwnWindow(window) && FinishHiding(window)) minimising.push_back(window);
   if (afterVanishing) afterVanishing();
   WaitUntil(std::move(minimising), Minimised);
 }
@@ -69,8 +70,6 @@ bool WindowHider::IsOwnWindow(WindowHandle window) {
 
 bool WindowHider::FinishHiding(WindowHandle window) {
   IWindows& w = p_.windows;
-  // The program's own box comes back as it was, not minimised.
-  if (IsOwnWindow(window)) return false;
   // A window minimised already looks the same before these steps and after
   // them: only calls that wait tell when they are done, unless its thread
   // hangs and would hold the hotkey for as long as it sleeps.
