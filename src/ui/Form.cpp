@@ -69,7 +69,9 @@ void Form::Centre(int screenWidth, int screenHeight) {
 
 std::optional<LResult> Form::HandleMessage(unsigned message, WParam, LParam) {
   if (message == win::WM_CLOSE) {
-    Close();
+    // A form that is not shown has nothing to close: a WM_CLOSE another
+    // program sends to its window must not run its closing steps.
+    if (Visible()) Close();
     return 0;
   }
   return std::nullopt;

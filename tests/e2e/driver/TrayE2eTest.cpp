@@ -115,36 +115,6 @@ TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
   EXPECT_EQ(program.process().WaitForExit(10000), 0u);
 }
 
-// Other programs may send WM_CLOSE to any window: only the program ends itself.
-TEST(Tray, NoWindowOfTheProgramCanBeClosedFromOutside) {
-  Hushdesk program("hdnoclose");
-  HWND icon = StartWithTrayIcon(program);
-  ASSERT_NE(icon, nullptr);
-  auto closeEveryWindow = [&] {
-    for (HWND w : WindowsOfProcess(program.process().Id())) {
-      DWORD_PTR ignored = 0;
-      ::SendMessageTimeoutA(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    }
-  };
-  HWND config = OpenConfigurationFrom(program, icon);
-  ASSERT_NE(config, nullptr);
-  closeEveryWindow();
-  ASSERT_TRUE(::IsWindowVisible(config)) << "the taskbar button's \"Close window\" took the forms with it";
-  HWND app = ApplicationWindow(program.process().Id());
-  ASSERT_NE(app, nullptr);
-  ::SetForegroundWindow(app);  // a click on the taskbar button
-  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == config; })) << "the open form comes forward";
-  ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
-  EXPECT_TRUE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "OK registered the hotkeys again";
-
-  closeEveryWindow();
-  EXPECT_EQ(OpenConfigurationFrom(program, icon), config) << "the tray icon and its menu still answer";
-  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(config); }));
-  EXPECT_EQ(program.TerminateByHotkey(), 0u);
-}
-
 TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   Hushdesk program("hdconfigure");
   // Rows to see in the screenshot of the "Switch to" page.
