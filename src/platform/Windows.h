@@ -51,6 +51,10 @@ public:
   virtual long SetWindowLong(WindowHandle window, int index, long value) = 0;
   virtual bool UpdateWindow(WindowHandle window) = 0;
   virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
+  // ChangeWindowMessageFilter(MSGFLT_ADD): lets a message from programs with
+  // fewer rights reach a program run as administrator (Vista on; elsewhere
+  // there is no such filter and nothing is done).
+  virtual void AllowMessageFromLowerRights(unsigned message) = 0;
 
   // MsgWaitForMultipleObjects for sent messages, up to timeoutMs, answering
   // those that came (a program being shown may send one and wait for it).

@@ -17,6 +17,8 @@ TTrayIcon::TTrayIcon(Platform& platform, TrayApplication application)
   resetToolTipMessage_ = p_.windows.RegisterWindowMessage("WM_RESETTOOLTIP");
   // Broadcast by the shell when it (re)creates its taskbar.
   taskbarCreatedMessage_ = p_.windows.RegisterWindowMessage("TaskbarCreated");
+  // Run as administrator, the program would not hear it from the shell.
+  p_.windows.AllowMessageFromLowerRights(taskbarCreatedMessage_);
   OnDblClick = [](TTrayIcon& sender) { sender.RestoreApplication(); };
 }
 

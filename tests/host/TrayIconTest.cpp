@@ -183,6 +183,17 @@ TEST_F(TrayIconTest, NewTaskbarGetsTheIconBackOnlyWhenActive) {
   EXPECT_TRUE(desktop.state.notifyIcons.empty());
 }
 
+TEST(TrayIconRights, AProgramRunAsAdministratorHearsTheNewTaskbar) {
+  SimDesktop desktop;
+  desktop.state.elevated = true;
+  TTrayIcon tray(desktop.platform, {});
+  tray.SetActive(true);
+  desktop.state.notifyIcons.clear();
+  desktop.windows.PostMessage(win::HWND_BROADCAST, desktop.windows.RegisterWindowMessage("TaskbarCreated"), 0, 0);
+  desktop.Pump();
+  EXPECT_EQ(desktop.state.notifyIcons.size(), 1u);
+}
+
 TEST(TrayIconLifetime, DestroyingAnActiveIconRemovesItAndItsWindow) {
   SimDesktop desktop;
   WindowHandle window = 0;

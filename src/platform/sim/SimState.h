@@ -118,6 +118,10 @@ struct SimState {
   // Windows delivers sent messages to a thread waiting on another.
   std::deque<PostedMessage> sentMessages;
   std::map<std::string, unsigned> registeredMessages;
+  // The program runs as administrator: broadcasts from the shell are held
+  // back unless let through.
+  bool elevated = false;
+  std::set<unsigned> allowedFromLowerRights;
   std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
   ThreadId nextThreadId = 0x70000;  // a process's first thread is its id + 1
   std::set<ThreadId> hungThreads;  // threads that stopped answering

@@ -246,8 +246,11 @@ bool SimWindows::SetForegroundWindow(WindowHandle window) {
 WindowHandle SimWindows::GetForegroundWindow() { return s_.foreground; }
 
 bool SimWindows::PostMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) {
-  // A broadcast reaches top-level windows only, as the shell's "TaskbarCreated" does.
+  // A broadcast reaches top-level windows only, as the shell's "TaskbarCreated" does;
+  // it comes from the shell, whose registered messages a program run as
+  // administrator only hears when it let them through.
   if (window == win::HWND_BROADCAST) {
+    if (s_.elevated && message >= 0xC000 && !s_.allowedFromLowerRights.count(message)) return true;
     for (WindowHandle topLevel : s_.zOrder) s_.queue.push_back({topLevel, message, wParam, lParam});
     return true;
   }
@@ -370,5 +373,7 @@ unsigned SimWindows::RegisterWindowMessage(const std::string& name) {
   auto [it, added] = s_.registeredMessages.emplace(name, 0xC000u + static_cast<unsigned>(s_.registeredMessages.size()));
   return it->second;
 }
+
+void SimWindows::AllowMessageFromLowerRights(unsigned message) { s_.allowedFromLowerRights.insert(message); }
 
 }  // namespace hd

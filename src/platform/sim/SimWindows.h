@@ -45,6 +45,7 @@ public:
   long SetWindowLong(WindowHandle window, int index, long value) override;
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
+  void AllowMessageFromLowerRights(unsigned message) override;
   void WaitAnsweringSentMessages(unsigned timeoutMs) override;
   // The thread wakes from its hang and takes its queued requests, in order.
   void Wake(ThreadId thread);

@@ -81,7 +81,25 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The taskbar button of an open window belongs to this invisible one: a
+// click brings that window forward and "Close window" closes it, never this.
+LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND popup = ::GetLastActivePopup(window);
+  const bool standsFor = popup != window && ::IsWindowVisible(popup);
+  if (message == WM_CLOSE) {
+    if (standsFor) ::PostMessageA(popup, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && standsFor) {
+    ::SetActiveWindow(popup);
+    return 0;
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
 LRESULT CALLBACK UtilProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Another program's WM_CLOSE would destroy the tray icon's or the hotkeys' window.
+  if (message == WM_CLOSE) return 0;
   Win32FormHost* host = Win32FormHost::instance;
   if (host) {
     auto it = host->messageWindows.find(W(window));
@@ -116,7 +134,7 @@ Win32FormHost::Win32FormHost() {
   HICON smallIcon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(1), IMAGE_ICON,
                                                     ::GetSystemMetrics(SM_CXSMICON),
                                                     ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  RegisterClass(kApplicationClass, ::DefWindowProcA, icon, smallIcon);
+  RegisterClass(kApplicationClass, ApplicationProc, icon, smallIcon);
   RegisterClass(kFormClass, FormProc, icon, smallIcon);
   RegisterClass(kUtilClass, UtilProc, icon, smallIcon);
 }

@@ -23,6 +23,7 @@ LateBoundCalls LookUp() {
   Find(user, "GetDpiForWindow", calls.getDpiForWindow);
   Find(user, "AdjustWindowRectExForDpi", calls.adjustWindowRectExForDpi);
   Find(user, "GetSystemMetricsForDpi", calls.getSystemMetricsForDpi);
+  Find(user, "ChangeWindowMessageFilter", calls.changeWindowMessageFilter);
   // Stays loaded for the program's life, as a static import would.
   Find(LoadSystemLibrary("uxtheme.dll"), "SetWindowTheme", calls.setWindowTheme);
   return calls;

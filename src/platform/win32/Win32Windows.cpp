@@ -1,6 +1,7 @@
 // Each operation is the one user32 call of the same name.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Windows.h"
+#include "platform/win32/Win32LateBound.h"
 
 namespace hd {
 
@@ -113,6 +114,10 @@ long Win32Windows::SetWindowLong(WindowHandle window, int index, long value) {
 bool Win32Windows::UpdateWindow(WindowHandle window) { return ::UpdateWindow(H(window)); }
 unsigned Win32Windows::RegisterWindowMessage(const std::string& name) {
   return ::RegisterWindowMessageA(name.c_str());
+}
+void Win32Windows::AllowMessageFromLowerRights(unsigned message) {
+  constexpr DWORD kMsgfltAdd = 1;  // MSGFLT_ADD, declared for Vista on only
+  if (LateBound().changeWindowMessageFilter) LateBound().changeWindowMessageFilter(message, kMsgfltAdd);
 }
 
 void Win32Windows::WaitAnsweringSentMessages(unsigned timeoutMs) {

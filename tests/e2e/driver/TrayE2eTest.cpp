@@ -137,6 +137,36 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+// "Close window" on the taskbar button, or another program's WM_CLOSE to any
+// window of the program, closes nothing: the configuration window stays as
+// it refuses its own close box, and the tray and the hotkeys keep working.
+TEST(Tray, WmCloseFromOutsideToEveryWindowLeavesTheProgramWhole) {
+  Hushdesk program("hdcloseall");
+  const int iconsBefore = TrayIconCount();
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  std::vector<HWND> windows;
+  for (HWND w : WindowsOfProcess(program.process().Id())) {
+    char className[64] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    if (std::string(className) != "IME") windows.push_back(w);  // Wine's, not the program's
+  }
+  ASSERT_GE(windows.size(), 3u) << "the configuration, application and message windows";
+  for (HWND w : windows) {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(w, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  }
+  for (HWND w : windows) EXPECT_TRUE(::IsWindow(w)) << WindowText(w) << " was destroyed";
+  EXPECT_TRUE(::IsWindowVisible(config));
+  ::SendMessageA(::GetDlgItem(config, kOk), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return program.Holds(MOD_CONTROL, VK_OEM_3); })) << "OK registers the hotkeys again";
+  HWND icon = OurTrayIcon(iconsBefore);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_EQ(OpenConfigurationFrom(program, icon), config) << "the tray menu still opens the window";
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 // A program that lives in the tray makes the configuration window's controls
 // only when the window is first shown; they show what was loaded at start.
 TEST(Tray, TheConfigurationWindowGetsItsControlsAtItsFirstShowingWithTheLoadedSettings) {
