@@ -20,15 +20,22 @@ std::string SettingsSet::Name(const std::string& path) const {
   return inFolder ? path.substr(folder_.size()) : path;
 }
 
-// The file a failure is about: the step's own unless the error names another.
-std::string SettingsSet::About(const std::exception& error, const Entry& entry) {
-  const auto* settingsError = dynamic_cast<const SettingsError*>(&error);
-  return settingsError && !settingsError->About().empty() ? settingsError->About() : entry.file.path;
+// Called in a handler: the file the failure is about, the step's own unless
+// the error names another (asked by throwing it again: the product has no RTTI).
+std::string SettingsSet::About(const Entry& entry) {
+  try {
+    throw;
+  } catch (const SettingsError& error) {
+    if (!error.About().empty()) return error.About();
+  } catch (...) {
+  }
+  return entry.file.path;
 }
 
-// The error's own text, after the name of its file when the text does not name it.
+// Called in a handler: the error's own text, after the name of its file when
+// the text does not name it.
 std::string SettingsSet::Told(const std::exception& error, const Entry& entry) const {
-  const std::string about = About(error, entry);
+  const std::string about = About(entry);
   const std::string text = error.what();
   if (about.empty() || text.find(Name(about)) != std::string::npos) return text;
   return Name(about) + ": " + text;
@@ -40,7 +47,7 @@ bool SettingsSet::Load(Entry& entry, bool tellAgain, std::vector<std::string>& u
   } catch (const std::exception& error) {
     entry.loaded = false;
     entry.valuesAtLoad = entry.file.values();
-    if (entry.file.keep) entry.file.keep(Name(About(error, entry)));
+    if (entry.file.keep) entry.file.keep(Name(About(entry)));
     if (!entry.told || tellAgain) untold.push_back(Told(error, entry));
     entry.told = true;
     return false;

@@ -52,7 +52,7 @@ private:
   bool Load(Entry& entry, bool tellAgain, std::vector<std::string>& untold);
   void MarkNotLoaded(std::size_t from);
   std::string Name(const std::string& path) const;
-  static std::string About(const std::exception& error, const Entry& entry);
+  static std::string About(const Entry& entry);
   std::string Told(const std::exception& error, const Entry& entry) const;
   std::vector<Entry> files_;
   std::string folder_;

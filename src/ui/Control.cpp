@@ -5,8 +5,8 @@
 
 namespace hd {
 
-Control::Control(Form& owner, ControlKind kind, int id, std::string name, std::string caption, Bounds bounds)
-    : owner_(owner), kind_(kind), id_(id), name_(std::move(name)), caption_(std::move(caption)), bounds_(bounds) {
+Control::Control(Form& owner, ControlKind kind, int id, std::string_view name, std::string_view caption, Bounds bounds)
+    : owner_(owner), kind_(kind), id_(id), name_(name), caption_(caption), bounds_(bounds) {
   owner_.Register(*this);
 }
 

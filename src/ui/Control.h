@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 #include "platform/Types.h"
 
@@ -26,7 +27,7 @@ struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
 
 class Control {
 public:
-  Control(Form& owner, ControlKind kind, int id, std::string name, std::string caption, Bounds bounds);
+  Control(Form& owner, ControlKind kind, int id, std::string_view name, std::string_view caption, Bounds bounds);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
@@ -85,8 +86,8 @@ private:
 
 class Button : public Control {
 public:
-  Button(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
-      : Control(owner, ControlKind::Button, id, std::move(name), std::move(caption), bounds) {}
+  Button(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+      : Control(owner, ControlKind::Button, id, name, caption, bounds) {}
   bool IsDefault = false;
   bool IsCancel = false;
   // A flat button shows its glyph, no caption, and its hint as a tooltip.
@@ -99,8 +100,8 @@ enum class Alignment { Left, Centre, Right };
 
 class Label : public Control {
 public:
-  Label(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
-      : Control(owner, ControlKind::Label, id, std::move(name), std::move(caption), bounds) {}
+  Label(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+      : Control(owner, ControlKind::Label, id, name, caption, bounds) {}
   Alignment Align = Alignment::Left;
   // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
   bool IsLink = false;
@@ -108,14 +109,14 @@ public:
 
 class GroupBox : public Control {
 public:
-  GroupBox(Form& owner, int id, std::string name, std::string caption, Bounds bounds)
-      : Control(owner, ControlKind::GroupBox, id, std::move(name), std::move(caption), bounds) {}
+  GroupBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+      : Control(owner, ControlKind::GroupBox, id, name, caption, bounds) {}
 };
 
 class CheckBox : public Control {
 public:
-  CheckBox(Form& owner, int id, std::string name, std::string caption, Bounds bounds, bool checked)
-      : Control(owner, ControlKind::CheckBox, id, std::move(name), std::move(caption), bounds),
+  CheckBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked)
+      : Control(owner, ControlKind::CheckBox, id, name, caption, bounds),
         checked_(checked) {}
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
@@ -128,8 +129,8 @@ private:
 // Radio buttons of one group are linked: checking one unchecks the others.
 class RadioButton : public Control {
 public:
-  RadioButton(Form& owner, int id, std::string name, std::string caption, Bounds bounds, bool checked)
-      : Control(owner, ControlKind::RadioButton, id, std::move(name), std::move(caption), bounds),
+  RadioButton(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked)
+      : Control(owner, ControlKind::RadioButton, id, name, caption, bounds),
         checked_(checked) {}
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
@@ -147,8 +148,8 @@ enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
 
 class ListBox : public Control {
 public:
-  ListBox(Form& owner, int id, std::string name, Bounds bounds)
-      : Control(owner, ControlKind::ListBox, id, std::move(name), "", bounds) {}
+  ListBox(Form& owner, int id, std::string_view name, Bounds bounds)
+      : Control(owner, ControlKind::ListBox, id, name, "", bounds) {}
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   void Add(const std::string& item);
@@ -173,8 +174,8 @@ private:
 // A one-line text box.
 class Edit : public Control {
 public:
-  Edit(Form& owner, int id, std::string name, Bounds bounds)
-      : Control(owner, ControlKind::Edit, id, std::move(name), "", bounds) {}
+  Edit(Form& owner, int id, std::string_view name, Bounds bounds)
+      : Control(owner, ControlKind::Edit, id, name, "", bounds) {}
   const std::string& Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
   // The user typed: the real control has the text already; cut to MaxLength.
@@ -197,8 +198,8 @@ struct ListItem {
 // A list view in report view: rows with sub-items, at most one selected.
 class ListView : public Control {
 public:
-  ListView(Form& owner, int id, std::string name, Bounds bounds, std::vector<ListColumn> columns)
-      : Control(owner, ControlKind::ListView, id, std::move(name), "", bounds), columns_(std::move(columns)) {}
+  ListView(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<ListColumn> columns)
+      : Control(owner, ControlKind::ListView, id, name, "", bounds), columns_(std::move(columns)) {}
   const std::vector<ListColumn>& Columns() const { return columns_; }
   const std::vector<ListItem>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -236,8 +237,8 @@ class HotKeyEdit : public Control {
 public:
   static constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
 
-  HotKeyEdit(Form& owner, int id, std::string name, Bounds bounds, std::uint16_t value)
-      : Control(owner, ControlKind::HotKey, id, std::move(name), "", bounds) { SetValue(value); }
+  HotKeyEdit(Form& owner, int id, std::string_view name, Bounds bounds, std::uint16_t value)
+      : Control(owner, ControlKind::HotKey, id, name, "", bounds) { SetValue(value); }
   // Read from the real control when there is one (HKM_GETHOTKEY); reading
   // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
@@ -261,8 +262,8 @@ private:
 
 class TrackBar : public Control {
 public:
-  TrackBar(Form& owner, int id, std::string name, Bounds bounds, int min, int max, int position)
-      : Control(owner, ControlKind::TrackBar, id, std::move(name), "", bounds),
+  TrackBar(Form& owner, int id, std::string_view name, Bounds bounds, int min, int max, int position)
+      : Control(owner, ControlKind::TrackBar, id, name, "", bounds),
         min_(min), max_(max), position_(position) {}
   int Min() const { return min_; }
   int Max() const { return max_; }
@@ -279,8 +280,8 @@ private:
 // A picture: an icon drawn centred in its bounds.
 class Image : public Control {
 public:
-  Image(Form& owner, int id, std::string name, Bounds bounds)
-      : Control(owner, ControlKind::Image, id, std::move(name), "", bounds) {}
+  Image(Form& owner, int id, std::string_view name, Bounds bounds)
+      : Control(owner, ControlKind::Image, id, name, "", bounds) {}
   Handle Icon() const { return icon_; }
   void SetIcon(Handle icon);
 
@@ -290,8 +291,8 @@ private:
 
 class PageControl : public Control {
 public:
-  PageControl(Form& owner, int id, std::string name, Bounds bounds, std::vector<std::string> pages)
-      : Control(owner, ControlKind::PageControl, id, std::move(name), "", bounds),
+  PageControl(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<std::string> pages)
+      : Control(owner, ControlKind::PageControl, id, name, "", bounds),
         pages_(std::move(pages)) {}
   const std::vector<std::string>& Pages() const { return pages_; }
   int ActivePage() const { return active_; }

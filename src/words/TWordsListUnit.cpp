@@ -83,7 +83,7 @@ bool MatchWords(const std::string& text, const std::vector<std::string>& words, 
 }  // namespace
 
 ListIndexError::ListIndexError(int index)
-    : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
+    : TextError("List index out of bounds (" + std::to_string(index) + ")") {}
 
 void TWordsList::Reset() {
   OneOfWords = true;

@@ -2,18 +2,18 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 #include "platform/Files.h"
 #include "platform/System.h"
+#include "settings/SettingsError.h"
 
 namespace hd {
 
 class ListBox;
 
 // An index outside the book: "List index out of bounds (%d)".
-class ListIndexError : public std::out_of_range {
+class ListIndexError : public TextError {
 public:
   explicit ListIndexError(int index);
 };
