@@ -22,6 +22,17 @@ std::string Win32System::GetSystemDirectory() {
   return length < MAX_PATH ? std::string(folder, length) : std::string();
 }
 
+std::string Win32System::GetEnvironmentVariable(const std::string& name) {
+  std::string value(MAX_PATH, '\0');
+  DWORD length = ::GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+  if (length > value.size()) {
+    value.resize(length);
+    length = ::GetEnvironmentVariableA(name.c_str(), value.data(), length);
+  }
+  value.resize(length < value.size() ? length : 0);
+  return value;
+}
+
 std::string Win32System::GetModuleFileName() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
