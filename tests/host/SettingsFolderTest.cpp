@@ -80,13 +80,21 @@ TEST_F(SettingsFolderTest, TheFirstOkAfterTheSwitchTellsAndCopiesAndTheExeFolder
   EXPECT_FALSE(desktop.files.FileExists(std::string(kBeside) + "SerAppList.lst"));
   EXPECT_EQ(AboutFolder(), kUser);
 
+  // A failure after the switch names the file where it is now.
+  desktop.files.DeleteFile(std::string(kUser) + "HotKeys.cfg");
+  desktop.MakeDirectories(std::string(kUser) + "HotKeys.cfg");
+  Ok();
+  ASSERT_EQ(Notices().size(), 2u);
+  EXPECT_NE(Notices()[1].find(std::string(kUser) + "HotKeys.cfg: "), std::string::npos) << Notices()[1];
+  desktop.state.files.erase(SimFiles::Key(std::string(kUser) + "HotKeys.cfg"));
+
   frm().lbHideFiles.Add("C:\\later.exe");
   Ok();
-  EXPECT_EQ(Notices().size(), 1u) << "told once";
+  EXPECT_EQ(Notices().size(), 2u) << "the switch is told once";
   Restart();
   EXPECT_EQ(AboutFolder(), kUser);
   EXPECT_EQ(frm().lbHideFiles.Items(), (std::vector<std::string>{"C:\\beside.exe", "C:\\later.exe"}));
-  EXPECT_EQ(Notices().size(), 1u);
+  EXPECT_EQ(Notices().size(), 2u);
 }
 
 TEST_F(SettingsFolderTest, TheRecoveryRecordFollowsTheFolder) {
