@@ -28,11 +28,6 @@ protected:
     app->frmAbout->butOk.Click();
     return folder;
   }
-  std::vector<std::string> Notices() {
-    std::vector<std::string> texts;
-    for (const auto& box : desktop.state.messageBoxes) texts.push_back(box.text);
-    return texts;
-  }
 };
 
 TEST_F(SettingsFolderTest, BesideTheExeWhenItCanBeWrittenElseInTheUsersApplicationData) {
@@ -52,7 +47,7 @@ TEST_F(SettingsFolderTest, AnExeFolderThatCannotBeWrittenKeepsThemInTheUsersAppl
   EXPECT_EQ(AboutFolder(), kUser);
   frm().lbHideFiles.Add("C:\\a.exe");
   Ok();
-  EXPECT_TRUE(Notices().empty()) << "nothing to copy, nothing to tell";
+  EXPECT_TRUE(Boxes().empty()) << "nothing to copy, nothing to tell";
   EXPECT_EQ(desktop.ReadFile(std::string(kUser) + "HideAppList.lst"), "C:\\a.exe\r\n");
   Restart();
   EXPECT_EQ(frm().lbHideFiles.Items(), std::vector<std::string>{"C:\\a.exe"});
@@ -65,12 +60,12 @@ TEST_F(SettingsFolderTest, TheFirstOkAfterTheSwitchTellsAndCopiesAndTheExeFolder
   Start();
   EXPECT_EQ(frm().lbHideFiles.Items(), std::vector<std::string>{"C:\\beside.exe"}) << "read from beside the exe";
   EXPECT_EQ(AboutFolder(), kBeside);
-  EXPECT_TRUE(Notices().empty()) << "nothing is told before the first OK";
+  EXPECT_TRUE(Boxes().empty()) << "nothing is told before the first OK";
 
   frm().lbSerFiles.Add("C:\\work.exe");
   Ok();
-  ASSERT_EQ(Notices().size(), 1u);
-  EXPECT_EQ(Notices()[0], std::string("\r\nThe folder \"") + kBeside + "\" cannot be written. The settings were copied to \"" +
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0], std::string("\r\nThe folder \"") + kBeside + "\" cannot be written. The settings were copied to \"" +
                               kUser + "\" and are kept there from now on.");
   EXPECT_EQ(desktop.ReadFile(std::string(kUser) + "HideAppList.lst"), "C:\\beside.exe\r\n");
   EXPECT_EQ(desktop.ReadFile(std::string(kUser) + "SerAppList.lst"), "C:\\work.exe\r\n");
@@ -84,17 +79,17 @@ TEST_F(SettingsFolderTest, TheFirstOkAfterTheSwitchTellsAndCopiesAndTheExeFolder
   desktop.files.DeleteFile(std::string(kUser) + "HotKeys.cfg");
   desktop.MakeDirectories(std::string(kUser) + "HotKeys.cfg");
   Ok();
-  ASSERT_EQ(Notices().size(), 2u);
-  EXPECT_NE(Notices()[1].find(std::string(kUser) + "HotKeys.cfg: "), std::string::npos) << Notices()[1];
+  ASSERT_EQ(Boxes().size(), 2u);
+  EXPECT_NE(Boxes()[1].find(std::string(kUser) + "HotKeys.cfg: "), std::string::npos) << Boxes()[1];
   desktop.state.files.erase(SimFiles::Key(std::string(kUser) + "HotKeys.cfg"));
 
   frm().lbHideFiles.Add("C:\\later.exe");
   Ok();
-  EXPECT_EQ(Notices().size(), 2u) << "the switch is told once";
+  EXPECT_EQ(Boxes().size(), 2u) << "the switch is told once";
   Restart();
   EXPECT_EQ(AboutFolder(), kUser);
   EXPECT_EQ(frm().lbHideFiles.Items(), (std::vector<std::string>{"C:\\beside.exe", "C:\\later.exe"}));
-  EXPECT_EQ(Notices().size(), 2u);
+  EXPECT_EQ(Boxes().size(), 2u);
 }
 
 TEST_F(SettingsFolderTest, TheRecoveryRecordFollowsTheFolder) {

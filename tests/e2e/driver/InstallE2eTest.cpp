@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include "Harness.h"
 
 namespace e2e {
