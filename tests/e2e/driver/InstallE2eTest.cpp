@@ -4,7 +4,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <optional>
+#include <vector>
 #include "Harness.h"
 
 namespace e2e {
@@ -33,6 +35,24 @@ std::optional<std::string> UserValue(const char* key, const char* name) {
   if (::RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
     return std::nullopt;
   return std::string(value);
+}
+
+// A text of a file's version information (US English, Unicode).
+std::string VersionText(const std::string& file, const char* name) {
+  DWORD ignored = 0;
+  std::vector<char> data(::GetFileVersionInfoSizeA(file.c_str(), &ignored));
+  if (data.empty() || !::GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data())) return "";
+  struct Translation {
+    WORD language, codePage;
+  }* translation = nullptr;
+  UINT size = 0;
+  if (!::VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &size) ||
+      size < sizeof(Translation))
+    return "";
+  char query[64];
+  std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\%s", translation->language, translation->codePage, name);
+  char* value = nullptr;
+  return ::VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&value), &size) && size ? value : "";
 }
 
 void RemoveTree(const std::string& folder) {
@@ -116,6 +136,16 @@ TEST(Install, AProgramFolderThatCannotBeWrittenKeepsTheSettingsInAppDataAndReads
   PressKeys({VK_CONTROL, VK_MENU}, 'J');
   EXPECT_EQ(program.process().WaitForExit(10000), 0u);
   RemoveTree(appData);
+}
+
+TEST(Install, TheExeAndTheSetupSayTheSameOfWhatTheyAre) {
+  const std::string exe = WindowsPath(HD_DIST_DIR "/hushdesk.exe"), setup = WindowsPath(HD_SETUP_EXE);
+  EXPECT_EQ(VersionText(exe, "ProductName"), "Velmora Hushdesk");
+  EXPECT_EQ(VersionText(exe, "FileVersion"), "1.5");
+  EXPECT_EQ(VersionText(exe, "CompanyName"), "Velmora");
+  EXPECT_NE(VersionText(exe, "LegalCopyright").find("Velmora"), std::string::npos);
+  for (const char* name : {"ProductName", "CompanyName", "ProductVersion", "LegalCopyright"})
+    EXPECT_EQ(VersionText(setup, name), VersionText(exe, name)) << name;
 }
 
 }  // namespace e2e
