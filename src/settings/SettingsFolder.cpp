@@ -49,12 +49,13 @@ SettingsFolder ChooseSettingsFolder(IFiles& files, const std::string& exeDir, co
 void CopySettings(IFiles& files, const std::string& from, const std::string& to) {
   for (const char* sub : {"", "Book\\"}) {
     for (const std::string& name : SettingsFileNames(files, from + sub)) {
+      const std::string source = from + sub + name, target = to + sub + name;
       std::string content;
       std::uint32_t error = 0;
-      if (!files.ReadFile(from + sub + name, content, error))
-        throw SettingsError("Cannot open file \"" + from + sub + name + "\". " + files.SystemErrorText(error));
-      EnsureFileDirectory(files, to + sub + name);
-      WriteListFile(files, to + sub + name, content);
+      if (!files.ReadFile(source, content, error))
+        throw SettingsError("Cannot open file \"" + source + "\". " + files.SystemErrorText(error));
+      EnsureFileDirectory(files, target);
+      WriteListFile(files, target, content);
     }
   }
 }

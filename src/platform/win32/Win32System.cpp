@@ -22,15 +22,11 @@ std::string Win32System::GetSystemDirectory() {
   return length < MAX_PATH ? std::string(folder, length) : std::string();
 }
 
+// A folder longer than MAX_PATH could not be used by the ANSI file calls anyway.
 std::string Win32System::GetEnvironmentVariable(const std::string& name) {
-  std::string value(MAX_PATH, '\0');
-  DWORD length = ::GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
-  if (length > value.size()) {
-    value.resize(length);
-    length = ::GetEnvironmentVariableA(name.c_str(), value.data(), length);
-  }
-  value.resize(length < value.size() ? length : 0);
-  return value;
+  char value[MAX_PATH];
+  const DWORD length = ::GetEnvironmentVariableA(name.c_str(), value, MAX_PATH);
+  return length < MAX_PATH ? std::string(value, length) : std::string();
 }
 
 std::string Win32System::GetModuleFileName() {
