@@ -21,7 +21,7 @@ std::function<void(const std::string&)> KeepList(std::vector<Control*> controls,
 }  // namespace
 
 void TfrmConfigure::DescribeSettingsFiles() {
-  const auto path = [this](const char* name) { return ExeDir + "Settings\\" + name; };
+  const auto path = [this](const char* name) { return SettingsHome.readFrom + name; };
   const auto separator = [this] { return p_.system.DecimalSeparator(); };
   settingsFiles_ = SettingsSet(ExeDir);
   // Told once when it cannot be read; the password it holds is then not asked for.
@@ -77,7 +77,22 @@ void TfrmConfigure::LoadAllSettings() { LoadSettingsWith(&SettingsSet::LoadAll);
 // The lock or the error that stopped a file at start-up may be gone.
 void TfrmConfigure::ReloadSettingsNotLoaded() { LoadSettingsWith(&SettingsSet::ReloadNotLoaded); }
 
-void TfrmConfigure::SaveAllSettings() { settingsFiles_.SaveAll(); }
+void TfrmConfigure::SaveAllSettings() {
+  if (SettingsHome.Moving()) MoveSettings();
+  settingsFiles_.SaveAll();
+}
+
+// Copied, never moved: the old folder stays as it was, and a failed copy
+// leaves the program reading from it until the next OK tries again.
+void TfrmConfigure::MoveSettings() {
+  CopySettings(p_.files, SettingsHome.readFrom, SettingsHome.kept);
+  settingsFiles_.Relocate(SettingsHome.readFrom, SettingsHome.kept);
+  ShowNotice(p_.forms,
+             "The folder \"" + SettingsHome.readFrom + "\" cannot be written. The settings were copied to \"" +
+                 SettingsHome.kept + "\" and are kept there from now on.",
+             NoticeKind::Information);
+  SettingsHome.readFrom = SettingsHome.kept;
+}
 
 bool TfrmConfigure::SaveSettingsWithPassword() {
   SettingsStep(&TfrmConfigure::SaveAllSettings);
@@ -95,7 +110,7 @@ void TfrmConfigure::TellMachineRunValue(bool stays) {
              NoticeKind::Warning);
 }
 
-std::string TfrmConfigure::BookFile() const { return ExeDir + "Settings\\Book\\File"; }
+std::string TfrmConfigure::BookFile() const { return SettingsHome.readFrom + "Book\\File"; }
 
 void TfrmConfigure::LoadBook() { hd::LoadBook(*Book, lbWords, p_.files, BookFile()); }
 

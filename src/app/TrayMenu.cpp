@@ -55,6 +55,7 @@ void TfrmConfigure::mAboutClick() {
   if (!CheckAccessPassword()) return;
   UnregisterHotKeys();
   ShowAppWindow();
+  app_.frmAbout->labSettings.SetCaption(SettingsHome.readFrom);
   app_.frmAbout->Centre(p_.system.ScreenWidth(), p_.system.ScreenHeight());
   app_.frmAbout->Show();
   p_.forms.BringToFront(*app_.frmAbout);

@@ -41,8 +41,9 @@ TfrmConfigure::~TfrmConfigure() { FormDestroy(); }
 void TfrmConfigure::FormCreate() {
   const std::string exePath = p_.system.GetModuleFileName();
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
+  SettingsHome = ChooseSettingsFolder(p_.files, ExeDir, p_.system.GetEnvironmentVariable("APPDATA"));
   // Before anything else: windows that a previous run left hidden come back.
-  Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat", SystemVolumePath());
+  Recovery = std::make_unique<CrashRecovery>(p_, SettingsHome.kept + "Recovery.dat", SystemVolumePath());
   Sequences.Run([this] { Recovery->PutBackLeftRecord(); });
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
@@ -78,7 +79,9 @@ void TfrmConfigure::FormCreate() {
 }
 
 void TfrmConfigure::LoadSystemProcessList() {
-  SystemProcessList = ReadListFile(p_.files, ExeDir + "Settings\\SysProcs.lst");
+  // The list shipped beside the exe first; a user's own where that has none.
+  const std::string shipped = ExeDir + "Settings\\SysProcs.lst";
+  SystemProcessList = ReadListFile(p_.files, p_.files.FileExists(shipped) ? shipped : SettingsHome.kept + "SysProcs.lst");
 }
 
 void TfrmConfigure::FormShow() {

@@ -8,6 +8,7 @@
 #include "app/SequenceGate.h"
 #include "platform/Platform.h"
 #include "settings/AppSettings.h"
+#include "settings/SettingsFolder.h"
 #include "settings/SettingsSet.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
@@ -40,6 +41,8 @@ public:
 
   // Controller state.
   std::string ExeDir;
+  // The settings' folder, chosen once at start-up.
+  SettingsFolder SettingsHome;
   bool FHideMode = false;
   bool FInvisible = false;
   bool FTerminating = false;
@@ -166,7 +169,7 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
-  std::string BookFile() const;  // ExeDir + "Settings\\Book\\File"
+  std::string BookFile() const;  // "Book\\File" in the settings' folder
   std::unique_ptr<TBook> Book;
   // Enabling rules: controls that follow a check box or a choice.
   void UpdateSoundControls();
@@ -199,6 +202,8 @@ private:
   void FormCreate();
   void FormDestroy();
   void DescribeSettingsFiles();
+  // The first save after start-up read settings from a folder that cannot be written.
+  void MoveSettings();
   void LoadSettingsWith(void (SettingsSet::*load)());
   // The machine's Run value that the user cannot remove starts the program still.
   void TellMachineRunValue(bool stays);

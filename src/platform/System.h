@@ -23,6 +23,8 @@ public:
   virtual bool CloseHandle(Handle handle) = 0;
   virtual std::string GetModuleFileName() = 0;  // the running executable
   virtual std::string GetSystemDirectory() = 0;  // GetSystemDirectoryA, no trailing backslash
+  // GetEnvironmentVariableA; "" when the variable is not set.
+  virtual std::string GetEnvironmentVariable(const std::string& name) = 0;
   virtual std::vector<std::string> CommandLineParams() = 0;  // without the program
   virtual int ScreenWidth() = 0;   // GetSystemMetrics(SM_CXSCREEN)
   virtual int ScreenHeight() = 0;  // GetSystemMetrics(SM_CYSCREEN)

@@ -83,6 +83,11 @@ void SettingsSet::MarkNotLoaded(std::size_t from) {
   }
 }
 
+void SettingsSet::Relocate(const std::string& from, const std::string& to) {
+  for (Entry& entry : files_)
+    if (entry.file.path.compare(0, from.size(), from) == 0) entry.file.path = to + entry.file.path.substr(from.size());
+}
+
 void SettingsSet::SaveAll() {
   for (Entry& entry : files_) entry.written = false;
   for (Entry& entry : files_) {

@@ -38,6 +38,8 @@ public:
   // Every file in order that was loaded or whose values changed since; a
   // kept list never.
   void SaveAll();
+  // The files now live in another folder; what was loaded stays loaded.
+  void Relocate(const std::string& from, const std::string& to);
   // Whether the last SaveAll wrote the file added at that index.
   bool Written(std::size_t index) const { return files_.at(index).written; }
 

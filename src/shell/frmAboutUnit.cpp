@@ -1,17 +1,18 @@
 // The About box closes with its own button, Enter or Escape; its links stay in it.
 #include "shell/frmAboutUnit.h"
+#include "HushdeskVersion.h"
 
 namespace hd {
 
 namespace {
 // Beyond IDOK and IDCANCEL: the dialog manager sends Enter and Escape with
 // the control of that id, and a label there would hide them.
-enum : int { kImage = 100, kName, kV, kVer, kContact, kWeb, kEmail, kOk };
-constexpr int kWidth = 260;
+enum : int { kImage = 100, kName, kV, kVer, kContact, kWeb, kEmail, kOk, kSettingsTitle, kSettings };
+constexpr int kWidth = 320;
 }  // namespace
 
 TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
-    : Form(host, "frmAbout", "About", kWidth, 212),
+    : Form(host, "frmAbout", "About", kWidth, 258),
       Image(*this, kImage, "Image", {(kWidth - 32) / 2, 12, 32, 32}),
       labName(*this, kName, "labName", "", {10, 54, kWidth - 20, 16}),
       labV(*this, kV, "labV", "v.", {10, 72, kWidth / 2 - 12, 16}),
@@ -19,11 +20,13 @@ TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
       grpContact(*this, kContact, "grpContact", " Contact information ", {10, 96, kWidth - 20, 70}),
       labWeb(*this, kWeb, "labWeb", kWebAddress, {20, 118, kWidth - 40, 16}),
       labEmail(*this, kEmail, "labEmail", kEmailAddress, {20, 140, kWidth - 40, 16}),
-      butOk(*this, kOk, "butOk", "Close", {(kWidth - 75) / 2, 176, 75, 25}),
+      labSettingsTitle(*this, kSettingsTitle, "labSettingsTitle", "Settings are kept in:", {10, 176, kWidth - 20, 16}),
+      labSettings(*this, kSettings, "labSettings", "", {10, 194, kWidth - 20, 16}),
+      butOk(*this, kOk, "butOk", "Close", {(kWidth - 75) / 2, 222, 75, 25}),
       shell_(shell),
       system_(system) {
   for (Label* bold : {&labName, &labV, &labVer}) bold->SetBold(true);
-  labName.Align = labWeb.Align = labEmail.Align = Alignment::Centre;
+  labName.Align = labWeb.Align = labEmail.Align = labSettingsTitle.Align = labSettings.Align = Alignment::Centre;
   labV.Align = Alignment::Right;
   labWeb.IsLink = labEmail.IsLink = true;
   butOk.IsDefault = true;
@@ -36,8 +39,8 @@ TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
 
 void TfrmAbout::FormCreate() {
   Image.SetIcon(shell_.ApplicationIcon());
-  labName.SetCaption("Velmora Hushdesk");
-  labVer.SetCaption("1.5");
+  labName.SetCaption(HD_PRODUCT_NAME);
+  labVer.SetCaption(HD_VERSION_TEXT);
 }
 
 void TfrmAbout::labWebClick() { OpenLink(labWeb.Caption()); }

@@ -20,6 +20,8 @@ public:
   Label labName, labV, labVer;
   GroupBox grpContact;
   Label labWeb, labEmail;
+  // The folder the settings are read from and written to.
+  Label labSettingsTitle, labSettings;
   Button butOk;
 
   void labWebClick();

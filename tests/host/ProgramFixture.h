@@ -53,6 +53,12 @@ protected:
     control.Click();
     control.MouseUp();
   }
+  // The texts of the message boxes shown so far.
+  std::vector<std::string> Boxes() {
+    std::vector<std::string> texts;
+    for (const auto& box : desktop.state.messageBoxes) texts.push_back(box.text);
+    return texts;
+  }
   void WriteSetting(const std::string& relative, const std::string& content) {
     desktop.WriteFile(std::string(kExeDir) + relative, content);
   }

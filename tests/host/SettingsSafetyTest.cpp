@@ -25,11 +25,6 @@ protected:
     WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n16\r\n60\r\n");
     WriteSetting("Settings\\HotKeys.cfg", "16465\r\n16392\r\n16576\r\n");
   }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> texts;
-    for (const auto& box : desktop.state.messageBoxes) texts.push_back(box.text);
-    return texts;
-  }
 };
 
 TEST_F(SettingsSafety, AListFileHeldOpenIsReadWhenTheWindowOpensAndKeptAsItIsWhileItCannotBe) {

@@ -118,6 +118,9 @@ public:
   void WriteFile(const std::string& path, const std::string& content);
   std::string ReadFile(const std::string& path);
   void MakeDirectories(const std::string& path);
+  // Only reading is allowed in the existing folder and below it, as an
+  // administrator's install leaves "Program Files" to a user.
+  void MakeReadOnly(const std::string& folder) { state.files.at(SimFiles::Key(folder)).readOnly = true; }
   // Another program opens the existing file without sharing, or closes it.
   void HoldOpen(const std::string& path, bool held = true);
 };

@@ -39,6 +39,13 @@ bool SimFiles::DirectoryExists(const std::string& path) {
   return f && f->directory;
 }
 
+// Its access rights pass to what is created in it, as inherited ones do.
+bool SimFiles::ReadOnlyFolder(const std::string& path) {
+  for (std::string key = Key(path); !key.empty(); key = Parent(key))
+    if (auto f = s_.files.find(key); f != s_.files.end() && f->second.readOnly) return true;
+  return false;
+}
+
 void SimFiles::Record() {
   if (s_.recordFileHistory) s_.fileHistory.push_back(s_.files);
 }
@@ -105,6 +112,10 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& content, st
     error = win::ERROR_PATH_NOT_FOUND;
     return false;
   }
+  if (ReadOnlyFolder(parent)) {
+    error = win::ERROR_ACCESS_DENIED;
+    return false;
+  }
   SimFile* f = Find(path);
   if (f && f->directory) {
     error = win::ERROR_ACCESS_DENIED;
@@ -129,7 +140,7 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
     error = win::ERROR_FILE_NOT_FOUND;
     return false;
   }
-  if (target && (target->directory || target->heldOpen)) {
+  if ((target && (target->directory || target->heldOpen)) || ReadOnlyFolder(Parent(to))) {
     error = win::ERROR_ACCESS_DENIED;
     return false;
   }
@@ -147,7 +158,7 @@ bool SimFiles::ReplaceFile(const std::string& from, const std::string& to, std::
 
 bool SimFiles::DeleteFile(const std::string& path) {
   SimFile* f = Find(path);
-  if (!f || f->directory || f->heldOpen) return false;
+  if (!f || f->directory || f->heldOpen || ReadOnlyFolder(Parent(path))) return false;
   s_.files.erase(Key(path));
   Record();
   return true;
@@ -164,6 +175,10 @@ bool SimFiles::CreateDirectory(const std::string& path, std::uint32_t& error) {
   }
   if (!DirectoryExists(Parent(path))) {
     error = win::ERROR_PATH_NOT_FOUND;
+    return false;
+  }
+  if (ReadOnlyFolder(Parent(path))) {
+    error = win::ERROR_ACCESS_DENIED;
     return false;
   }
   s_.files[Key(path)] = SimFile{path, {}, true};

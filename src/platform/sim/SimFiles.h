@@ -26,6 +26,7 @@ public:
 
 private:
   SimFile* Find(const std::string& path);
+  bool ReadOnlyFolder(const std::string& path);
   void Record();
   static std::string Parent(const std::string& path);
   SimState& s_;

@@ -102,6 +102,7 @@ struct SimFile {
   bool directory = false;
   bool heldOpen = false;        // another program has it open without sharing
   bool tooLargeToRead = false;  // reading it whole exhausts a 32-bit process's memory
+  bool readOnly = false;        // a folder whose access rights let this user only read
   std::uint64_t size = 0;       // its size when larger than its content here (0: the content's)
 };
 
@@ -171,6 +172,8 @@ struct SimState {
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
   std::string systemDirectory = "C:\\WINDOWS\\system32";
+  // The process's environment, by lower-cased name.
+  std::map<std::string, std::string> environment{{"appdata", "C:\\Documents and Settings\\User\\Application Data"}};
   std::vector<unsigned> beeps;
   std::function<void()> crashHandler;  // SimDesktop::Crash runs it
 

@@ -34,6 +34,11 @@ bool SimSystem::CloseHandle(Handle handle) {
   return true;
 }
 
+std::string SimSystem::GetEnvironmentVariable(const std::string& name) {
+  const auto found = s_.environment.find(CharLower(name));
+  return found == s_.environment.end() ? std::string() : found->second;
+}
+
 std::string SimSystem::GetModuleFileName() { return s_.processes.at(s_.programProcess).exePath; }
 
 bool SimSystem::GetVersionEx(OsVersionInfo& info) {

@@ -12,6 +12,7 @@ public:
   bool CloseHandle(Handle handle) override;
   std::string GetModuleFileName() override;
   std::string GetSystemDirectory() override { return s_.systemDirectory; }
+  std::string GetEnvironmentVariable(const std::string& name) override;
   std::vector<std::string> CommandLineParams() override { return s_.commandLine; }
   int ScreenWidth() override { return s_.screenWidth; }
   int ScreenHeight() override { return s_.screenHeight; }

@@ -22,6 +22,13 @@ std::string Win32System::GetSystemDirectory() {
   return length < MAX_PATH ? std::string(folder, length) : std::string();
 }
 
+// A folder longer than MAX_PATH could not be used by the ANSI file calls anyway.
+std::string Win32System::GetEnvironmentVariable(const std::string& name) {
+  char value[MAX_PATH];
+  const DWORD length = ::GetEnvironmentVariableA(name.c_str(), value, MAX_PATH);
+  return length < MAX_PATH ? std::string(value, length) : std::string();
+}
+
 std::string Win32System::GetModuleFileName() {
   std::string path(MAX_PATH, '\0');
   for (;;) {

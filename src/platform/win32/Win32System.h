@@ -10,6 +10,7 @@ public:
   bool CloseHandle(Handle handle) override;
   std::string GetModuleFileName() override;
   std::string GetSystemDirectory() override;
+  std::string GetEnvironmentVariable(const std::string& name) override;
   std::vector<std::string> CommandLineParams() override;
   int ScreenWidth() override;
   int ScreenHeight() override;

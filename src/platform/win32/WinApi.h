@@ -22,6 +22,7 @@
 #undef FindWindowEx
 #undef GetClassLong
 #undef GetClassName
+#undef GetEnvironmentVariable
 #undef GetModuleFileName
 #undef GetPrivateProfileString
 #undef GetSystemDirectory
