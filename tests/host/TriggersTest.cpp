@@ -195,6 +195,8 @@ TEST_F(TriggersTest, ATriggerDuringASequenceWaitsForIt) {
   EXPECT_FALSE(frm().FHideMode) << "entered, then the toggle left";
   EXPECT_TRUE(Visible(game) && Visible(slow));
   EXPECT_TRUE(frm().HiddenWindowList.empty());
+  EXPECT_TRUE(frm().TrayIcon->Active()) << "leaving undid all that entering did";
+  EXPECT_FALSE(desktop.files.FileExists(std::string(kExeDir) + "Settings\\Recovery.dat"));
 }
 
 TEST(CommandLine, WithNoCopyRunningTheProgramStartsAndActs) {
