@@ -55,7 +55,8 @@ void TfrmConfigure::EnterHideModeOnly() {
 // Answered at once, run from the loop: the second copy does not wait for
 // the sequence, and a sequence under way finishes first.
 bool TfrmConfigure::TakeCommand(Command command) {
-  if (command == Command::None || FTerminating) return false;
+  // A number no copy of ours sends is refused.
+  if (command == Command::None || command > Command::Exit || FTerminating) return false;
   const bool editing = Visible() || app_.frmAbout->Visible();
   if (editing && command != Command::Exit) return false;
   p_.windows.PostMessage(Handle(), kWmRunCommand, static_cast<WParam>(command), 0);

@@ -173,6 +173,7 @@ TEST_F(TriggersTest, CommandsReachTheRunningCopyAndTheExitCodeTellsWhetherItTook
   EXPECT_EQ(SecondCopy({"/show"}), 0);
   EXPECT_EQ(SecondCopy({"/other"}), 0) << "an unknown switch, as before";
   EXPECT_EQ(SecondCopy({}), 0);
+  EXPECT_EQ(desktop.windows.SendMessage(frm().Handle(), kWmCommandLine, 99, 0), 0) << "no command of ours";
   desktop.Pump();
   EXPECT_FALSE(frm().FHideMode);
 
