@@ -36,7 +36,7 @@ void TfrmConfigure::UpdateTriggerCaptions() {
                             " ms");
   const int minutes = tbAwayMinutes.Position();
   cbAwayHide.SetCaption("Enter HIDE mode after " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
-                        " without keyboard or mouse input");
+                        " without input");
 }
 
 void TfrmConfigure::UpdateTriggerControls() {

@@ -22,7 +22,7 @@ class HideTriggers {
 public:
   // Looked at this often: a corner visit counts from the first look that
   // finds the pointer there, so it may take one period longer than the delay.
-  static constexpr unsigned kCornerPeriodMs = 100;
+  static constexpr unsigned kCornerPeriodMs = 200;
   static constexpr unsigned kAwayPeriodMs = 1000;
 
   // enter runs once per visit to the corner and once per time away.
