@@ -1,6 +1,7 @@
 // The entry's steps: one instance, the windows in their order, the loop.
 #include "app/Application.h"
 #include "access/frmPassUnit.h"
+#include "app/CommandLine.h"
 #include "app/OneAppRun.h"
 #include "app/frmConfUnit.h"
 #include "hide/frmCurrentUnit.h"
@@ -54,13 +55,23 @@ void Application::Run() {
 }
 
 int RunProgram(Platform& platform) {
+  const std::vector<std::string> params = platform.system.CommandLineParams();
+  if (AsksForUsage(params)) {
+    ShowUsage(platform.forms);
+    return 0;
+  }
+  const Command command = CommandOf(params);
+  int exitCode = 0;
   Handle mutex = 0;
   if (CheckSingleInstance(platform.system, mutex)) {
     Application app(platform);
+    app.frmConfigure->TakeCommand(command);
     app.Run();
+  } else if (command != Command::None && !HandToRunningCopy(platform.windows, command)) {
+    exitCode = 1;
   }
   if (mutex) platform.system.CloseHandle(mutex);
-  return 0;
+  return exitCode;
 }
 
 }  // namespace hd

@@ -15,6 +15,7 @@ class THtmlHelpViewer;
 
 inline constexpr const char* kAppTitle = "Velmora Hushdesk 1.5";
 inline constexpr const char* kAppTaskbarTitle = "Velmora Hushdesk";
+inline constexpr const char* kConfigureCaption = "Hushdesk - Configuration";
 
 class Application {
 public:
@@ -47,7 +48,9 @@ private:
   std::string title_;
 };
 
-// The whole entry: single-instance check, windows, loop. The exit code.
+// The whole entry: "/?", single-instance check or handing the command to the
+// running copy, windows, loop. The exit code: 1 when a running copy did not
+// take the command, else 0.
 int RunProgram(Platform& platform);
 
 }  // namespace hd

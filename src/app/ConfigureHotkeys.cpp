@@ -4,6 +4,7 @@
 #include "app/frmConfUnit.h"
 #include "app/mes_misc.h"
 #include "shell/TrayIcon.h"
+#include "triggers/HideTriggers.h"
 
 namespace hd {
 
@@ -26,7 +27,9 @@ unsigned TfrmConfigure::HotKeyModifiers(const HotKeyEdit& control) {
   return modifiers;
 }
 
+// The corner and time away are suspended and resumed with the hotkeys.
 void TfrmConfigure::RegisterHotKeys() {
+  Triggers->Start(TriggerOptionsNow());
   HotKeyFailures.clear();
   std::vector<HotKeyFailure> registered;
   for (const HotKeySlot& slot : kSlots) {
@@ -78,6 +81,7 @@ void TfrmConfigure::WireHotKeyMarks() {
 }
 
 void TfrmConfigure::UnregisterHotKeys() {
+  Triggers->Stop();
   for (const HotKeySlot& slot : kSlots) p_.hotkeys.UnregisterHotKey(Handle(), slot.id);
 }
 

@@ -7,7 +7,7 @@ namespace hd {
 
 namespace {
 constexpr int kPageCommon = 0, kPageHideMode = 1, kPageHide = 2, kPageSwitch = 3, kPageMedia = 4,
-              kPageHotKeys = 5;
+              kPageHotKeys = 5, kPageTriggers = 6;
 constexpr int kRow = 22;
 constexpr int kListRowHeight = 18;
 Bounds Row(int x, int y, int width = 380) { return {x, y, width, 18}; }
@@ -92,6 +92,13 @@ void TfrmConfigure::LayOutPages() {
          {&labMode, Row(34, 108)}, {&hkMode, {34, 126, 370, 22}}, {&labModeConflict, {34, 151, 370, 15}},
          {&labVisible, Row(34, 174)}, {&hkVisible, {34, 192, 370, 22}}, {&labVisibleConflict, {34, 217, 370, 15}},
          {&labClose, Row(34, 240)}, {&hkClose, {34, 258, 370, 22}}, {&labCloseConflict, {34, 283, 370, 15}}});
+
+  Place(MainControl, kPageTriggers,
+        {{&grpCorner, {20, 42, 406, 150}}, {&cbCornerHide, Row(34, 62)},
+         {&rbCornerTopLeft, Row(54, 62 + kRow, 150)}, {&rbCornerTopRight, Row(210, 62 + kRow, 150)},
+         {&rbCornerBottomLeft, Row(54, 62 + 2 * kRow, 150)}, {&rbCornerBottomRight, Row(210, 62 + 2 * kRow, 150)},
+         {&labCornerDelay, Row(54, 134, 356)}, {&tbCornerDelay, {54, 152, 290, 30}},
+         {&grpAway, {20, 204, 406, 100}}, {&cbAwayHide, Row(34, 224)}, {&tbAwayMinutes, {54, 250, 290, 30}}});
 
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
     bold->SetBold(true);

@@ -27,6 +27,7 @@ void TfrmConfigure::UpdateEnablingRules() {
   UpdateVideoControls();
   UpdateExitActionControls();
   UpdatePasswordControls();
+  UpdateTriggerControls();
 }
 
 void TfrmConfigure::WireEnablingRules() {

@@ -8,6 +8,7 @@
 #include "recovery/CrashRecovery.h"
 #include "settings/ListFiles.h"
 #include "shell/TrayIcon.h"
+#include "triggers/HideTriggers.h"
 #include "words/TWordsListUnit.h"
 
 namespace hd {
@@ -26,7 +27,7 @@ FileDialogOptions ExeFileDialog() {
 }  // namespace
 
 TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
-    : Form(platform.forms, "frmConfigure", "Hushdesk - Configuration", 446, 411),
+    : Form(platform.forms, "frmConfigure", kConfigureCaption, 446, 411),
       AppSettings(static_cast<Form&>(*this)), Od(platform.forms, ExeFileDialog()), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };
@@ -66,6 +67,7 @@ void TfrmConfigure::FormCreate() {
   WireFileButtons();
   WireWordsButtons();
   WireHotKeyMarks();
+  WireTriggerControls();
   p_.system.SetCrashHandler([this] { PutBackAfterCrash(); });
   // A file that fails to load must not leave the program without hotkeys and
   // tray icon: report it and go on with what was loaded and the defaults.
@@ -92,6 +94,7 @@ void TfrmConfigure::FormShow() {
 void TfrmConfigure::FormDestroy() {
   p_.system.SetCrashHandler(nullptr);
   TrayIcon.reset();
+  Triggers.reset();
   WindowsBar.reset();
   AsTheyWere.reset();
   Recovery.reset();
@@ -110,6 +113,11 @@ std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wPa
       return WMQueryEndSession();
     case win::WM_DROPFILES:
       return WMDropFiles(static_cast<hd::Handle>(wParam));
+    case kWmCommandLine:
+      return TakeCommand(static_cast<Command>(wParam)) ? 1 : 0;
+    case kWmRunCommand:
+      RunCommand(static_cast<Command>(wParam));
+      return 0;
     case kWmTellHotKeyConflicts:
       TellHotKeyConflicts();
       return 0;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "app/CommandLine.h"
 #include "app/HotKeyConflicts.h"
 #include "app/SequenceGate.h"
 #include "platform/Platform.h"
@@ -25,6 +26,8 @@ class TWindowsBar;
 class TTrayIcon;
 class WindowsAsTheyWere;
 class CrashRecovery;
+class HideTriggers;
+struct TriggerOptions;
 struct RecoveryRecord;
 
 // Hotkey ids registered on the configuration window.
@@ -60,6 +63,18 @@ public:
   void ToggleMode();
   void TerminateProgram();
   LResult WMQueryEndSession();
+
+  // The other ways into HIDE mode, suspended with the hotkeys.
+  std::unique_ptr<HideTriggers> Triggers;
+  TriggerOptions TriggerOptionsNow() const;
+  void UpdateTriggerCaptions();
+  void UpdateTriggerControls();  // the corner's choices follow cbCornerHide
+  // Through the gate; nothing in HIDE mode.
+  void EnterHideModeOnly();
+  // A command of the command line, this copy's or a second copy's: whether it
+  // is taken. Only /exit is taken while the settings are being edited.
+  bool TakeCommand(Command command);
+  void RunCommand(Command command);
 
   // HIDE mode.
   void EnterHideMode();
@@ -216,6 +231,7 @@ private:
   void WireFileButtons();
   void WireWordsButtons();
   void WireHotKeyMarks();
+  void WireTriggerControls();
   void MarkHotKeyConflicts();
 
   Application& app_;

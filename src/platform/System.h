@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 #include <string>
+#include "platform/Shell.h"
 #include "platform/Types.h"
 
 namespace hd {
@@ -28,6 +29,12 @@ public:
   virtual std::vector<std::string> CommandLineParams() = 0;  // without the program
   virtual int ScreenWidth() = 0;   // GetSystemMetrics(SM_CXSCREEN)
   virtual int ScreenHeight() = 0;  // GetSystemMetrics(SM_CYSCREEN)
+  // The monitor the point is on, or the nearest one: MonitorFromPoint
+  // (MONITOR_DEFAULTTONEAREST), then GetMonitorInfoA's rcMonitor.
+  virtual Rect MonitorRectAt(Point point) = 0;
+  // GetLastInputInfo's dwTime: the tick count of the session's last keyboard
+  // or mouse input.
+  virtual std::uint32_t LastInputTick() = 0;
   // GetVersionExA with the size field as given; false when refused.
   virtual bool GetVersionEx(OsVersionInfo& info) = 0;
   // The kernel32 export "RegisterServiceProcess", when it exists: called.

@@ -23,7 +23,7 @@ constexpr unsigned WM_NULL = 0x0000, WM_ACTIVATE = 0x0006, WM_CLOSE = 0x0010,
                    WM_QUERYENDSESSION = 0x0011, WM_PAINT = 0x000F, WM_ACTIVATEAPP = 0x001C,
                    WM_HOTKEY = 0x0312, WM_COPYDATA = 0x004A, WM_LBUTTONUP = 0x0202,
                    WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONUP = 0x0205, WM_USER = 0x0400,
-                   WM_GETICON = 0x007F, WM_DROPFILES = 0x0233;
+                   WM_GETICON = 0x007F, WM_DROPFILES = 0x0233, WM_TIMER = 0x0113;
 constexpr int GCL_HICON = -14;
 constexpr WParam ICON_SMALL = 0;
 constexpr unsigned MOD_ALT = 1, MOD_CONTROL = 2, MOD_SHIFT = 4;

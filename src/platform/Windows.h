@@ -41,6 +41,8 @@ public:
   // SendMessageTimeoutA with SMTO_ABORTIFHUNG; false when it timed out or failed.
   virtual bool SendMessageTimeout(WindowHandle window, unsigned message, WParam wParam,
                                   LParam lParam, unsigned timeoutMs, LResult& result) = 0;
+  // className empty means any class (a null pointer); the caption must
+  // match, an empty one too.
   virtual WindowHandle FindWindow(const std::string& className, const std::string& windowName) = 0;
   // className or windowName empty means "any" for FindWindowExA (a null pointer).
   virtual WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after,

@@ -11,7 +11,7 @@ std::string FormatGraphicMode(const GraphicMode& mode) {
 
 AppSettings::AppSettings(Form& f)
     : MainControl(f, ctl::MainControl, "MainControl", {},
-                  {"Common", "HIDE mode", "Hide", "Switch to", "Sound and Video", "Hot Keys"}),
+                  {"Common", "HIDE mode", "Hide", "Switch to", "Sound and Video", "Hot Keys", "Triggers"}),
 
       grpStartup(f, ctl::Static, "grpStartup", "Start-up", {}),
       labStartup(f, ctl::Static, "labStartup", "Please select Hushdesk start-up mode", {}),
@@ -97,6 +97,18 @@ AppSettings::AppSettings(Form& f)
       labModeConflict(f, ctl::labModeConflict, "labModeConflict", "", {}),
       labVisibleConflict(f, ctl::labVisibleConflict, "labVisibleConflict", "", {}),
       labCloseConflict(f, ctl::labCloseConflict, "labCloseConflict", "", {}),
+      grpCorner(f, ctl::Static, "grpCorner", "Screen corner", {}),
+      cbCornerHide(f, ctl::cbCornerHide, "cbCornerHide",
+                   "Enter HIDE mode when the mouse is pushed into a corner", {}, false),
+      rbCornerTopLeft(f, ctl::rbCornerTopLeft, "rbCornerTopLeft", "Top left", {}, true),
+      rbCornerTopRight(f, ctl::rbCornerTopRight, "rbCornerTopRight", "Top right", {}, false),
+      rbCornerBottomLeft(f, ctl::rbCornerBottomLeft, "rbCornerBottomLeft", "Bottom left", {}, false),
+      rbCornerBottomRight(f, ctl::rbCornerBottomRight, "rbCornerBottomRight", "Bottom right", {}, false),
+      labCornerDelay(f, ctl::labCornerDelay, "labCornerDelay", "", {}),
+      tbCornerDelay(f, ctl::tbCornerDelay, "tbCornerDelay", {}, 0, 2000 / kCornerDelayStepMs, 250 / kCornerDelayStepMs),
+      grpAway(f, ctl::Static, "grpAway", "Time away from the keyboard and mouse", {}),
+      cbAwayHide(f, ctl::cbAwayHide, "cbAwayHide", "", {}, false),
+      tbAwayMinutes(f, ctl::tbAwayMinutes, "tbAwayMinutes", {}, 1, 120, 10),
       butOk(f, ctl::butOk, "butOk", "OK", {}),
       butCancel(f, ctl::butCancel, "butCancel", "Cancel", {}),
       butHelp(f, ctl::butHelp, "butHelp", "Help", {}) {
@@ -106,6 +118,9 @@ AppSettings::AppSettings(Form& f)
   RadioButton::Group({&rbEnable, &rbDisable2});
   RadioButton::Group({&rbCloseHidden, &rbShowHidden});
   RadioButton::Group({&rbFirst, &rbAny});
+  RadioButton::Group({&rbCornerTopLeft, &rbCornerTopRight, &rbCornerBottomLeft, &rbCornerBottomRight});
+  tbCornerDelay.Frequency = 4;
+  tbAwayMinutes.Frequency = 10;
   butSetPass.SetEnabled(false);
   cbHideNew.SetVisible(false);
   cbSoundMute.SetEnabled(false);

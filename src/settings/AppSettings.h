@@ -29,6 +29,8 @@ enum : int {
   butGraphTest,
   hkMode = 1070, hkVisible, hkClose, labModeConflict, labVisibleConflict, labCloseConflict,
   labWordsUnread = 1080, labHideFilesUnread, labSerFilesUnread,
+  cbCornerHide = 1090, rbCornerTopLeft, rbCornerTopRight, rbCornerBottomLeft, rbCornerBottomRight,
+  labCornerDelay, tbCornerDelay, cbAwayHide, tbAwayMinutes,
   Static = 1100  // headings and texts
 };
 }  // namespace ctl
@@ -99,6 +101,17 @@ public:
   HotKeyEdit hkMode, hkVisible, hkClose;
   // Shown under an edit whose keys could not be registered.
   Label labModeConflict, labVisibleConflict, labCloseConflict;
+
+  // "Triggers"
+  GroupBox grpCorner;
+  CheckBox cbCornerHide;
+  RadioButton rbCornerTopLeft, rbCornerTopRight, rbCornerBottomLeft, rbCornerBottomRight;
+  Label labCornerDelay;  // "Stay in the corner for N ms"
+  TrackBar tbCornerDelay;  // in steps of kCornerDelayStepMs
+  GroupBox grpAway;
+  CheckBox cbAwayHide;  // its caption names the minutes
+  TrackBar tbAwayMinutes;
+  static constexpr int kCornerDelayStepMs = 50;
 
   // The window's buttons, made last so that Tab reaches them after the pages.
   Button butOk, butCancel, butHelp;

@@ -1,5 +1,7 @@
 // Main.cfg through the profile functions, key by key in a fixed order, on a
 // copy that replaces the file whole.
+#include <algorithm>
+#include <optional>
 #include <vector>
 #include "platform/Types.h"
 #include "settings/Convert.h"
@@ -47,6 +49,17 @@ std::vector<FlagKey> LaterKeys(AppSettings& s) {
           {"Switch", "rbFirst", nullptr, &s.rbFirst}};
 }
 
+// Newer than the rest, in a section that older versions do not read.
+constexpr const char* kTriggers = "Triggers";
+
+std::vector<RadioButton*> Corners(AppSettings& s) {
+  return {&s.rbCornerTopLeft, &s.rbCornerTopRight, &s.rbCornerBottomLeft, &s.rbCornerBottomRight};
+}
+
+std::optional<int> LoadNumber(IProfile& profile, const std::string& path, const char* key) {
+  return TryStrToInt(profile.GetPrivateProfileString(kTriggers, key, "", path, kProfileBuffer));
+}
+
 void LoadFlag(const FlagKey& flag, IProfile& profile, const std::string& path) {
   // A missing key or a value that is no integer leaves the field as it is.
   const std::string text = profile.GetPrivateProfileString(flag.section, flag.key, "", path, kProfileBuffer);
@@ -65,6 +78,14 @@ std::vector<KeyValue> KeyValues(AppSettings& s) {
   for (const FlagKey& flag : CommonKeys(s)) values.push_back({flag.section, flag.key, flag.Checked() ? "1" : "0"});
   values.push_back({"Common", "Pwd", EncodePwdValue(s.rbEnable.Checked() ? s.Pwd : std::string())});
   for (const FlagKey& flag : LaterKeys(s)) values.push_back({flag.section, flag.key, flag.Checked() ? "1" : "0"});
+  const std::vector<RadioButton*> corners = Corners(s);
+  int corner = 0;
+  while (corner < 3 && !corners[static_cast<std::size_t>(corner)]->Checked()) ++corner;
+  values.push_back({kTriggers, "cbCornerHide", s.cbCornerHide.Checked() ? "1" : "0"});
+  values.push_back({kTriggers, "Corner", std::to_string(corner)});
+  values.push_back({kTriggers, "CornerDelay", std::to_string(s.tbCornerDelay.Position() * s.kCornerDelayStepMs)});
+  values.push_back({kTriggers, "cbAwayHide", s.cbAwayHide.Checked() ? "1" : "0"});
+  values.push_back({kTriggers, "AwayMinutes", std::to_string(s.tbAwayMinutes.Position())});
   return values;
 }
 
@@ -79,6 +100,14 @@ void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const st
   for (const FlagKey& flag : CommonKeys(s)) LoadFlag(flag, profile, path);
   s.Pwd = DecodePwdValue(profile.GetPrivateProfileString("Common", "Pwd", "", path, kProfileBuffer));
   for (const FlagKey& flag : LaterKeys(s)) LoadFlag(flag, profile, path);
+  // Out of range, the nearest value that is in range.
+  LoadFlag({kTriggers, "cbCornerHide", &s.cbCornerHide, nullptr}, profile, path);
+  LoadFlag({kTriggers, "cbAwayHide", &s.cbAwayHide, nullptr}, profile, path);
+  if (auto corner = LoadNumber(profile, path, "Corner"))
+    Corners(s)[static_cast<std::size_t>(std::clamp(*corner, 0, 3))]->SetChecked(true);
+  if (auto delay = LoadNumber(profile, path, "CornerDelay"))
+    s.tbCornerDelay.SetPosition((std::clamp(*delay, 0, 2000) + s.kCornerDelayStepMs / 2) / s.kCornerDelayStepMs);
+  if (auto minutes = LoadNumber(profile, path, "AwayMinutes")) s.tbAwayMinutes.SetPosition(*minutes);
   s.rbDisable2.SetChecked(!s.rbEnable.Checked());
   s.rbShowHidden.SetChecked(!s.rbCloseHidden.Checked());
   s.rbAny.SetChecked(!s.rbFirst.Checked());

@@ -5,8 +5,8 @@
 namespace hd {
 
 namespace {
-// "Common", "HIDE mode", "Hide", "Switch to", "Sound and Video", "Hot Keys".
-constexpr std::array<int, 6> kPageContexts{20, 40, 50, 100, 90, 60};
+// "Common", "HIDE mode", "Hide", "Switch to", "Sound and Video", "Hot Keys", "Triggers".
+constexpr std::array<int, 7> kPageContexts{20, 40, 50, 100, 90, 60, 70};
 }  // namespace
 
 void ShowConfigurePageHelp(THtmlHelpViewer& help, int page) {

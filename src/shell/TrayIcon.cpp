@@ -5,7 +5,6 @@
 namespace hd {
 
 namespace {
-constexpr unsigned kWmTimer = 0x0113;
 constexpr unsigned kAnimationTimer = 1;
 }  // namespace
 
@@ -191,7 +190,7 @@ std::optional<LResult> TTrayIcon::WndProc(unsigned message, WParam wParam, LPara
     if (OnTaskbarCreated) OnTaskbarCreated(*this);
     return 0;
   }
-  if (message == kWmTimer && wParam == kAnimationTimer && timerEnabled_) {
+  if (message == win::WM_TIMER && wParam == kAnimationTimer && timerEnabled_) {
     AnimationTick();
     return 0;
   }

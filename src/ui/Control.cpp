@@ -182,6 +182,7 @@ void HotKeyEdit::SetValue(std::uint16_t value) {
 void TrackBar::SetPosition(int position) {
   position_ = std::clamp(position, min_, max_);
   Changed();
+  if (OnChange) OnChange();
 }
 
 void Image::SetIcon(Handle icon) {

@@ -270,6 +270,7 @@ public:
   int Position() const { return position_; }
   void SetPosition(int position);
   int Frequency = 5;
+  std::function<void()> OnChange;  // the position changed
 
 private:
   int min_, max_, position_;

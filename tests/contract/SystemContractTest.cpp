@@ -61,3 +61,33 @@ TEST(SystemContract, WindowTextAndVisibility) {
 }
 
 }  // namespace hd::contract
+
+namespace hd::contract {
+
+TEST(SystemContract, MonitorOfAPointAndTheLastInput) {
+  auto backend = MakeBackend();
+  ISystem& system = backend->platform().system;
+  const Rect primary{0, 0, system.ScreenWidth(), system.ScreenHeight()};
+  for (const Point point : {Point{0, 0}, Point{primary.right - 1, primary.bottom - 1}, Point{-30000, -30000}}) {
+    const Rect monitor = system.MonitorRectAt(point);
+    EXPECT_EQ(monitor.left, primary.left) << "off every monitor: the nearest";
+    EXPECT_EQ(monitor.top, primary.top);
+    EXPECT_EQ(monitor.right, primary.right);
+    EXPECT_EQ(monitor.bottom, primary.bottom);
+  }
+  const std::uint32_t sinceInput = static_cast<std::uint32_t>(system.TickCountMs()) - system.LastInputTick();
+  EXPECT_LT(sinceInput, 0x80000000u) << "the last input is not in the future";
+}
+
+TEST(SystemContract, FindWindowOfAnyClassByItsCaption) {
+  auto backend = MakeBackend();
+  IWindows& windows = backend->platform().windows;
+  const std::string caption = "Contract find " + std::to_string(backend->platform().system.TickCountMs());
+  const WindowHandle window = backend->MakeWindow(caption, false);
+  EXPECT_EQ(windows.FindWindow("", caption), window);
+  EXPECT_EQ(windows.FindWindow("", caption + " not"), 0u);
+  backend->DestroyWindow(window);
+  EXPECT_EQ(windows.FindWindow("", caption), 0u);
+}
+
+}  // namespace hd::contract

@@ -24,7 +24,7 @@ TEST_F(HelpTest, EveryHelpButtonOfEveryWindowOpensItsContext) {
   Start();
   RightClickTray(kConfigure);
   const std::vector<std::pair<Form*, std::vector<unsigned>>> windows{
-      {&frm(), {20, 40, 50, 100, 90, 60}},  // one per page, in the pages' order
+      {&frm(), {20, 40, 50, 100, 90, 60, 70}},  // one per page, in the pages' order
       {app->frmCurrent.get(), {120}},
       {app->frmCapEdit.get(), {130}},
       {app->frmAbout.get(), {}},
@@ -55,7 +55,7 @@ TEST_F(HelpTest, EveryHelpButtonOfEveryWindowOpensItsContext) {
     }
   }
   const std::size_t opened = Calls().size();
-  ShowConfigurePageHelp(*app->Help, 6);
+  ShowConfigurePageHelp(*app->Help, 7);
   ShowConfigurePageHelp(*app->Help, -1);
   EXPECT_EQ(Calls().size(), opened) << "no page shown: nothing";
 }

@@ -29,7 +29,8 @@ TEST_F(SettingsSave, FreshSaveWritesTheDefaultsExactly) {
   EXPECT_EQ(Read("Main.cfg"),
             "[Common]\r\nrbNormal=1\r\nrbBackground=0\r\nrbDisable=0\r\nrbEnable=0\r\nPwd=\r\n"
             "[Hide_mode]\r\ncbHideTray=0\r\ncbCaptions=1\r\ncbApps=1\r\ncbSwitchToSer=1\r\ncbHideNew=1\r\n"
-            "cbSw2Stealth=1\r\ncbTermHD=1\r\nrbCloseHidden=1\r\ncbRestoreAsWere=0\r\n[Switch]\r\nrbFirst=1\r\n");
+            "cbSw2Stealth=1\r\ncbTermHD=1\r\nrbCloseHidden=1\r\ncbRestoreAsWere=0\r\n[Switch]\r\nrbFirst=1\r\n"
+            "[Triggers]\r\ncbCornerHide=0\r\nCorner=0\r\nCornerDelay=250\r\ncbAwayHide=0\r\nAwayMinutes=10\r\n");
   EXPECT_EQ(Read("Sound.cfg"), "0\r\n0\r\n178.5\r\n");
   EXPECT_EQ(Read("HotKeys.cfg"), "16576\r\n16392\r\n16465\r\n");
   EXPECT_EQ(Read("HideAppList.lst"), "");

@@ -84,12 +84,35 @@ bool SimDesktop::ProcessAlive(ProcessId process) const {
 }
 
 bool SimDesktop::PressHotkey(unsigned modifiers, unsigned virtualKey) {
+  Input();
   auto it = state.hotkeys.find({modifiers, virtualKey});
   if (it == state.hotkeys.end()) return false;
   windows.PostMessage(it->second.window, win::WM_HOTKEY, static_cast<WParam>(it->second.id),
                       static_cast<LParam>((virtualKey << 16) | modifiers));
   Pump();
   return true;
+}
+
+void SimDesktop::MoveCursor(Point to) {
+  state.cursor = to;
+  Input();
+}
+
+// Each timer fires at the end of every period that passes, in the order due.
+void SimDesktop::Wait(std::uint64_t ms) {
+  const std::uint64_t end = state.clockMs + ms;
+  for (;;) {
+    auto next = state.timerDue.end();
+    for (auto it = state.timerDue.begin(); it != state.timerDue.end(); ++it)
+      if (it->second <= end && (next == state.timerDue.end() || it->second < next->second)) next = it;
+    if (next == state.timerDue.end()) break;
+    const auto [window, id] = next->first;
+    state.clockMs = std::max(state.clockMs, next->second);
+    next->second = state.clockMs + std::max(1u, state.timers.at(next->first));
+    SimWindows::Dispatch(state, window, win::WM_TIMER, id, 0);
+    Pump();
+  }
+  state.clockMs = std::max(state.clockMs, end);
 }
 
 bool SimDesktop::HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const {

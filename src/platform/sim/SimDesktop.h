@@ -93,6 +93,12 @@ public:
   // Returns whether a registered hotkey took it.
   bool PressHotkey(unsigned modifiers, unsigned virtualKey);
   bool HotkeyRegistered(unsigned modifiers, unsigned virtualKey) const;
+  // Keyboard or mouse input now (what GetLastInputInfo tells).
+  void Input() { state.lastInputTick = static_cast<std::uint32_t>(state.clockMs); }
+  // The user moves the mouse pointer.
+  void MoveCursor(Point to);
+  // Time passes: the timers due meanwhile fire, and what they post is handled.
+  void Wait(std::uint64_t ms);
   void Pump() { forms.ProcessMessages(); }
   // Another program sends the message while the program waits for other
   // programs: it is answered at the program's next such wait.

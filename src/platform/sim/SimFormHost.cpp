@@ -73,15 +73,21 @@ void SimFormHost::DestroyMessageWindow(WindowHandle window) {
   s_.windows.erase(window);
   for (auto it = s_.timers.begin(); it != s_.timers.end();)
     it = it->first.first == window ? s_.timers.erase(it) : std::next(it);
+  std::erase_if(s_.timerDue, [window](const auto& due) { return due.first.first == window; });
 }
 
 bool SimFormHost::SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) {
   if (!s_.windows.count(window)) return false;
   s_.timers[{window, id}] = milliseconds;
+  // Setting it again starts its period anew.
+  s_.timerDue[{window, id}] = s_.clockMs + std::max(1u, milliseconds);
   return true;
 }
 
-bool SimFormHost::KillTimer(WindowHandle window, unsigned id) { return s_.timers.erase({window, id}) > 0; }
+bool SimFormHost::KillTimer(WindowHandle window, unsigned id) {
+  s_.timerDue.erase({window, id});
+  return s_.timers.erase({window, id}) > 0;
+}
 
 void SimFormHost::ProcessMessages() {
   while (!s_.queue.empty()) {

@@ -124,6 +124,7 @@ struct SimState {
   bool elevated = false;
   std::set<unsigned> allowedFromLowerRights;
   std::map<std::pair<WindowHandle, unsigned>, unsigned> timers;  // (window,id) -> ms
+  std::map<std::pair<WindowHandle, unsigned>, std::uint64_t> timerDue;  // when each fires next
   ThreadId nextThreadId = 0x70000;  // a process's first thread is its id + 1
   std::set<ThreadId> hungThreads;  // threads that stopped answering
   std::map<ThreadId, std::uint64_t> busyUntil;  // threads that answer late: when, on the clock
@@ -169,6 +170,9 @@ struct SimState {
   std::vector<std::pair<ProcessId, std::uint32_t>> serviceProcessCalls;
   int serviceProcessLookups = 0;  // tries, whether or not the system has the call
   int screenWidth = 1024, screenHeight = 768;
+  // The monitors on the virtual screen; none listed: the one primary screen.
+  std::vector<Rect> monitors;
+  std::uint32_t lastInputTick = 0;  // the clock's low 32 bits at the last input
   char decimalSeparator = '.';
   std::uint64_t clockMs = 0;  // advanced by Sleep and by calls that would block
   std::string systemDirectory = "C:\\WINDOWS\\system32";

@@ -1,5 +1,6 @@
 // Lower-casing follows the Windows-1252 code page, as CharLowerBuffA does there.
 #include "platform/sim/SimSystem.h"
+#include <algorithm>
 
 namespace hd {
 
@@ -40,6 +41,22 @@ std::string SimSystem::GetEnvironmentVariable(const std::string& name) {
 }
 
 std::string SimSystem::GetModuleFileName() { return s_.processes.at(s_.programProcess).exePath; }
+
+// Off every monitor, Windows picks the nearest, as the pointer cannot be there.
+Rect SimSystem::MonitorRectAt(Point point) {
+  if (s_.monitors.empty()) return {0, 0, s_.screenWidth, s_.screenHeight};
+  const Rect* nearest = nullptr;
+  long long best = 0;
+  for (const Rect& monitor : s_.monitors) {
+    const long long dx = std::clamp(point.x, monitor.left, monitor.right - 1) - point.x;
+    const long long dy = std::clamp(point.y, monitor.top, monitor.bottom - 1) - point.y;
+    if (!nearest || dx * dx + dy * dy < best) {
+      nearest = &monitor;
+      best = dx * dx + dy * dy;
+    }
+  }
+  return *nearest;
+}
 
 bool SimSystem::GetVersionEx(OsVersionInfo& info) {
   if (info.size != 148 && info.size != 156) return false;

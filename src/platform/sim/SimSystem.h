@@ -16,6 +16,8 @@ public:
   std::vector<std::string> CommandLineParams() override { return s_.commandLine; }
   int ScreenWidth() override { return s_.screenWidth; }
   int ScreenHeight() override { return s_.screenHeight; }
+  Rect MonitorRectAt(Point point) override;
+  std::uint32_t LastInputTick() override { return s_.lastInputTick; }
   bool GetVersionEx(OsVersionInfo& info) override;
   bool CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) override;
   bool MessageBeep(unsigned type) override;

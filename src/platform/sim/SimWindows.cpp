@@ -319,7 +319,7 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
 WindowHandle SimWindows::FindWindow(const std::string& className, const std::string& windowName) {
   for (WindowHandle handle : s_.zOrder) {
     const SimWindow& w = s_.windows.at(handle);
-    if (w.className == className && w.caption == windowName) return handle;
+    if ((className.empty() || w.className == className) && w.caption == windowName) return handle;
   }
   return 0;
 }

@@ -51,6 +51,19 @@ std::vector<std::string> Win32System::CommandLineParams() {
 int Win32System::ScreenWidth() { return ::GetSystemMetrics(SM_CXSCREEN); }
 int Win32System::ScreenHeight() { return ::GetSystemMetrics(SM_CYSCREEN); }
 
+Rect Win32System::MonitorRectAt(Point point) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ::GetMonitorInfoA(::MonitorFromPoint({point.x, point.y}, MONITOR_DEFAULTTONEAREST), &info);
+  return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+std::uint32_t Win32System::LastInputTick() {
+  LASTINPUTINFO info{sizeof info, 0};
+  ::GetLastInputInfo(&info);
+  return info.dwTime;
+}
+
 bool Win32System::GetVersionEx(OsVersionInfo& info) {
   // A buffer larger than any version structure, with the size field as asked.
   union {

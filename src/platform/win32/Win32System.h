@@ -14,6 +14,8 @@ public:
   std::vector<std::string> CommandLineParams() override;
   int ScreenWidth() override;
   int ScreenHeight() override;
+  Rect MonitorRectAt(Point point) override;
+  std::uint32_t LastInputTick() override;
   bool GetVersionEx(OsVersionInfo& info) override;
   bool CallRegisterServiceProcess(ProcessId processId, std::uint32_t type) override;
   bool MessageBeep(unsigned type) override;

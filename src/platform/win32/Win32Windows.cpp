@@ -94,7 +94,7 @@ bool Win32Windows::SendMessageTimeout(WindowHandle window, unsigned message, WPa
 }
 
 WindowHandle Win32Windows::FindWindow(const std::string& className, const std::string& windowName) {
-  return W(::FindWindowA(className.c_str(), windowName.c_str()));
+  return W(::FindWindowA(OrNull(className), windowName.c_str()));
 }
 
 WindowHandle Win32Windows::FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,

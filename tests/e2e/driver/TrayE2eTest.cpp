@@ -126,7 +126,7 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
   EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_FALSE(program.Holds(MOD_CONTROL, VK_OEM_3)) << "the mode hotkey is suspended";
-  for (int page = 0; page < 6; ++page) {
+  for (int page = 0; page < 7; ++page) {
     ::SendMessageA(::GetDlgItem(config, kPages), TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
     Screenshot("configuration-page" + std::to_string(page));
   }
