@@ -2,11 +2,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 #include "platform/Types.h"
+#include "ui/Event.h"
 
 namespace hd {
 
@@ -55,9 +55,9 @@ public:
   bool Bold() const { return bold_; }
   void SetBold(bool bold) { bold_ = bold; }
 
-  std::function<void()> OnClick;
+  Event OnClick;
   // A mouse button was released over it, after the click that the release made.
-  std::function<void()> OnMouseUp;
+  Event OnMouseUp;
 
   // The user clicked it (a real click reflected by the host, or a test).
   virtual void Click();
@@ -86,8 +86,7 @@ private:
 
 class Button : public Control {
 public:
-  Button(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
-      : Control(owner, ControlKind::Button, id, name, caption, bounds) {}
+  Button(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
   bool IsDefault = false;
   bool IsCancel = false;
   // A flat button shows its glyph, no caption, and its hint as a tooltip.
@@ -100,8 +99,7 @@ enum class Alignment { Left, Centre, Right };
 
 class Label : public Control {
 public:
-  Label(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
-      : Control(owner, ControlKind::Label, id, name, caption, bounds) {}
+  Label(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
   Alignment Align = Alignment::Left;
   // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
   bool IsLink = false;
@@ -109,15 +107,12 @@ public:
 
 class GroupBox : public Control {
 public:
-  GroupBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
-      : Control(owner, ControlKind::GroupBox, id, name, caption, bounds) {}
+  GroupBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
 };
 
 class CheckBox : public Control {
 public:
-  CheckBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked)
-      : Control(owner, ControlKind::CheckBox, id, name, caption, bounds),
-        checked_(checked) {}
+  CheckBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // toggles, then OnClick
@@ -129,9 +124,7 @@ private:
 // Radio buttons of one group are linked: checking one unchecks the others.
 class RadioButton : public Control {
 public:
-  RadioButton(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked)
-      : Control(owner, ControlKind::RadioButton, id, name, caption, bounds),
-        checked_(checked) {}
+  RadioButton(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // checks, then OnClick
@@ -148,8 +141,7 @@ enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
 
 class ListBox : public Control {
 public:
-  ListBox(Form& owner, int id, std::string_view name, Bounds bounds)
-      : Control(owner, ControlKind::ListBox, id, name, "", bounds) {}
+  ListBox(Form& owner, int id, std::string_view name, Bounds bounds);
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   void Add(const std::string& item);
@@ -161,7 +153,7 @@ public:
   void SetItemIndex(int index);
   // The user moved the selection: the real list box shows it already.
   void Selected(int index);
-  std::function<void()> OnDblClick;
+  Event OnDblClick;
   void DblClick();  // the user double-clicked it
   int ItemHeight = 0;  // rows this high, in pixels; 0 for the font's
 
@@ -174,8 +166,7 @@ private:
 // A one-line text box.
 class Edit : public Control {
 public:
-  Edit(Form& owner, int id, std::string_view name, Bounds bounds)
-      : Control(owner, ControlKind::Edit, id, name, "", bounds) {}
+  Edit(Form& owner, int id, std::string_view name, Bounds bounds);
   const std::string& Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
   // The user typed: the real control has the text already; cut to MaxLength.
@@ -198,8 +189,7 @@ struct ListItem {
 // A list view in report view: rows with sub-items, at most one selected.
 class ListView : public Control {
 public:
-  ListView(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<ListColumn> columns)
-      : Control(owner, ControlKind::ListView, id, name, "", bounds), columns_(std::move(columns)) {}
+  ListView(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<ListColumn> columns);
   const std::vector<ListColumn>& Columns() const { return columns_; }
   const std::vector<ListItem>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -220,8 +210,8 @@ public:
   bool RowSelect = false;
   ImageList* SmallImages = nullptr;
   const PopupMenu* Popup = nullptr;  // on a right click
-  std::function<void()> OnSelectItem;
-  std::function<void()> OnDblClick;
+  Event OnSelectItem;
+  Event OnDblClick;
 
 private:
   void RowsChanged();
@@ -237,8 +227,7 @@ class HotKeyEdit : public Control {
 public:
   static constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
 
-  HotKeyEdit(Form& owner, int id, std::string_view name, Bounds bounds, std::uint16_t value)
-      : Control(owner, ControlKind::HotKey, id, name, "", bounds) { SetValue(value); }
+  HotKeyEdit(Form& owner, int id, std::string_view name, Bounds bounds, std::uint16_t value);
   // Read from the real control when there is one (HKM_GETHOTKEY); reading
   // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
@@ -253,7 +242,7 @@ public:
     value_ = value;
     if (OnChange) OnChange();
   }
-  std::function<void()> OnChange;  // the user typed
+  Event OnChange;  // the user typed
 
 private:
   std::uint16_t value_ = 0;
@@ -262,15 +251,13 @@ private:
 
 class TrackBar : public Control {
 public:
-  TrackBar(Form& owner, int id, std::string_view name, Bounds bounds, int min, int max, int position)
-      : Control(owner, ControlKind::TrackBar, id, name, "", bounds),
-        min_(min), max_(max), position_(position) {}
+  TrackBar(Form& owner, int id, std::string_view name, Bounds bounds, int min, int max, int position);
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
   void SetPosition(int position);
   int Frequency = 5;
-  std::function<void()> OnChange;  // the position changed
+  Event OnChange;  // the position changed
 
 private:
   int min_, max_, position_;
@@ -281,8 +268,7 @@ private:
 // A picture: an icon drawn centred in its bounds.
 class Image : public Control {
 public:
-  Image(Form& owner, int id, std::string_view name, Bounds bounds)
-      : Control(owner, ControlKind::Image, id, name, "", bounds) {}
+  Image(Form& owner, int id, std::string_view name, Bounds bounds);
   Handle Icon() const { return icon_; }
   void SetIcon(Handle icon);
 
@@ -292,9 +278,7 @@ private:
 
 class PageControl : public Control {
 public:
-  PageControl(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<std::string> pages)
-      : Control(owner, ControlKind::PageControl, id, name, "", bounds),
-        pages_(std::move(pages)) {}
+  PageControl(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<std::string> pages);
   const std::vector<std::string>& Pages() const { return pages_; }
   int ActivePage() const { return active_; }
   void SetActivePage(int page);
