@@ -43,7 +43,10 @@ void TfrmConfigure::FormCreate() {
   ExeDir = exePath.substr(0, exePath.find_last_of("\\:") + 1);
   // Before anything else: windows that a previous run left hidden come back.
   Recovery = std::make_unique<CrashRecovery>(p_, ExeDir + "Settings\\Recovery.dat", SystemVolumePath());
-  Sequences.Run([this] { Recovery->PutBackLeftRecord(); });
+  LeftRecord left = LeftRecord::None;
+  std::string leftError;
+  Sequences.Run([&] { left = Recovery->PutBackLeftRecord(leftError); });
+  TellLeftRecord(left, leftError);
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
   HideAppWindow();

@@ -1,5 +1,6 @@
 // Decimal numbers only, so that the record reads the same on every system.
 #include "recovery/RecoveryRecord.h"
+#include <bit>
 #include <charconv>
 #include "settings/ListFiles.h"
 
@@ -37,8 +38,32 @@ std::string Join(std::initializer_list<Number> numbers) {
   return text;
 }
 
-void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& record) {
-  if (key == "Window") {
+// The origin's lines as they are read: a record names all four or none.
+struct OriginLines {
+  std::optional<std::string> computer, user;
+  std::optional<std::uint32_t> session;
+  std::optional<std::uint64_t> bootTime;
+};
+
+template <typename Number>
+std::optional<Number> ReadNumber(const std::string& value) {
+  const auto n = ReadNumbers<Number>(value);
+  if (!n || n->size() != 1) return std::nullopt;
+  return n->front();
+}
+
+void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& record, OriginLines& origin) {
+  if (key == "Computer") {
+    origin.computer = value;
+  } else if (key == "User") {
+    origin.user = value;
+  } else if (key == "Session") {
+    origin.session = ReadNumber<std::uint32_t>(value);
+  } else if (key == "Boot") {
+    origin.bootTime = ReadNumber<std::uint64_t>(value);
+  } else if (key == "PuttingBack") {
+    record.puttingBack = value == "1";
+  } else if (key == "Window") {
     const auto n = ReadNumbers<std::uint64_t>(value);
     if (n && n->size() == 3 && (*n)[0] != 0 && (*n)[2] <= 11)
       record.windows.push_back({static_cast<WindowHandle>((*n)[0]), static_cast<ProcessId>((*n)[1]),
@@ -49,6 +74,17 @@ void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& 
   } else if (key == "Volume") {
     const auto n = ReadNumbers<std::uint32_t>(value);
     if (n && n->size() == 1 && n->front() <= 255) record.volume = static_cast<std::uint8_t>(n->front());
+  } else if (key == "VolumeWord") {
+    const auto n = ReadNumbers<std::uint32_t>(value);
+    if (n && n->size() == 1) record.exactVolume = VolumeSetting{VolumePath::WaveOut, n->front(), 0, false};
+  } else if (key == "VolumeEndpoint") {
+    // The scalar by its bits: no decimal rounding on the way.
+    const auto n = ReadNumbers<std::uint32_t>(value);
+    if (n && n->size() == 2 && (*n)[1] <= 1) {
+      const float scalar = std::bit_cast<float>((*n)[0]);
+      if (scalar >= 0.0f && scalar <= 1.0f)
+        record.exactVolume = VolumeSetting{VolumePath::Endpoint, 0, scalar, (*n)[1] == 1};
+    }
   } else if (key == "Tray") {
     if (value == "area") {
       record.tray = RecordedTray{true, {}};
@@ -71,11 +107,25 @@ std::string FormatRecoveryRecord(const RecoveryRecord& record) {
     text += value;
     text += "\r\n";
   };
+  if (const auto& o = record.origin) {
+    line("Computer", o->computer);
+    line("User", o->user);
+    line("Session", std::to_string(o->session));
+    line("Boot", std::to_string(o->bootTime));
+  }
+  if (record.puttingBack) line("PuttingBack", "1");
   for (const RecordedWindow& w : record.windows)
     line("Window", Join<std::uint64_t>({w.window, w.process, static_cast<std::uint64_t>(w.showCommand)}));
   if (const auto& m = record.graphicMode)
     line("Video", Join<std::uint32_t>({m->width, m->height, m->bitsPerPixel, m->frequency}));
   if (record.volume) line("Volume", std::to_string(unsigned{*record.volume}));
+  // Beside the level byte, which older versions read and pass these over.
+  if (const auto& v = record.exactVolume) {
+    if (v->path == VolumePath::WaveOut)
+      line("VolumeWord", std::to_string(v->word));
+    else
+      line("VolumeEndpoint", Join<std::uint32_t>({std::bit_cast<std::uint32_t>(v->scalar), v->muted ? 1u : 0u}));
+  }
   if (const auto& tray = record.tray) {
     std::string value = tray->wholeArea ? "area" : "icons";
     for (int button : tray->buttons) {
@@ -91,10 +141,14 @@ std::optional<RecoveryRecord> ParseRecoveryRecord(const std::string& text) {
   const std::vector<std::string> lines = SplitListText(text);
   if (lines.empty() || lines.front() != kHeading) return std::nullopt;
   RecoveryRecord record;
+  OriginLines origin;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const auto equals = lines[i].find('=');
-    if (equals != std::string::npos) ReadLine(lines[i].substr(0, equals), lines[i].substr(equals + 1), record);
+    if (equals != std::string::npos)
+      ReadLine(lines[i].substr(0, equals), lines[i].substr(equals + 1), record, origin);
   }
+  if (origin.computer && origin.user && origin.session && origin.bootTime)
+    record.origin = SessionIdentity{*origin.computer, *origin.user, *origin.session, *origin.bootTime};
   return record;
 }
 

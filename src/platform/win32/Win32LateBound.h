@@ -23,6 +23,8 @@ struct LateBoundCalls {
   UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
   BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
   int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
+  // ntdll, every NT: the boot time, among others.
+  LONG(WINAPI* ntQuerySystemInformation)(ULONG, PVOID, ULONG, PULONG) = nullptr;
   // uxtheme.dll, Windows XP on.
   HRESULT(WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
 };

@@ -66,6 +66,21 @@ bool Win32Sound::SetMasterVolumeLevelScalar(float level) {
   });
 }
 
+bool Win32Sound::GetMasterMute(bool& muted) {
+  return WithEndpointVolume([&muted](IAudioEndpointVolume& volume) {
+    BOOL value = FALSE;
+    if (FAILED(volume.GetMute(&value))) return false;
+    muted = value != FALSE;
+    return true;
+  });
+}
+
+bool Win32Sound::SetMasterMute(bool muted) {
+  return WithEndpointVolume([muted](IAudioEndpointVolume& volume) {
+    return SUCCEEDED(volume.SetMute(muted ? TRUE : FALSE, nullptr));
+  });
+}
+
 bool Win32Sound::PlaySound(const std::string& path, unsigned flags) {
   auto play = SoundLibrary().playSoundA;
   return play && play(path.c_str(), nullptr, flags);
