@@ -32,27 +32,24 @@ namespace {
 constexpr const char* kRecordName = "Settings\\Recovery.dat";
 }  // namespace
 
+// One form for every notice about the record: the file, what happened, what follows.
+void TfrmConfigure::TellRecordProblem(const std::string& problem, const char* consequence, NoticeKind kind) {
+  ShowNotice(p_.forms, std::string(kRecordName) + ": " + problem + "\r\n" + consequence, kind);
+}
+
 void TfrmConfigure::TellLeftRecord(LeftRecord left, const std::string& error) {
   if (left == LeftRecord::Unreadable)
-    ShowNotice(p_.forms,
-               std::string(kRecordName) + ": " + error +
-                   "\r\nThe windows it lists stay hidden; it is kept and read again at the next start.",
-               NoticeKind::Error);
+    TellRecordProblem(error, "The windows it lists stay hidden; it is kept and read again at the next start.",
+                      NoticeKind::Error);
   else if (left == LeftRecord::CrashedBefore)
-    ShowNotice(p_.forms,
-               std::string("Putting back ") + kRecordName +
-                   " ended the program at its last start.\r\nThe record was removed; the windows it lists may "
-                   "stay hidden.",
-               NoticeKind::Warning);
+    TellRecordProblem("putting it back ended the program at its last start.",
+                      "The record was removed; the windows it lists may stay hidden.", NoticeKind::Warning);
 }
 
 void TfrmConfigure::TellRecordNotSaved() {
   if (const auto error = Recovery->SaveErrorToTell())
-    ShowNotice(p_.forms,
-               std::string(kRecordName) + ": " + *error +
-                   "\r\nShould Hushdesk end in HIDE mode, starting it again could not bring the hidden windows "
-                   "back.",
-               NoticeKind::Error);
+    TellRecordProblem(*error, "Should Hushdesk end in HIDE mode, starting it again could not bring the hidden "
+                              "windows back.", NoticeKind::Error);
 }
 
 // Runs in a crashing process: only what memory holds, no file is read.

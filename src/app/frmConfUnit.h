@@ -26,6 +26,7 @@ class WindowsAsTheyWere;
 class CrashRecovery;
 struct RecoveryRecord;
 enum class LeftRecord;
+enum class NoticeKind;
 
 // Hotkey ids registered on the configuration window.
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
@@ -83,6 +84,7 @@ public:
   void TellLeftRecord(LeftRecord left, const std::string& error);
   // Once a run: a HIDE mode whose record could not be written.
   void TellRecordNotSaved();
+  void TellRecordProblem(const std::string& problem, const char* consequence, NoticeKind kind);
   // The crash handler: puts back what HIDE mode changed, from memory.
   void PutBackAfterCrash();
   std::vector<WindowHandle> HiddenWindowList;   // in the order of hiding

@@ -30,11 +30,10 @@ bool CrashRecovery::Write(const RecoveryRecord& record, std::string& error) {
   }
 }
 
-bool CrashRecovery::Save(const RecoveryRecord& record) {
-  std::string error = "It holds a record of another run, which is kept.";
-  RecoveryRecord named = record;
-  named.origin = session_;
-  if (!leftAlone_ && Write(named, error)) return true;
+bool CrashRecovery::Save(RecoveryRecord record) {
+  record.origin = session_;
+  std::string error = "it holds a record of another run, which is kept.";
+  if (!leftAlone_ && Write(record, error)) return true;
   if (!saveError_) saveError_ = error;
   return false;
 }

@@ -27,7 +27,7 @@ public:
   // Replaces the record whole, naming this session; false when it could not
   // be written, which leaves HIDE mode as it is. A record the start left
   // alone is not replaced.
-  bool Save(const RecoveryRecord& record);
+  bool Save(RecoveryRecord record);
   // The reason of the first save of this run that failed, once.
   std::optional<std::string> SaveErrorToTell();
   // HIDE mode was left, or the exit action has run.

@@ -38,33 +38,29 @@ std::string Join(std::initializer_list<Number> numbers) {
   return text;
 }
 
-// The origin's lines as they are read: a record names all four or none.
-struct OriginLines {
-  std::optional<std::string> computer, user;
-  std::optional<std::uint32_t> session;
-  std::optional<std::uint64_t> bootTime;
-};
+// The origin's lines read so far, one bit each: a record names all four or none.
+enum : unsigned { kComputer = 1, kUser = 2, kSession = 4, kBoot = 8, kWholeOrigin = 15 };
 
-template <typename Number>
-std::optional<Number> ReadNumber(const std::string& value) {
-  const auto n = ReadNumbers<Number>(value);
-  if (!n || n->size() != 1) return std::nullopt;
-  return n->front();
-}
-
-void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& record, OriginLines& origin) {
+void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& record, SessionIdentity& origin,
+              unsigned& originRead) {
+  const auto numbers = ReadNumbers<std::uint64_t>(value);
+  const bool oneNumber = numbers && numbers->size() == 1;
   if (key == "Computer") {
     origin.computer = value;
+    originRead |= kComputer;
   } else if (key == "User") {
     origin.user = value;
-  } else if (key == "Session") {
-    origin.session = ReadNumber<std::uint32_t>(value);
-  } else if (key == "Boot") {
-    origin.bootTime = ReadNumber<std::uint64_t>(value);
+    originRead |= kUser;
+  } else if (key == "Session" && oneNumber && numbers->front() <= 0xFFFFFFFFu) {
+    origin.session = static_cast<std::uint32_t>(numbers->front());
+    originRead |= kSession;
+  } else if (key == "Boot" && oneNumber) {
+    origin.bootTime = numbers->front();
+    originRead |= kBoot;
   } else if (key == "PuttingBack") {
     record.puttingBack = value == "1";
   } else if (key == "Window") {
-    const auto n = ReadNumbers<std::uint64_t>(value);
+    const auto& n = numbers;
     if (n && n->size() == 3 && (*n)[0] != 0 && (*n)[2] <= 11)
       record.windows.push_back({static_cast<WindowHandle>((*n)[0]), static_cast<ProcessId>((*n)[1]),
                                 static_cast<int>((*n)[2])});
@@ -110,8 +106,8 @@ std::string FormatRecoveryRecord(const RecoveryRecord& record) {
   if (const auto& o = record.origin) {
     line("Computer", o->computer);
     line("User", o->user);
-    line("Session", std::to_string(o->session));
-    line("Boot", std::to_string(o->bootTime));
+    line("Session", Join<std::uint64_t>({o->session}));
+    line("Boot", Join<std::uint64_t>({o->bootTime}));
   }
   if (record.puttingBack) line("PuttingBack", "1");
   for (const RecordedWindow& w : record.windows)
@@ -141,14 +137,14 @@ std::optional<RecoveryRecord> ParseRecoveryRecord(const std::string& text) {
   const std::vector<std::string> lines = SplitListText(text);
   if (lines.empty() || lines.front() != kHeading) return std::nullopt;
   RecoveryRecord record;
-  OriginLines origin;
+  SessionIdentity origin;
+  unsigned originRead = 0;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const auto equals = lines[i].find('=');
     if (equals != std::string::npos)
-      ReadLine(lines[i].substr(0, equals), lines[i].substr(equals + 1), record, origin);
+      ReadLine(lines[i].substr(0, equals), lines[i].substr(equals + 1), record, origin, originRead);
   }
-  if (origin.computer && origin.user && origin.session && origin.bootTime)
-    record.origin = SessionIdentity{*origin.computer, *origin.user, *origin.session, *origin.bootTime};
+  if (originRead == kWholeOrigin) record.origin = std::move(origin);
   return record;
 }
 

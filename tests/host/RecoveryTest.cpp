@@ -10,6 +10,7 @@ namespace hd::test {
 
 namespace {
 constexpr const char* kRecord = "Settings\\Recovery.dat";
+constexpr int kFirst = SimDesktop::kFirstTrayCommand;  // the command id of the taskbar's first button
 }  // namespace
 
 class RecoveryTest : public HideTest {
@@ -103,7 +104,7 @@ TEST_F(RecoveryTest, TheNotificationAreaComesBack) {
   KillAndStartAgain();  // a program that knows the taskbar
   frm().cbHideTray.SetChecked(true);
   PressMode();  // XP: the icons one by one
-  EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}}));
+  EXPECT_EQ(Record()->tray, (RecordedTray{false, {kFirst, kFirst + 6}}));
   KillAndStartAgain();
   EXPECT_EQ(desktop.ButtonsHidden(trayToolbar), (std::vector<bool>{false, true, false}));
 
@@ -176,7 +177,7 @@ TEST_F(RecoveryTest, AKillBeforeTheSequenceEndsFindsTheHiddenWindowsOnRecord) {
   ASSERT_TRUE(early);
   EXPECT_EQ(early->windows, (std::vector<RecordedWindow>{{game, ProcessOf(game), win::SW_SHOW}}));
   EXPECT_FALSE(early->tray) << "not hidden yet";
-  EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}})) << "the last save adds the notification area";
+  EXPECT_EQ(Record()->tray, (RecordedTray{false, {kFirst, kFirst + 6}})) << "the last save adds the notification area";
 }
 
 TEST_F(RecoveryTest, ADamagedOrEmptyRecordIsIgnoredAndRemoved) {
@@ -317,8 +318,8 @@ TEST_F(RecoveryTest, APuttingBackThatEndedTheProgramIsNotTriedAgain) {
   EXPECT_FALSE(RecordThere());
   ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
   EXPECT_EQ(desktop.state.messageBoxes[0].text,
-            "Putting back Settings\\Recovery.dat ended the program at its last start.\r\nThe record was removed; "
-            "the windows it lists may stay hidden.");
+            "Settings\\Recovery.dat: putting it back ended the program at its last start.\r\nThe record was "
+            "removed; the windows it lists may stay hidden.");
 }
 
 TEST_F(RecoveryTest, ACrashInHideModePutsBackFromMemory) {
