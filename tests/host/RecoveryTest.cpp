@@ -340,7 +340,7 @@ TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   record.graphicMode = GraphicMode{1024, 768, 32, 60};
   record.volume = 192;
   record.exactVolume = VolumeSetting{VolumePath::WaveOut, 0xFFFF3039, 0, false};
-  record.tray = RecordedTray{false, {0, 3}};
+  record.tray = RecordedTray{false, {41, -2}};  // command ids, 32 bits each
   record.origin = SessionIdentity{"DESK-7", "Ann Lee", 3, 13'400'000'123};
   const std::string text = FormatRecoveryRecord(record);
   EXPECT_NE(text.find("\r\nWindow=65552 2001 5\r\n"), std::string::npos);
