@@ -95,6 +95,40 @@ void ModeHotkeySwitchesTheDisplayAndBack() {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+// The record of a killed program switches the display back in the same
+// boot; written in another boot, the mode it names means nothing now.
+void ARecordOfAnotherBootLeavesTheDisplayAsItIs() {
+  ASSERT_TRUE(ModeIs(1024, 768, 32));
+  Hushdesk program("hdvideoboot");
+  program.WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n32\r\n60\r\n");
+  const std::string record = program.Dir() + "Settings\\Recovery.dat";
+  for (const bool otherBoot : {false, true}) {
+    ASSERT_TRUE(program.Start());
+    PressModeHotkey();
+    ASSERT_TRUE(WaitUntil([&] { return ModeIs(800, 600, 32) && FileExists(record); }));
+    program.process().Kill();
+    if (otherBoot) {
+      std::string text = ReadTextFile(record);
+      const std::size_t boot = text.find("\r\nBoot=");
+      ASSERT_NE(boot, std::string::npos) << text;
+      text.insert(boot + 7, "1");  // a boot time far from this one
+      WriteTextFile(record, text);
+    }
+    ASSERT_TRUE(program.Start());
+    EXPECT_FALSE(FileExists(record));
+    if (otherBoot)
+      EXPECT_TRUE(ModeIs(800, 600, 32)) << "left as it is, not " << CurrentModeText();
+    else
+      EXPECT_TRUE(ModeIs(1024, 768, 32)) << "switched back in the same boot, not " << CurrentModeText();
+    EXPECT_EQ(program.TerminateByHotkey(), 0u);
+  }
+  DEVMODEA mode = CurrentMode();
+  mode.dmPelsWidth = 1024;
+  mode.dmPelsHeight = 768;
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  ::ChangeDisplaySettingsA(&mode, 0);
+}
+
 void ModeMenuListsWinesModesAndTestSwitchesForFourSeconds() {
   Hushdesk program("hdmodemenu");
   program.WriteSetting("Settings\\Video.cfg", "-1\r\n1024\r\n768\r\n32\r\n60\r\n");
@@ -175,12 +209,18 @@ void RegisterDesktopTests() {
   };
   add("ModeHotkeySwitchesTheDisplayAndBack", ModeHotkeySwitchesTheDisplayAndBack);
   add("ModeMenuListsWinesModesAndTestSwitchesForFourSeconds", ModeMenuListsWinesModesAndTestSwitchesForFourSeconds);
+  add("ARecordOfAnotherBootLeavesTheDisplayAsItIs", ARecordOfAnotherBootLeavesTheDisplayAsItIs);
   add("SoundTestTellsAMissingSampleAndPlaysAPresentOne", SoundTestTellsAMissingSampleAndPlaysAPresentOne);
 }
 
 TEST(Display, ModeHotkeySwitchesTheDisplayAndBack) {
   std::string failures;
   EXPECT_EQ(RunInVirtualDesktop("InDesktop.ModeHotkeySwitchesTheDisplayAndBack", failures), 0u) << failures;
+}
+
+TEST(Display, ARecordOfAnotherBootLeavesTheDisplayAsItIs) {
+  std::string failures;
+  EXPECT_EQ(RunInVirtualDesktop("InDesktop.ARecordOfAnotherBootLeavesTheDisplayAsItIs", failures), 0u) << failures;
 }
 
 TEST(Display, ModeMenuListsWinesModesAndTestSwitchesForFourSeconds) {
