@@ -132,11 +132,16 @@ void ARecordOfAnotherBootLeavesTheDisplayAsItIs() {
       EXPECT_TRUE(ModeIs(1024, 768, 32)) << "switched back in the same boot, not " << CurrentModeText();
     EXPECT_EQ(program.TerminateByHotkey(), 0u);
   }
-  DEVMODEA mode = CurrentMode();
+  // Back to the mode the other tests start from, as the program sets one.
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  mode.dmBitsPerPel = 32;
   mode.dmPelsWidth = 1024;
   mode.dmPelsHeight = 768;
-  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-  ::ChangeDisplaySettingsA(&mode, 0);
+  mode.dmDisplayFrequency = 60;
+  EXPECT_EQ(::ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
+  EXPECT_TRUE(ModeIs(1024, 768, 32));
 }
 
 void ModeMenuListsWinesModesAndTestSwitchesForFourSeconds() {
