@@ -62,14 +62,15 @@ void TfrmConfigure::butGraphTestClick() {
     ShowNotice(p_.forms, "Click 'Select' button and specify graphic mode first", NoticeKind::Information);
     return;
   }
-  const GraphicMode before = Modes->ReadCurrentGraphicMode();
-  if (!Modes->ApplyGraphicMode(SelectedGraphicMode)) {
+  // A mode in force that cannot be read could not be set back.
+  const std::optional<GraphicMode> before = Modes->ReadCurrentGraphicMode();
+  if (!before || !Modes->ApplyGraphicMode(SelectedGraphicMode)) {
     ShowNotice(p_.forms, "Can not set specified graphic mode", NoticeKind::Error);
     return;
   }
   p_.forms.Repaint(*this);
   p_.system.Sleep(4000);
-  Modes->ApplyGraphicMode(before);
+  Modes->ApplyGraphicMode(*before);
 }
 
 }  // namespace hd

@@ -30,11 +30,11 @@ void TfrmConfigure::EnterHideMode() {
   WorkingWindowList.clear();
   if (cbVideo.Checked()) {
     SwitchHideGraphicMode();
-    Entered.graphicMode = true;
+    Entered.graphicMode = Modes->SavedGraphicMode.has_value();
   }
   if (cbSound.Checked()) {
     ApplyHideVolume();
-    Entered.volume = Volume->SavedVolumeLevel.has_value();
+    Entered.volume = Volume->SavedVolume.has_value();
   }
   WindowHider hider(p_);
   hider.WalkTopLevelWindows(
@@ -63,6 +63,8 @@ void TfrmConfigure::LeaveHideMode() {
   ShowHiddenWindows();
   Entered = {};
   Recovery->Remove();
+  // Told out of HIDE mode: a box there would stand on the screen just hidden.
+  TellRecordNotSaved();
 }
 
 void TfrmConfigure::ShowHiddenWindows() {

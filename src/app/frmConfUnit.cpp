@@ -45,7 +45,10 @@ void TfrmConfigure::FormCreate() {
   SettingsHome = ChooseSettingsFolder(p_.files, ExeDir, p_.system.GetEnvironmentVariable("APPDATA"));
   // Before anything else: windows that a previous run left hidden come back.
   Recovery = std::make_unique<CrashRecovery>(p_, SettingsHome.kept + "Recovery.dat", SystemVolumePath());
-  Sequences.Run([this] { Recovery->PutBackLeftRecord(); });
+  LeftRecord left = LeftRecord::None;
+  std::string leftError;
+  Sequences.Run([&] { left = Recovery->PutBackLeftRecord(leftError); });
+  TellLeftRecord(left, leftError);
   app_.HelpFile = ExeDir + "Help\\Help.chm";
   SetAppWindowStyle(true);
   HideAppWindow();

@@ -29,6 +29,8 @@ class CrashRecovery;
 class HideTriggers;
 struct TriggerOptions;
 struct RecoveryRecord;
+enum class LeftRecord;
+enum class NoticeKind;
 
 // Hotkey ids registered on the configuration window.
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
@@ -96,6 +98,11 @@ public:
   // The recovery record: what this HIDE mode changed, so far.
   std::unique_ptr<CrashRecovery> Recovery;
   RecoveryRecord RecordOfHideMode();
+  // What the start-up's recovery could not do, in the notice box.
+  void TellLeftRecord(LeftRecord left, const std::string& error);
+  // Once a run: a HIDE mode whose record could not be written.
+  void TellRecordNotSaved();
+  void TellRecordProblem(const std::string& problem, const char* consequence, NoticeKind kind);
   // The crash handler: puts back what HIDE mode changed, from memory.
   void PutBackAfterCrash();
   std::vector<WindowHandle> HiddenWindowList;   // in the order of hiding

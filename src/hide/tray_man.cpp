@@ -1,7 +1,6 @@
 // The taskbar's windows belong to the shell: every call on them is bounded,
 // and they are looked for again when the shell has made new ones.
 #include "hide/tray_man.h"
-#include <algorithm>
 #include "app/OSWorks.h"
 #include "hide/HungWindows.h"
 
@@ -16,7 +15,7 @@ void TWindowsBar::FindWindows() {
   TrayNotifyHandle = Child(TaskbarHandle, "TrayNotifyWnd");
   RebarToolbarHandle = Child(Child(TaskbarHandle, "ReBarWindow32"), "ToolBarWindow32");
   TrayToolbarHandle = Child(Child(TrayNotifyHandle, "SysPager"), "ToolBarWindow32");
-  // The positions recorded belong to the old toolbar; a new one shows its icons.
+  // The buttons recorded belong to the old toolbar; a new one shows its icons.
   if (TrayToolbarHandle != oldToolbar) HiddenButtons.clear();
 }
 
@@ -68,12 +67,16 @@ void TWindowsBar::HideTrayIcons() {
   const LResult count = Send(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0, answered);
   HiddenButtons.clear();
   for (int i = 0; i < count && answered; ++i) {
+    // The button messages name a button by its command id, which on a real
+    // taskbar is not its position.
+    int command = 0;
+    answered = p_.windows.ToolbarButtonCommand(TrayToolbarHandle, i, HungWindows::kProbeMs, command);
+    const WParam id = static_cast<WParam>(static_cast<unsigned>(command));
     // Buttons the user had hidden already stay out of the record, so showing
     // the area again leaves them hidden.
-    if (Send(TrayToolbarHandle, win::TB_ISBUTTONHIDDEN, static_cast<WParam>(i), 0, answered) != 0 || !answered)
-      continue;
-    HiddenButtons.push_back(i);
-    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 1, answered);
+    if (!answered || Send(TrayToolbarHandle, win::TB_ISBUTTONHIDDEN, id, 0, answered) != 0 || !answered) continue;
+    HiddenButtons.push_back(command);
+    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, id, 1, answered);
     Send(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 0, 0, answered);
   }
   Repaint(RebarToolbarHandle, RebarToolbarHandle);
@@ -82,10 +85,9 @@ void TWindowsBar::HideTrayIcons() {
 void TWindowsBar::ShowTrayIcons() {
   FindWindowsIfGone();
   bool answered = true;
-  const LResult count = Send(TrayToolbarHandle, win::TB_BUTTONCOUNT, 0, 0, answered);
-  for (int i = 0; i < count && answered; ++i) {
-    if (std::find(HiddenButtons.begin(), HiddenButtons.end(), i) == HiddenButtons.end()) continue;
-    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(i), 0, answered);
+  for (std::size_t i = 0; i < HiddenButtons.size() && answered; ++i) {
+    Send(TrayToolbarHandle, win::TB_HIDEBUTTON, static_cast<WParam>(static_cast<unsigned>(HiddenButtons[i])), 0,
+         answered);
     Send(TrayToolbarHandle, win::TB_SETBUTTONSIZE, 16, 16, answered);
   }
   // A shell that did not answer still has them hidden: the next call tries again.

@@ -29,7 +29,7 @@ public:
   WindowHandle TrayNotifyHandle = 0;
   WindowHandle RebarToolbarHandle = 0;
   WindowHandle TrayToolbarHandle = 0;
-  // Positions of the buttons HideTrayIcons hid.
+  // Command ids of the buttons HideTrayIcons hid.
   std::vector<int> HiddenButtons;
 
 private:

@@ -62,9 +62,9 @@ GraphicMode MenuItemsMode(const MenuItem& resolution, const MenuItem& depth, con
   return mode;
 }
 
-GraphicMode GraphicModes::ReadCurrentGraphicMode() {
+std::optional<GraphicMode> GraphicModes::ReadCurrentGraphicMode() {
   DevMode current;
-  display_.EnumDisplaySettings(win::ENUM_CURRENT_SETTINGS, current);
+  if (!display_.EnumDisplaySettings(win::ENUM_CURRENT_SETTINGS, current)) return std::nullopt;
   GraphicMode mode;
   mode.width = current.pelsWidth;
   mode.height = current.pelsHeight;
@@ -85,11 +85,15 @@ bool GraphicModes::ApplyGraphicMode(const GraphicMode& mode) {
   return display_.ChangeDisplaySettings(record, 0) == win::DISP_CHANGE_SUCCESSFUL;
 }
 
+// A mode in force that cannot be read could not be set back: the display
+// is then left as it is, as the volume is.
 void GraphicModes::SwitchGraphicMode(const GraphicMode& mode) {
   SavedGraphicMode = ReadCurrentGraphicMode();
-  ApplyGraphicMode(mode);
+  if (SavedGraphicMode) ApplyGraphicMode(mode);
 }
 
-void GraphicModes::RestoreGraphicMode() { ApplyGraphicMode(SavedGraphicMode); }
+void GraphicModes::RestoreGraphicMode() {
+  if (SavedGraphicMode) ApplyGraphicMode(*SavedGraphicMode);
+}
 
 }  // namespace hd

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include "platform/Display.h"
 #include "platform/System.h"
 #include "settings/AppSettings.h"
@@ -24,16 +25,18 @@ class GraphicModes {
 public:
   explicit GraphicModes(IDisplay& display) : display_(display) {}
 
-  GraphicMode ReadCurrentGraphicMode();
+  // None when the display does not tell it.
+  std::optional<GraphicMode> ReadCurrentGraphicMode();
   // Whether the system accepted the mode.
   bool ApplyGraphicMode(const GraphicMode& mode);
-  // Records the mode in force, then sets this one; a refusal is not reported.
+  // Records the mode in force, then sets this one; a refusal is not
+  // reported. Nothing is set when the mode in force cannot be read.
   void SwitchGraphicMode(const GraphicMode& mode);
   // Sets the recorded mode again; a refusal is not reported.
   void RestoreGraphicMode();
 
-  // The mode in force before the last switch or test.
-  GraphicMode SavedGraphicMode;
+  // The mode in force before the last switch; none when it could not be read.
+  std::optional<GraphicMode> SavedGraphicMode;
 
 private:
   IDisplay& display_;

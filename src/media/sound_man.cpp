@@ -1,5 +1,6 @@
-// Both volume paths share the level arithmetic of the wave-out volume word:
-// a channel 0..65535, a level byte b written as b x 256.
+// The level arithmetic of the wave-out volume word (a channel 0..65535, a
+// level byte b written as b x 256) is only for setting a chosen level: what
+// was read is put back as read, or each HIDE cycle would lower it a step.
 #include "media/sound_man.h"
 #include <cmath>
 
@@ -14,19 +15,31 @@ std::uint8_t LevelByte(double level) {
   return static_cast<std::uint8_t>(std::nearbyint(level));
 }
 
-std::optional<double> SoundVolume::GetWaveVolumeLevel() {
-  double left = 0;
-  if (path_ == VolumePath::WaveOut) {
-    std::uint32_t word = 0;
-    if (!sound_.WaveOutGetVolume(word)) return std::nullopt;
-    left = word & 0xFFFF;
-  } else {
-    float scalar = 0;
-    if (!sound_.GetMasterVolumeLevelScalar(scalar)) return std::nullopt;
-    // Read as the channel value it stands for.
-    left = std::nearbyint(static_cast<double>(scalar) * kChannelFull);
-  }
+double VolumeLevelOf(const VolumeSetting& setting) {
+  // The master volume read as the channel value it stands for.
+  const double left = setting.path == VolumePath::WaveOut
+                          ? setting.word & 0xFFFF
+                          : std::nearbyint(static_cast<double>(setting.scalar) * kChannelFull);
   return left / kChannelFull * 255;
+}
+
+std::optional<VolumeSetting> SoundVolume::ReadVolume() {
+  VolumeSetting setting;
+  setting.path = path_;
+  const bool read = path_ == VolumePath::WaveOut
+                        ? sound_.WaveOutGetVolume(setting.word)
+                        : sound_.GetMasterVolumeLevelScalar(setting.scalar) && sound_.GetMasterMute(setting.muted);
+  if (!read) return std::nullopt;
+  return setting;
+}
+
+void SoundVolume::SetVolume(const VolumeSetting& setting) {
+  if (setting.path == VolumePath::WaveOut) {
+    sound_.WaveOutSetVolume(setting.word);
+  } else {
+    sound_.SetMasterVolumeLevelScalar(setting.scalar);
+    sound_.SetMasterMute(setting.muted);
+  }
 }
 
 void SoundVolume::SetWaveVolumeLevel(std::uint8_t level) {
@@ -37,18 +50,22 @@ void SoundVolume::SetWaveVolumeLevel(std::uint8_t level) {
     sound_.SetMasterVolumeLevelScalar(static_cast<float>(channel / kChannelFull));
 }
 
+// The endpoint's lowest scalar is its lowest decibel value, audible on some
+// devices: only its mute is silence.
 void SoundVolume::MuteWave() {
-  if (path_ == VolumePath::WaveOut)
+  if (path_ == VolumePath::WaveOut) {
     sound_.WaveOutSetVolume(0);
-  else
+  } else {
     sound_.SetMasterVolumeLevelScalar(0.0f);
+    sound_.SetMasterMute(true);
+  }
 }
 
-// A level that cannot be read could not be brought back: the volume is then
-// left as it is.
+// A volume that cannot be read could not be brought back: it is then left
+// as it is.
 void SoundVolume::ApplyHideVolume(bool mute, double volumeLevel) {
-  SavedVolumeLevel = GetWaveVolumeLevel();
-  if (!SavedVolumeLevel) return;
+  SavedVolume = ReadVolume();
+  if (!SavedVolume) return;
   if (mute)
     MuteWave();
   else
@@ -56,9 +73,9 @@ void SoundVolume::ApplyHideVolume(bool mute, double volumeLevel) {
 }
 
 // Nothing remembered yet (the volume setting was turned on during HIDE
-// mode): setting a level that was never read would silence the computer.
+// mode): setting a volume that was never read would silence the computer.
 void SoundVolume::RestoreVolume() {
-  if (SavedVolumeLevel) SetWaveVolumeLevel(LevelByte(*SavedVolumeLevel));
+  if (SavedVolume) SetVolume(*SavedVolume);
 }
 
 void SoundVolume::PlayWaveFile(const std::string& path) { sound_.PlaySound(path, win::SND_APPLICATION); }

@@ -14,25 +14,38 @@ std::uint8_t LevelByte(double level);
 // only the program's own, and the device is reached through its endpoint.
 enum class VolumePath { WaveOut, Endpoint };
 
+// The volume exactly as read, so that putting it back gives the same value.
+struct VolumeSetting {
+  VolumePath path = VolumePath::WaveOut;
+  std::uint32_t word = 0;  // wave-out: both channels
+  float scalar = 0;        // endpoint: the master volume 0..1 and its mute
+  bool muted = false;
+  bool operator==(const VolumeSetting&) const = default;
+};
+
+// The left channel (or the master volume) of a setting scaled to 0..255.
+double VolumeLevelOf(const VolumeSetting& setting);
+
 class SoundVolume {
 public:
   SoundVolume(ISound& sound, VolumePath path) : sound_(sound), path_(path) {}
 
-  // The left channel (or the master volume) scaled to 0..255; none when the
-  // device does not answer.
-  std::optional<double> GetWaveVolumeLevel();
+  // None when the device does not answer.
+  std::optional<VolumeSetting> ReadVolume();
+  // Sets a setting read before, on the path it was read from.
+  void SetVolume(const VolumeSetting& setting);
   // Both channels get level x 256.
   void SetWaveVolumeLevel(std::uint8_t level);
   void MuteWave();
-  // Remembers the level in force, then mutes or sets volumeLevel (0..255).
+  // Remembers the volume in force, then mutes or sets volumeLevel (0..255).
   void ApplyHideVolume(bool mute, double volumeLevel);
-  // Sets the remembered level back.
+  // Sets the remembered volume back.
   void RestoreVolume();
   // Returns when the sample has played.
   void PlayWaveFile(const std::string& path);
 
-  // The last level read by ApplyHideVolume.
-  std::optional<double> SavedVolumeLevel;
+  // The last volume read by ApplyHideVolume.
+  std::optional<VolumeSetting> SavedVolume;
 
 private:
   ISound& sound_;

@@ -22,6 +22,9 @@ public:
   // or the call is not there.
   virtual bool GetMasterVolumeLevelScalar(float& level) = 0;
   virtual bool SetMasterVolumeLevelScalar(float level) = 0;
+  // The same device's mute, apart from its level.
+  virtual bool GetMasterMute(bool& muted) = 0;
+  virtual bool SetMasterMute(bool muted) = 0;
   // PlaySoundA(path, NULL, flags); returns when the sound has finished unless
   // the flags ask otherwise.
   virtual bool PlaySound(const std::string& path, unsigned flags) = 0;

@@ -16,6 +16,15 @@ struct OsVersionInfo {
   std::string csdVersion;
 };
 
+// Where the program runs: windows, the notification area and the display
+// mode belong to one boot of one session; the volume outlasts a restart.
+struct SessionIdentity {
+  std::string computer, user;  // GetComputerNameA, GetUserNameA
+  std::uint32_t session = 0;   // the Windows session of this process
+  std::uint64_t bootTime = 0;  // when the system started, in seconds since 1601 (UTC); 0: unknown
+  bool operator==(const SessionIdentity&) const = default;
+};
+
 class ISystem {
 public:
   virtual ~ISystem() = default;
@@ -55,6 +64,7 @@ public:
   // Runs the handler once when the process is about to end on a crash (an
   // unhandled exception, std::terminate); an empty handler removes it.
   virtual void SetCrashHandler(std::function<void()> handler) = 0;
+  virtual SessionIdentity CurrentSession() = 0;
 };
 
 }  // namespace hd

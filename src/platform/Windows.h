@@ -41,6 +41,10 @@ public:
   // SendMessageTimeoutA with SMTO_ABORTIFHUNG; false when it timed out or failed.
   virtual bool SendMessageTimeout(WindowHandle window, unsigned message, WParam wParam,
                                   LParam lParam, unsigned timeoutMs, LResult& result) = 0;
+  // The command id of a toolbar's button at a position (TB_GETBUTTON into
+  // memory of the toolbar's process), bounded as SendMessageTimeout; false
+  // when there is no such button or no answer.
+  virtual bool ToolbarButtonCommand(WindowHandle toolbar, int position, unsigned timeoutMs, int& command) = 0;
   // className empty means any class (a null pointer); the caption must
   // match, an empty one too.
   virtual WindowHandle FindWindow(const std::string& className, const std::string& windowName) = 0;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "media/sound_man.h"
+#include "platform/System.h"
 #include "platform/Types.h"
 #include "settings/AppSettings.h"
 
@@ -27,8 +29,14 @@ struct RecordedTray {
 struct RecoveryRecord {
   std::vector<RecordedWindow> windows;  // in the order of hiding
   std::optional<GraphicMode> graphicMode;  // the mode to switch back to
-  std::optional<std::uint8_t> volume;      // the volume level 0..255 to set back
+  std::optional<std::uint8_t> volume;      // the volume level 0..255, as older versions read it
+  std::optional<VolumeSetting> exactVolume;  // the volume to set back, as read
   std::optional<RecordedTray> tray;
+  // Where it was written; none in a record of an older version.
+  std::optional<SessionIdentity> origin;
+  // Written just before putting it back: found at a start, that putting back
+  // ended the program.
+  bool puttingBack = false;
   bool operator==(const RecoveryRecord&) const = default;
 };
 

@@ -141,6 +141,12 @@ TEST(HideContract, ToolbarButtonsAreNamedByTheirCommandIds) {
   EXPECT_EQ(windows.SendMessage(toolbar, win::TB_HIDEBUTTON, 1, 1), 0);
   EXPECT_NE(windows.SendMessage(toolbar, win::TB_HIDEBUTTON, 7, 1), 0);
   EXPECT_NE(windows.SendMessage(toolbar, win::TB_ISBUTTONHIDDEN, 7, 0), 0);
+  int command = 0;
+  EXPECT_TRUE(windows.ToolbarButtonCommand(toolbar, 1, 500, command));
+  EXPECT_EQ(command, 3) << "the command id at a position";
+  EXPECT_TRUE(windows.ToolbarButtonCommand(toolbar, 0, 500, command));
+  EXPECT_EQ(command, 7);
+  EXPECT_FALSE(windows.ToolbarButtonCommand(toolbar, 2, 500, command)) << "past the last button";
   backend->DestroyWindow(toolbar);
 }
 

@@ -115,6 +115,32 @@ TEST_F(GraphicModeTest, WithNoModeChosenTheZeroModeIsAskedForSilently) {
   EXPECT_TRUE(Same(desktop.state.modeChanges[1], k1024)) << "the mode read on entering";
 }
 
+// Switched without a mode to go back to, the display would stay switched.
+TEST_F(GraphicModeTest, AModeInForceThatCannotBeReadIsNotSwitchedAway) {
+  WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n32\r\n60\r\n");
+  desktop.state.currentModeReadable = false;
+  Start();
+  PressMode();
+  EXPECT_TRUE(desktop.state.modeChanges.empty());
+  const std::string record = std::string(kExeDir) + "Settings\\Recovery.dat";
+  ASSERT_TRUE(desktop.files.FileExists(record));
+  EXPECT_EQ(desktop.ReadFile(record).find("Video="), std::string::npos)
+      << "no mode on record to switch back to";
+  PressMode();
+  EXPECT_TRUE(desktop.state.modeChanges.empty());
+
+  frm().butGraphTest.Click();
+  EXPECT_TRUE(desktop.state.modeChanges.empty()) << "the test could not switch back either";
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text, "\r\nCan not set specified graphic mode");
+
+  desktop.state.currentModeReadable = true;
+  PressMode();
+  EXPECT_TRUE(Same(current(), k800)) << "read again on each entry";
+  PressMode();
+  EXPECT_TRUE(Same(current(), k1024));
+}
+
 TEST_F(GraphicModeTest, TurningTheSettingOffOrOnInHideModeChangesNothingUntilTheNextEntry) {
   StartWithVideo();
   Choose({"800x600", "32 bits", "60 Hz"});

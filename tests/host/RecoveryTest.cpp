@@ -10,6 +10,7 @@ namespace hd::test {
 
 namespace {
 constexpr const char* kRecord = "Settings\\Recovery.dat";
+constexpr int kFirst = SimDesktop::kFirstTrayCommand;  // the command id of the taskbar's first button
 }  // namespace
 
 class RecoveryTest : public HideTest {
@@ -103,7 +104,7 @@ TEST_F(RecoveryTest, TheNotificationAreaComesBack) {
   KillAndStartAgain();  // a program that knows the taskbar
   frm().cbHideTray.SetChecked(true);
   PressMode();  // XP: the icons one by one
-  EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}}));
+  EXPECT_EQ(Record()->tray, (RecordedTray{false, {kFirst, kFirst + 6}}));
   KillAndStartAgain();
   EXPECT_EQ(desktop.ButtonsHidden(trayToolbar), (std::vector<bool>{false, true, false}));
 
@@ -132,16 +133,18 @@ TEST_F(RecoveryTest, TheDisplayModeAndTheVolumeComeBack) {
     const auto record = Record();
     ASSERT_TRUE(record);
     EXPECT_EQ(record->graphicMode, (GraphicMode{1024, 768, 32, 60}));
-    EXPECT_EQ(record->volume, 255);
+    EXPECT_EQ(record->volume, 255) << "for older versions";
     KillAndStartAgain();
     EXPECT_EQ(desktop.state.currentMode.pelsWidth, 1024u);
     EXPECT_EQ(desktop.state.currentMode.pelsHeight, 768u);
-    if (major == 5)
-      EXPECT_EQ(desktop.state.waveVolume, 0xFF00FF00u) << "level 255 on both channels";
-    else
-      EXPECT_FLOAT_EQ(desktop.state.masterVolume, 65280.0f / 65535.0f);
+    EXPECT_EQ(desktop.state.waveVolume, 0xFFFFFFFFu) << "exactly as read, not level 255";
+    EXPECT_EQ(desktop.state.masterVolume, 1.0f);
     EXPECT_TRUE(Visible(game));
   }
+  // A record of an older version holds the level alone.
+  desktop.WriteFile(RecordPath(), "Hushdesk recovery record 1\r\nVolume=128\r\n");
+  KillAndStartAgain();
+  EXPECT_EQ(desktop.state.masterVolume, 32768.0f / 65535.0f);
   // Without the settings nothing was changed, and nothing is put back.
   WriteSetting("Settings\\Video.cfg", "0\r\n800\r\n600\r\n32\r\n60\r\n");
   KillAndStartAgain();
@@ -174,7 +177,7 @@ TEST_F(RecoveryTest, AKillBeforeTheSequenceEndsFindsTheHiddenWindowsOnRecord) {
   ASSERT_TRUE(early);
   EXPECT_EQ(early->windows, (std::vector<RecordedWindow>{{game, ProcessOf(game), win::SW_SHOW}}));
   EXPECT_FALSE(early->tray) << "not hidden yet";
-  EXPECT_EQ(Record()->tray, (RecordedTray{false, {0, 2}})) << "the last save adds the notification area";
+  EXPECT_EQ(Record()->tray, (RecordedTray{false, {kFirst, kFirst + 6}})) << "the last save adds the notification area";
 }
 
 TEST_F(RecoveryTest, ADamagedOrEmptyRecordIsIgnoredAndRemoved) {
@@ -199,6 +202,15 @@ TEST_F(RecoveryTest, ASaveCutShortLeavesNoRecordAndDoesNotStopHideMode) {
   EXPECT_FALSE(RecordThere());
   EXPECT_TRUE(desktop.state.messageBoxes.empty());
   EXPECT_FALSE(desktop.files.FileExists(RecordPath() + ".tmp")) << "the failed save cleaned up";
+  PressMode();
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u) << "told once out of HIDE mode";
+  EXPECT_EQ(desktop.state.messageBoxes[0].text,
+            "Settings\\Recovery.dat: Disk full\r\nShould Hushdesk end in HIDE mode, "
+            "starting it again could not bring the hidden windows back.");
+  PressMode();
+  PressMode();
+  PressMode();
+  EXPECT_EQ(desktop.state.messageBoxes.size(), 1u) << "once a run";
 
   // A crash in the middle of the save leaves half a temporary file.
   desktop.state.failingWrites.clear();
@@ -206,6 +218,108 @@ TEST_F(RecoveryTest, ASaveCutShortLeavesNoRecordAndDoesNotStopHideMode) {
   KillAndStartAgain();
   EXPECT_FALSE(desktop.files.FileExists(RecordPath() + ".tmp"));
   EXPECT_FALSE(Visible(game)) << "half a record is no record";
+}
+
+// Removed, a record that could not be read would leave its windows hidden
+// for good; replaced or removed by this run's HIDE mode, just as well.
+TEST_F(RecoveryTest, AnUnreadableRecordIsKeptAndReadAtTheNextStart) {
+  PressMode();
+  const std::string left = desktop.ReadFile(RecordPath());
+  const std::string key = "c:\\program files\\hushdesk\\settings\\recovery.dat";
+  const std::pair<std::uint32_t, std::string> errors[] = {{win::ERROR_ACCESS_DENIED, "Access is denied."},
+                                                          {win::ERROR_SHARING_VIOLATION, ""}};
+  for (const auto& [error, text] : errors) {
+    SCOPED_TRACE(error);
+    if (error == win::ERROR_SHARING_VIOLATION)
+      desktop.state.files[key].heldOpen = true;
+    else
+      desktop.state.files[key].readError = error;
+    desktop.state.messageBoxes.clear();
+    KillAndStartAgain();
+    EXPECT_FALSE(Visible(game));
+    ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+    EXPECT_EQ(desktop.state.messageBoxes[0].text.rfind("Settings\\Recovery.dat: " + text, 0), 0u);
+    EXPECT_NE(desktop.state.messageBoxes[0].text.find("it is kept and read again at the next start"),
+              std::string::npos);
+    PressMode();
+    PressMode();
+    ASSERT_TRUE(RecordThere()) << "neither replaced nor removed by this run";
+    desktop.state.files[key].heldOpen = false;
+    desktop.state.files[key].readError = 0;
+    EXPECT_EQ(desktop.ReadFile(RecordPath()), left);
+    ASSERT_EQ(desktop.state.messageBoxes.size(), 2u) << "this run's HIDE mode had no record";
+  }
+  KillAndStartAgain();
+  EXPECT_TRUE(Visible(game)) << "read at last";
+  EXPECT_FALSE(RecordThere());
+}
+
+// A record names where it was written: the windows, the notification area
+// and the display mode belong to one boot of one session, the volume stays
+// the computer's across a restart.
+TEST_F(RecoveryTest, ARecordIsPutBackOnlyWhereItBelongs) {
+  desktop.state.displayModes = {DevMode{156, 0, 32, 800, 600, 60}, DevMode{156, 0, 32, 1024, 768, 60}};
+  desktop.state.currentMode = desktop.state.displayModes[1];
+  WriteSetting("Settings\\Video.cfg", "-1\r\n800\r\n600\r\n32\r\n60\r\n");
+  desktop.state.waveVolume = 0xFFFF1234;
+  KillAndStartAgain();
+  frm().cbSound.SetChecked(true);
+  PressMode();
+  const std::string left = desktop.ReadFile(RecordPath());
+  ASSERT_EQ(Record()->origin, desktop.state.session);
+  const SessionIdentity here = desktop.state.session;
+  SessionIdentity otherSession = here, otherUser = here, otherComputer = here;
+  otherSession.session = 2;
+  otherUser.user = "bob";
+  otherComputer.computer = "LAPTOP";
+  for (const SessionIdentity& elsewhere : {otherSession, otherUser, otherComputer}) {
+    SCOPED_TRACE(elsewhere.user + " " + elsewhere.computer);
+    desktop.state.session = elsewhere;
+    const std::size_t changes = desktop.state.modeChanges.size();
+    KillAndStartAgain();
+    EXPECT_FALSE(Visible(game));
+    EXPECT_EQ(desktop.state.modeChanges.size(), changes);
+    EXPECT_NE(desktop.state.waveVolume, 0xFFFF1234u);
+    EXPECT_EQ(desktop.ReadFile(RecordPath()), left) << "left alone for its own session";
+    EXPECT_TRUE(desktop.state.messageBoxes.empty());
+  }
+  desktop.state.session = here;
+  desktop.state.session.bootTime += 3600;  // restarted since
+  const std::size_t changes = desktop.state.modeChanges.size();
+  KillAndStartAgain();
+  EXPECT_EQ(desktop.state.modeChanges.size(), changes) << "the display mode of another boot";
+  EXPECT_FALSE(Visible(game)) << "its handle is no longer that window's";
+  EXPECT_EQ(desktop.state.waveVolume, 0xFFFF1234u) << "the volume outlasts the restart";
+  EXPECT_FALSE(RecordThere());
+}
+
+TEST_F(RecoveryTest, APuttingBackThatEndedTheProgramIsNotTriedAgain) {
+  PressMode();
+  desktop.state.logCalls = true;
+  desktop.state.recordFileHistory = true;
+  KillAndStartAgain();
+  ASSERT_TRUE(Visible(game));
+  const std::vector<std::string>& log = desktop.state.callLog;
+  const auto at = [&log](const std::string& entry) { return std::find(log.begin(), log.end(), entry) - log.begin(); };
+  EXPECT_LT(at("ReplaceFile " + RecordPath()), at("ShowWindowAsync " + std::to_string(game) + " 5"))
+      << "marked before anything is put back";
+  std::string marked;
+  for (const auto& files : desktop.state.fileHistory)
+    for (const auto& [path, file] : files)
+      if (file.path == RecordPath() && file.content.find("\r\nPuttingBack=1\r\n") != std::string::npos)
+        marked = file.content;
+  ASSERT_FALSE(marked.empty());
+
+  // What a start that crashed while putting back leaves behind.
+  desktop.windows.ShowWindow(game, win::SW_HIDE);
+  desktop.WriteFile(RecordPath(), marked);
+  KillAndStartAgain();
+  EXPECT_FALSE(Visible(game));
+  EXPECT_FALSE(RecordThere());
+  ASSERT_EQ(desktop.state.messageBoxes.size(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text,
+            "Settings\\Recovery.dat: putting it back ended the program at its last start.\r\nThe record was "
+            "removed; the windows it lists may stay hidden.");
 }
 
 TEST_F(RecoveryTest, ACrashInHideModePutsBackFromMemory) {
@@ -225,18 +339,26 @@ TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   record.windows = {{0x10010, 2001, win::SW_SHOW}, {0xFFFFFFF0, 4294967295u, win::SW_SHOWMAXIMIZED}};
   record.graphicMode = GraphicMode{1024, 768, 32, 60};
   record.volume = 192;
-  record.tray = RecordedTray{false, {0, 3}};
+  record.exactVolume = VolumeSetting{VolumePath::WaveOut, 0xFFFF3039, 0, false};
+  record.tray = RecordedTray{false, {41, -2}};  // command ids, 32 bits each
+  record.origin = SessionIdentity{"DESK-7", "Ann Lee", 3, 13'400'000'123};
   const std::string text = FormatRecoveryRecord(record);
-  EXPECT_EQ(text.find("Window=65552 2001 5\r\n"), text.find('\n') + 1);
+  EXPECT_NE(text.find("\r\nWindow=65552 2001 5\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nVolume=192\r\n"), std::string::npos) << "the key older versions read";
   EXPECT_EQ(ParseRecoveryRecord(text), record);
   record.tray = RecordedTray{true, {}};
   record.graphicMode.reset();
+  record.exactVolume = VolumeSetting{VolumePath::Endpoint, 0, 0.79999995f, true};
+  record.puttingBack = true;
   EXPECT_EQ(ParseRecoveryRecord(FormatRecoveryRecord(record)), record);
   record.tray = RecordedTray{false, {}};
   EXPECT_EQ(ParseRecoveryRecord(FormatRecoveryRecord(record)), record);
   EXPECT_EQ(ParseRecoveryRecord("Tray=area\r\n"), std::nullopt) << "no heading, no record";
   EXPECT_EQ(ParseRecoveryRecord("Hushdesk recovery record 1\r\nVolume=256\r\n")->volume, std::nullopt)
       << "no level past 255";
+  EXPECT_EQ(ParseRecoveryRecord("Hushdesk recovery record 1\r\nComputer=A\r\nUser=B\r\nSession=1\r\n")->origin,
+            std::nullopt)
+      << "all four or none";
 }
 
 }  // namespace hd::test

@@ -48,8 +48,12 @@ SimDesktop::Taskbar SimDesktop::AddTaskbar(const std::vector<bool>& buttonsHidde
   t.rebarToolbar = child(child(t.taskbar, "ReBarWindow32"), "ToolBarWindow32");
   t.notify = child(t.taskbar, "TrayNotifyWnd");
   t.trayToolbar = child(child(t.notify, "SysPager"), "ToolBarWindow32");
-  int command = 0;
-  for (bool hidden : buttonsHidden) Window(t.trayToolbar).toolbarButtons.push_back({command++, hidden});
+  // As on a real taskbar, the command ids are not the positions.
+  int command = SimDesktop::kFirstTrayCommand;
+  for (bool hidden : buttonsHidden) {
+    Window(t.trayToolbar).toolbarButtons.push_back({command, hidden});
+    command += 3;
+  }
   return t;
 }
 

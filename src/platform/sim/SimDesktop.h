@@ -78,12 +78,13 @@ public:
   ThreadId AddThread() { return state.nextThreadId += 4; }
 
   // A shell taskbar: Shell_TrayWnd > TrayNotifyWnd > SysPager > ToolBarWindow32
-  // with buttons (command ids 0, 1 ... as the shell numbers them), and the
-  // task band's toolbar under ReBarWindow32.
+  // with buttons (command ids kFirstTrayCommand, then 3 apart: not their
+  // positions, as on a real taskbar), and the task band's toolbar under ReBarWindow32.
   struct Taskbar {
     ProcessId shell = 0;
     WindowHandle taskbar = 0, notify = 0, trayToolbar = 0, rebarToolbar = 0;
   };
+  static constexpr int kFirstTrayCommand = 41;
   Taskbar AddTaskbar(const std::vector<bool>& buttonsHidden);
   // The hidden flags of the toolbar's buttons, by position.
   std::vector<bool> ButtonsHidden(WindowHandle toolbar);

@@ -6,6 +6,7 @@ namespace hd {
 
 bool SimDisplay::EnumDisplaySettings(std::uint32_t modeNumber, DevMode& mode) {
   if (modeNumber == win::ENUM_CURRENT_SETTINGS) {
+    if (!s_.currentModeReadable) return false;
     mode = s_.currentMode;
   } else {
     if (modeNumber >= s_.displayModes.size()) return false;

@@ -75,6 +75,10 @@ bool SimFiles::ReadFile(const std::string& path, std::string& content, std::uint
     error = win::ERROR_SHARING_VIOLATION;
     return false;
   }
+  if (f->readError) {
+    error = f->readError;
+    return false;
+  }
   if (f->tooLargeToRead) throw std::bad_alloc();
   content = f->content;
   return true;

@@ -29,9 +29,21 @@ bool SimSound::SetMasterVolumeLevelScalar(float level) {
   return true;
 }
 
+bool SimSound::GetMasterMute(bool& muted) {
+  if (!HasEndpoints()) return false;
+  muted = s_.masterMuted;
+  return true;
+}
+
+bool SimSound::SetMasterMute(bool muted) {
+  if (!HasEndpoints()) return false;
+  s_.masterMuted = muted;
+  return true;
+}
+
 bool SimSound::PlaySound(const std::string& path, unsigned flags) {
   if (!files_.FileExists(path)) return false;
-  s_.soundsPlayed.push_back({path, flags, s_.waveVolume, s_.masterVolume});
+  s_.soundsPlayed.push_back({path, flags, s_.waveVolume, s_.masterVolume, s_.masterMuted});
   s_.clockMs += s_.soundLengthMs;
   return true;
 }

@@ -13,6 +13,8 @@ public:
   bool WaveOutSetVolume(std::uint32_t volume) override;
   bool GetMasterVolumeLevelScalar(float& level) override;
   bool SetMasterVolumeLevelScalar(float level) override;
+  bool GetMasterMute(bool& muted) override;
+  bool SetMasterMute(bool muted) override;
   bool PlaySound(const std::string& path, unsigned flags) override;
 
 private:

@@ -101,6 +101,7 @@ struct SimFile {
   std::string content;
   bool directory = false;
   bool heldOpen = false;        // another program has it open without sharing
+  std::uint32_t readError = 0;  // reading fails with this error (its rights, a failing disk)
   bool tooLargeToRead = false;  // reading it whole exhausts a 32-bit process's memory
   bool readOnly = false;        // a folder whose access rights let this user only read
   std::uint64_t size = 0;       // its size when larger than its content here (0: the content's)
@@ -180,6 +181,7 @@ struct SimState {
   std::map<std::string, std::string> environment{{"appdata", "C:\\Documents and Settings\\User\\Application Data"}};
   std::vector<unsigned> beeps;
   std::function<void()> crashHandler;  // SimDesktop::Crash runs it
+  SessionIdentity session{"DESK", "alice", 1, 13'400'000'000};
 
   // -- settings additions --
 
@@ -252,11 +254,13 @@ struct SimState {
   // master volume is reached through the endpoint volume interface alone.
   std::uint32_t waveVolume = 0xFFFFFFFF;  // XP: the device; Vista on: the program's session
   float masterVolume = 1.0f;              // Vista on
+  bool masterMuted = false;               // Vista on: the endpoint's mute, apart from its level
   struct PlayedSound {
     std::string path;
     unsigned flags;
     std::uint32_t waveVolume;  // the volumes while it played
     float masterVolume;
+    bool masterMuted;
   };
   std::vector<PlayedSound> soundsPlayed;
   std::uint64_t soundLengthMs = 1500;  // how long a sample blocks its caller
@@ -264,6 +268,7 @@ struct SimState {
   // The display: its modes in the order it reports them, duplicates allowed.
   std::vector<DevMode> displayModes;
   DevMode currentMode;
+  bool currentModeReadable = true;  // false: the driver does not tell the mode in force
   std::vector<DevMode> modeChanges;  // every ChangeDisplaySettings record
 
   // HTML Help: "HHCTRL.OCX" and its export, the calls and the open help windows.

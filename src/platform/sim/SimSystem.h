@@ -28,6 +28,7 @@ public:
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override { return s_.decimalSeparator; }
   void SetCrashHandler(std::function<void()> handler) override { s_.crashHandler = std::move(handler); }
+  SessionIdentity CurrentSession() override { return s_.session; }
 
 private:
   SimState& s_;

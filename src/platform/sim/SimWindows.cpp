@@ -316,6 +316,15 @@ bool SimWindows::SendMessageTimeout(WindowHandle window, unsigned message, WPara
   return true;
 }
 
+bool SimWindows::ToolbarButtonCommand(WindowHandle toolbar, int position, unsigned timeoutMs, int& command) {
+  // Answered as the count is: a shell that does not answer one answers neither.
+  LResult count = 0;
+  if (!SendMessageTimeout(toolbar, win::TB_BUTTONCOUNT, 0, 0, timeoutMs, count)) return false;
+  if (position < 0 || position >= count) return false;
+  command = Find(toolbar)->toolbarButtons[static_cast<std::size_t>(position)].command;
+  return true;
+}
+
 WindowHandle SimWindows::FindWindow(const std::string& className, const std::string& windowName) {
   for (WindowHandle handle : s_.zOrder) {
     const SimWindow& w = s_.windows.at(handle);

@@ -37,6 +37,7 @@ public:
   LResult SendMessage(WindowHandle window, unsigned message, WParam wParam, LParam lParam) override;
   bool SendMessageTimeout(WindowHandle window, unsigned message, WParam wParam, LParam lParam,
                           unsigned timeoutMs, LResult& result) override;
+  bool ToolbarButtonCommand(WindowHandle toolbar, int position, unsigned timeoutMs, int& command) override;
   WindowHandle FindWindow(const std::string& className, const std::string& windowName) override;
   WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::string& className,
                             const std::string& windowName) override;

@@ -19,6 +19,7 @@ LateBoundCalls LookUp() {
   Find(kernel, "Module32First", calls.module32First);
   Find(kernel, "QueryFullProcessImageNameA", calls.queryFullProcessImageNameA);
   Find(kernel, "RegisterServiceProcess", calls.registerServiceProcess);
+  Find(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation", calls.ntQuerySystemInformation);
   HMODULE user = ::GetModuleHandleA("user32.dll");
   Find(user, "GetDpiForWindow", calls.getDpiForWindow);
   Find(user, "AdjustWindowRectExForDpi", calls.adjustWindowRectExForDpi);

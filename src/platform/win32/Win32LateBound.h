@@ -25,6 +25,8 @@ struct LateBoundCalls {
   int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
   // user32, Windows Vista on.
   BOOL(WINAPI* changeWindowMessageFilter)(UINT, DWORD) = nullptr;
+  // ntdll, every NT: the boot time, among others.
+  LONG(WINAPI* ntQuerySystemInformation)(ULONG, PVOID, ULONG, PULONG) = nullptr;
   // uxtheme.dll, Windows XP on.
   HRESULT(WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
 };

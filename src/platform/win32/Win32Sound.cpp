@@ -12,9 +12,8 @@ namespace {
 constexpr CLSID kMMDeviceEnumerator = {0xbcde0395, 0xe52f, 0x467c, {0x8e, 0x3d, 0xc4, 0x57, 0x92, 0x91, 0x69, 0x2e}};
 
 // The default playback device is opened for each call: it changes when the
-// user plugs in a headset.
-template <typename Use>
-bool WithEndpointVolume(Use use) {
+// user plugs in a headset. One body for every use, not one per use.
+bool WithEndpointVolume(bool (*use)(IAudioEndpointVolume&, void*), void* context) {
   const ComCalls& calls = ComLibrary();
   if (!calls.coInitialize || !calls.coCreateInstance || !calls.coUninitialize) return false;
   const HRESULT com = calls.coInitialize(nullptr);
@@ -27,7 +26,7 @@ bool WithEndpointVolume(Use use) {
       IAudioEndpointVolume* volume = nullptr;
       if (SUCCEEDED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_INPROC_SERVER, nullptr,
                                      reinterpret_cast<void**>(&volume)))) {
-        done = use(*volume);
+        done = use(*volume, context);
         volume->Release();
       }
       device->Release();
@@ -55,15 +54,38 @@ bool Win32Sound::WaveOutSetVolume(std::uint32_t volume) {
 }
 
 bool Win32Sound::GetMasterVolumeLevelScalar(float& level) {
-  return WithEndpointVolume([&level](IAudioEndpointVolume& volume) {
-    return SUCCEEDED(volume.GetMasterVolumeLevelScalar(&level));
-  });
+  return WithEndpointVolume(
+      [](IAudioEndpointVolume& volume, void* data) {
+        return SUCCEEDED(volume.GetMasterVolumeLevelScalar(static_cast<float*>(data)));
+      },
+      &level);
 }
 
 bool Win32Sound::SetMasterVolumeLevelScalar(float level) {
-  return WithEndpointVolume([level](IAudioEndpointVolume& volume) {
-    return SUCCEEDED(volume.SetMasterVolumeLevelScalar(level, nullptr));
-  });
+  return WithEndpointVolume(
+      [](IAudioEndpointVolume& volume, void* data) {
+        return SUCCEEDED(volume.SetMasterVolumeLevelScalar(*static_cast<float*>(data), nullptr));
+      },
+      &level);
+}
+
+bool Win32Sound::GetMasterMute(bool& muted) {
+  BOOL value = FALSE;
+  if (!WithEndpointVolume(
+          [](IAudioEndpointVolume& volume, void* data) { return SUCCEEDED(volume.GetMute(static_cast<BOOL*>(data))); },
+          &value))
+    return false;
+  muted = value != FALSE;
+  return true;
+}
+
+bool Win32Sound::SetMasterMute(bool muted) {
+  BOOL value = muted ? TRUE : FALSE;
+  return WithEndpointVolume(
+      [](IAudioEndpointVolume& volume, void* data) {
+        return SUCCEEDED(volume.SetMute(*static_cast<BOOL*>(data), nullptr));
+      },
+      &value);
 }
 
 bool Win32Sound::PlaySound(const std::string& path, unsigned flags) {

@@ -158,4 +158,36 @@ void Win32System::SetCrashHandler(std::function<void()> handler) {
   }
 }
 
+namespace {
+// SystemTimeOfDayInformation as far as every NT version has it.
+struct TimeOfDay {
+  LARGE_INTEGER bootTime, currentTime, timeZoneBias;
+  ULONG timeZoneId, reserved;
+};
+constexpr ULONG kSystemTimeOfDayInformation = 3;
+
+// The kernel's own record of the boot, unlike the tick count, which wraps
+// after 49.7 days.
+std::uint64_t BootTimeSeconds() {
+  auto query = LateBound().ntQuerySystemInformation;
+  TimeOfDay time{};
+  if (!query || query(kSystemTimeOfDayInformation, &time, sizeof time, nullptr) < 0) return 0;
+  return static_cast<std::uint64_t>(time.bootTime.QuadPart) / 10'000'000;
+}
+}  // namespace
+
+SessionIdentity Win32System::CurrentSession() {
+  SessionIdentity identity;
+  char name[MAX_COMPUTERNAME_LENGTH + 1];
+  DWORD size = sizeof name;
+  if (::GetComputerNameA(name, &size)) identity.computer.assign(name, size);
+  char user[257];  // UNLEN + 1
+  size = sizeof user;
+  if (::GetUserNameA(user, &size)) identity.user = user;
+  DWORD session = 0;
+  if (::ProcessIdToSessionId(::GetCurrentProcessId(), &session)) identity.session = session;
+  identity.bootTime = BootTimeSeconds();
+  return identity;
+}
+
 }  // namespace hd

@@ -26,6 +26,7 @@ public:
   bool EqualTextIgnoreCase(const std::string& a, const std::string& b) override;
   char DecimalSeparator() override;
   void SetCrashHandler(std::function<void()> handler) override;
+  SessionIdentity CurrentSession() override;
 };
 
 }  // namespace hd

@@ -1,4 +1,5 @@
-// Each operation is the one user32 call of the same name.
+// Each operation is the one user32 call of the same name; a toolbar button's
+// command id needs kernel32's memory calls on another process too.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Windows.h"
 #include "platform/win32/Win32LateBound.h"
@@ -91,6 +92,33 @@ bool Win32Windows::SendMessageTimeout(WindowHandle window, unsigned message, WPa
       ::SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &answer);
   result = static_cast<LResult>(answer);
   return ok != 0;
+}
+
+// The button is written into memory of the toolbar's process, where the
+// pointer the message carries means something.
+bool Win32Windows::ToolbarButtonCommand(WindowHandle toolbar, int position, unsigned timeoutMs, int& command) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(H(toolbar), &processId);
+  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return false;
+  // Room for a 64-bit shell's TBBUTTON; its command id lies where a 32-bit one's does.
+  constexpr SIZE_T kButtonRoom = 32;
+  void* remote = ::VirtualAllocEx(process, nullptr, kButtonRoom, MEM_COMMIT, PAGE_READWRITE);
+  bool read = false;
+  if (remote) {
+    DWORD_PTR answer = 0;
+    const bool answered = ::SendMessageTimeoutA(H(toolbar), TB_GETBUTTON, static_cast<WPARAM>(position),
+                                                reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, timeoutMs,
+                                                &answer) != 0;
+    int head[2] = {};  // iBitmap, idCommand
+    SIZE_T got = 0;
+    read = answered && answer && ::ReadProcessMemory(process, remote, head, sizeof head, &got) && got == sizeof head;
+    if (read) command = head[1];
+    // A shell that did not answer may still write there later: left to it.
+    if (answered) ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  ::CloseHandle(process);
+  return read;
 }
 
 WindowHandle Win32Windows::FindWindow(const std::string& className, const std::string& windowName) {

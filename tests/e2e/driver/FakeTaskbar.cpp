@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include "Harness.h"
 
 namespace e2e {
 
@@ -63,12 +64,12 @@ int RunFakeTaskbar(int argc, char** argv) {
   for (int i = 0; i < buttons; ++i) {
     TBBUTTON button{};
     button.iBitmap = I_IMAGENONE;
-    button.idCommand = i;  // the program passes positions as identifiers
+    button.idCommand = FakeTrayCommand(i);
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = BTNS_BUTTON;
     ::SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
   }
-  if (prehidden >= 0) ::SendMessageA(toolbar, TB_HIDEBUTTON, static_cast<WPARAM>(prehidden), TRUE);
+  if (prehidden >= 0) ::SendMessageA(toolbar, TB_HIDEBUTTON, static_cast<WPARAM>(FakeTrayCommand(prehidden)), TRUE);
   MSG message;
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
     ::TranslateMessage(&message);

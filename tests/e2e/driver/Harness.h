@@ -36,6 +36,10 @@ std::string DialogText(HWND dialog);
 // Presses the dialog's OK (or the only) button.
 void DismissDialog(HWND dialog);
 
+// The command id of the fake taskbar's notification button at a position:
+// as on a real taskbar, not the position.
+constexpr int FakeTrayCommand(int position) { return 41 + 3 * position; }
+
 // Starts a program of the Unix side (xdotool, import); Wine does not wait for it.
 void RunUnixTool(const std::string& commandLine);
 // Clicks at a screen point with the X pointer (button 1 left, 3 right).

@@ -332,7 +332,8 @@ protected:
   void TearDown() override { SetReportedWindowsVersion(""); }
   std::vector<bool> HiddenButtons() {
     std::vector<bool> hidden;
-    for (int i = 0; i < 5; ++i) hidden.push_back(::SendMessageA(toolbar, TB_ISBUTTONHIDDEN, i, 0) != 0);
+    for (int i = 0; i < 5; ++i)
+      hidden.push_back(::SendMessageA(toolbar, TB_ISBUTTONHIDDEN, static_cast<WPARAM>(FakeTrayCommand(i)), 0) != 0);
     return hidden;
   }
 };
