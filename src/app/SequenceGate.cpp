@@ -5,9 +5,9 @@
 
 namespace hd {
 
-void SequenceGate::Run(std::function<void()> action) {
+void SequenceGate::Run(Event action) {
   if (busy_) {
-    waiting_.push_back(std::move(action));
+    waiting_.push_back(action);
     return;
   }
   busy_ = true;
@@ -17,7 +17,7 @@ void SequenceGate::Run(std::function<void()> action) {
   } idle{busy_};
   action();
   while (!waiting_.empty()) {
-    std::function<void()> next = std::move(waiting_.front());
+    const Event next = waiting_.front();
     waiting_.pop_front();
     next();
   }

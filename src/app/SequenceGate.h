@@ -1,7 +1,7 @@
 // One sequence at a time: what arrives while one runs waits for it.
 #pragma once
 #include <deque>
-#include <functional>
+#include "ui/Event.h"
 
 namespace hd {
 
@@ -9,13 +9,13 @@ class SequenceGate {
 public:
   // Runs the action now, or, while another runs, after it has ended, in the
   // order the actions came.
-  void Run(std::function<void()> action);
+  void Run(Event action);
   // Whether an action is running: the time to refuse what cannot wait.
   bool Busy() const { return busy_; }
 
 private:
   bool busy_ = false;
-  std::deque<std::function<void()>> waiting_;
+  std::deque<Event> waiting_;
 };
 
 }  // namespace hd

@@ -1,6 +1,6 @@
 // The About box: the program's name and version and how to reach its makers.
 #pragma once
-#include <functional>
+#include "ui/Event.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "ui/Form.h"
@@ -14,7 +14,7 @@ class TfrmAbout : public Form {
 public:
   TfrmAbout(IFormHost& host, IShell& shell, ISystem& system);
   // The controller's handler for the box closing.
-  std::function<void()> OnClose;
+  Event OnClose;
 
   hd::Image Image;
   Label labName, labV, labVer;

@@ -18,8 +18,8 @@ bool InCorner(Point at, const Rect& monitor, ScreenCorner corner) {
 }
 }  // namespace
 
-HideTriggers::HideTriggers(Platform& platform, std::function<void()> enter)
-    : p_(platform), enter_(std::move(enter)) {
+HideTriggers::HideTriggers(Platform& platform, Event enter)
+    : p_(platform), enter_(enter) {
   window_ = p_.forms.CreateMessageWindow([this](unsigned message, WParam wParam, LParam) -> std::optional<LResult> {
     if (message != win::WM_TIMER || wParam != kTimerId) return std::nullopt;
     Look();

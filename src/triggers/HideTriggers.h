@@ -2,9 +2,9 @@
 // corner of the screen, and time away from the keyboard and mouse.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include "platform/Platform.h"
+#include "ui/Event.h"
 
 namespace hd {
 
@@ -26,7 +26,7 @@ public:
   static constexpr unsigned kAwayPeriodMs = 1000;
 
   // enter runs once per visit to the corner and once per time away.
-  HideTriggers(Platform& platform, std::function<void()> enter);
+  HideTriggers(Platform& platform, Event enter);
   ~HideTriggers();
   HideTriggers(const HideTriggers&) = delete;
   HideTriggers& operator=(const HideTriggers&) = delete;
@@ -43,7 +43,7 @@ private:
   void LookAtInput(std::uint64_t now);
 
   Platform& p_;
-  std::function<void()> enter_;
+  Event enter_;
   WindowHandle window_ = 0;
   TriggerOptions options_;
   bool running_ = false;

@@ -1,7 +1,8 @@
-// A control's event: a lambda that captures a few words by value (this, a
-// reference, a member function). std::function would make a manager
-// function for each of the program's lambdas and call it on every copy and
-// destruction; this keeps the lambda in place and one call per lambda.
+// A control's event, or any void() callback: a lambda that captures a few
+// words by value (this, a reference, a member function). std::function would
+// make a manager function for each of the program's lambdas and call it on
+// every copy and destruction; this keeps the lambda in place and one call per
+// lambda.
 #pragma once
 #include <cstddef>
 #include <new>

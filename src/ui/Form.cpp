@@ -4,8 +4,8 @@
 
 namespace hd {
 
-Form::Form(IFormHost& host, std::string name, std::string caption, int clientWidth, int clientHeight)
-    : host_(host), name_(std::move(name)), caption_(std::move(caption)),
+Form::Form(IFormHost& host, std::string_view name, std::string_view caption, int clientWidth, int clientHeight)
+    : host_(host), name_(name), caption_(caption),
       clientWidth_(clientWidth), clientHeight_(clientHeight) {}
 
 Form::~Form() {

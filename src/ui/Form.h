@@ -14,7 +14,7 @@ inline constexpr int mrNone = 0, mrOk = 1, mrCancel = 2;
 
 class Form {
 public:
-  Form(IFormHost& host, std::string name, std::string caption, int clientWidth, int clientHeight);
+  Form(IFormHost& host, std::string_view name, std::string_view caption, int clientWidth, int clientHeight);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
