@@ -88,6 +88,9 @@ TEST(Install, SilentSetupInstallsForTheUserAndSilentUninstallEndsTheProgramAndLe
   // The installed program runs, its settings beside it, and hides a tool.
   const std::string tool = CopySelfTo(programs + "HushdeskTestTool.exe");
   WriteTextFile(dir + "Settings\\HideAppList.lst", tool + "\r\n");
+  Process again(WindowsPath(HD_SETUP_EXE), "/S");
+  ASSERT_EQ(again.WaitForExit(60000), 0u);
+  EXPECT_EQ(ReadTextFile(dir + "Settings\\HideAppList.lst"), tool + "\r\n") << "installing over keeps the settings";
   Process toolApp = StartHelperApp(tool, "Tool to hide");
   HWND toolWindow = FindWindowOfProcess(toolApp.Id(), "Tool to hide");
   ASSERT_NE(toolWindow, nullptr);

@@ -245,12 +245,13 @@ TEST(Tray, TheConfigurationWindowAnswersTheKeyboardAsAnyDialog) {
   HWND pages = ::GetDlgItem(config, kPages);
   const auto page = [pages] { return ::SendMessageA(pages, TCM_GETCURSEL, 0, 0); };
   ASSERT_EQ(page(), 0);
-  // Ctrl+Tab and Ctrl+Page Down turn the pages forward, with Shift or Page Up back, round the ends.
+  // Ctrl+Tab and Ctrl+Page Down turn the pages forward, with Shift or Page Up back, round the ends
+  // (the seventh page, "Triggers", is the last).
   const struct {
     std::initializer_list<WORD> modifiers;
     WORD key;
     LRESULT page;
-  } turns[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL, VK_SHIFT}, VK_TAB, 0}, {{VK_CONTROL}, VK_PRIOR, 5},
+  } turns[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL, VK_SHIFT}, VK_TAB, 0}, {{VK_CONTROL}, VK_PRIOR, 6},
                {{VK_CONTROL}, VK_NEXT, 0},          {{VK_CONTROL}, VK_NEXT, 1},          {{VK_CONTROL}, VK_TAB, 2},
                {{VK_CONTROL}, VK_TAB, kSwitchPage}};
   for (const auto& turn : turns) {
