@@ -84,17 +84,17 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // The taskbar button of an open window belongs to this invisible one: a
 // click brings that window forward and "Close window" closes it, never this.
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool activated = message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE;
+  if (message != WM_CLOSE && !activated) return ::DefWindowProcA(window, message, wParam, lParam);
   HWND popup = ::GetLastActivePopup(window);
   const bool standsFor = popup != window && ::IsWindowVisible(popup);
   if (message == WM_CLOSE) {
     if (standsFor) ::PostMessageA(popup, WM_CLOSE, 0, 0);
     return 0;
   }
-  if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && standsFor) {
-    ::SetActiveWindow(popup);
-    return 0;
-  }
-  return ::DefWindowProcA(window, message, wParam, lParam);
+  if (!standsFor) return ::DefWindowProcA(window, message, wParam, lParam);
+  ::SetActiveWindow(popup);
+  return 0;
 }
 
 LRESULT CALLBACK UtilProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
