@@ -41,6 +41,7 @@ void HideTriggers::Start(const TriggerOptions& options) {
 void HideTriggers::Stop() {
   if (running_) p_.forms.KillTimer(window_, kTimerId);
   running_ = false;
+  lookedAt_.reset();
   inCornerSince_.reset();
   cornerTaken_ = false;
   awayTakenAt_.reset();
@@ -54,8 +55,14 @@ void HideTriggers::Look() {
 }
 
 void HideTriggers::LookAtCorner(std::uint64_t now) {
+  // The monitor is asked for only when the pointer moved: a still pointer
+  // then costs one question per look.
   const Point at = p_.shell.GetCursorPos();
-  if (!InCorner(at, p_.system.MonitorRectAt(at), options_.whichCorner)) {
+  if (!lookedAt_ || lookedAt_->x != at.x || lookedAt_->y != at.y) {
+    lookedAt_ = at;
+    inCorner_ = InCorner(at, p_.system.MonitorRectAt(at), options_.whichCorner);
+  }
+  if (!inCorner_) {
     inCornerSince_.reset();
     cornerTaken_ = false;
     return;

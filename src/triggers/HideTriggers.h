@@ -48,6 +48,8 @@ private:
   TriggerOptions options_;
   bool running_ = false;
   std::uint64_t startedAt_ = 0;  // time away counts from here at the earliest
+  std::optional<Point> lookedAt_;  // where the pointer was at the last look
+  bool inCorner_ = false;
   std::optional<std::uint64_t> inCornerSince_;
   bool cornerTaken_ = false;
   // The last input's tick when time away fired: it fires again after new input.
