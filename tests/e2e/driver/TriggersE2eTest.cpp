@@ -1,6 +1,7 @@
 // The other ways into HIDE mode on the real desktop: the mouse pushed into a
-// screen corner and the command line handed to the running copy; and, as a
-// figure, what watching the corner costs while the pointer is elsewhere.
+// screen corner, a minute away and the command line handed to the running
+// copy; and, as a figure, what watching the corner costs while the pointer
+// is elsewhere.
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,22 @@ TEST_F(Triggers, TheMousePushedIntoTheCornerHidesTheUnwantedWindows) {
   EXPECT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }));
   PressModeHotkey();
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(gameWindow) != FALSE; })) << "the hotkey leaves";
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+// Under Wine the pointer moved by xdotool outside Wine's windows is no input,
+// so the minute passes without any; the hotkey then leaves for good.
+TEST_F(Triggers, AMinuteAwayHidesTheUnwantedWindowsOnce) {
+  ASSERT_TRUE(gameWindow);
+  program.WriteSetting("Settings\\Main.cfg", "[Triggers]\r\ncbAwayHide=1\r\nAwayMinutes=1\r\n");
+  ASSERT_TRUE(program.Start());
+  ::Sleep(50000);
+  EXPECT_TRUE(::IsWindowVisible(gameWindow)) << "before the minute";
+  EXPECT_TRUE(WaitUntil([&] { return Hidden(gameWindow); }, 15000));
+  PressModeHotkey();
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(gameWindow) != FALSE; })) << "the hotkey leaves";
+  ::Sleep(2500);
+  EXPECT_TRUE(::IsWindowVisible(gameWindow)) << "not entered again without new input";
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
