@@ -5,48 +5,48 @@
 
 namespace hd {
 
-Control::Control(Form& owner, ControlKind kind, int id, std::string_view name, std::string_view caption, Bounds bounds)
+Control::Control(Form& owner, ControlKind kind, int id, const char* name, const char* caption, const Bounds& bounds)
     : owner_(owner), kind_(kind), id_(id), name_(name), caption_(caption), bounds_(bounds) {
   owner_.Register(*this);
 }
 
-Button::Button(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+Button::Button(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds)
     : Control(owner, ControlKind::Button, id, name, caption, bounds) {}
 
-Label::Label(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+Label::Label(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds)
     : Control(owner, ControlKind::Label, id, name, caption, bounds) {}
 
-GroupBox::GroupBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds)
+GroupBox::GroupBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds)
     : Control(owner, ControlKind::GroupBox, id, name, caption, bounds) {}
 
-CheckBox::CheckBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked)
+CheckBox::CheckBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds, bool checked)
     : Control(owner, ControlKind::CheckBox, id, name, caption, bounds), checked_(checked) {}
 
-RadioButton::RadioButton(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds,
+RadioButton::RadioButton(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds,
                          bool checked)
     : Control(owner, ControlKind::RadioButton, id, name, caption, bounds), checked_(checked) {}
 
-ListBox::ListBox(Form& owner, int id, std::string_view name, Bounds bounds)
+ListBox::ListBox(Form& owner, int id, const char* name, const Bounds& bounds)
     : Control(owner, ControlKind::ListBox, id, name, "", bounds) {}
 
-Edit::Edit(Form& owner, int id, std::string_view name, Bounds bounds)
+Edit::Edit(Form& owner, int id, const char* name, const Bounds& bounds)
     : Control(owner, ControlKind::Edit, id, name, "", bounds) {}
 
-ListView::ListView(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<ListColumn> columns)
+ListView::ListView(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<ListColumn> columns)
     : Control(owner, ControlKind::ListView, id, name, "", bounds), columns_(std::move(columns)) {}
 
-HotKeyEdit::HotKeyEdit(Form& owner, int id, std::string_view name, Bounds bounds, std::uint16_t value)
+HotKeyEdit::HotKeyEdit(Form& owner, int id, const char* name, const Bounds& bounds, std::uint16_t value)
     : Control(owner, ControlKind::HotKey, id, name, "", bounds) {
   SetValue(value);
 }
 
-TrackBar::TrackBar(Form& owner, int id, std::string_view name, Bounds bounds, int min, int max, int position)
+TrackBar::TrackBar(Form& owner, int id, const char* name, const Bounds& bounds, int min, int max, int position)
     : Control(owner, ControlKind::TrackBar, id, name, "", bounds), min_(min), max_(max), position_(position) {}
 
-Image::Image(Form& owner, int id, std::string_view name, Bounds bounds)
+Image::Image(Form& owner, int id, const char* name, const Bounds& bounds)
     : Control(owner, ControlKind::Image, id, name, "", bounds) {}
 
-PageControl::PageControl(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<std::string> pages)
+PageControl::PageControl(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<std::string> pages)
     : Control(owner, ControlKind::PageControl, id, name, "", bounds), pages_(std::move(pages)) {}
 
 void Control::Changed() { owner_.ControlChanged(*this); }

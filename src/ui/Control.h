@@ -27,14 +27,14 @@ struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
 
 class Control {
 public:
-  Control(Form& owner, ControlKind kind, int id, std::string_view name, std::string_view caption, Bounds bounds);
+  Control(Form& owner, ControlKind kind, int id, const char* name, const char* caption, const Bounds& bounds);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
   ControlKind Kind() const { return kind_; }
   int Id() const { return id_; }
-  const std::string& Name() const { return name_; }
+  std::string_view Name() const { return name_; }
   const Bounds& Position() const { return bounds_; }
   // Before the form is realised: where the window's layout puts it.
   void SetBounds(Bounds bounds) { bounds_ = bounds; }
@@ -74,7 +74,7 @@ private:
   Form& owner_;
   ControlKind kind_;
   int id_;
-  std::string name_;
+  const char* name_;  // a literal: names never change
   std::string caption_;
   Bounds bounds_;
   bool enabled_ = true;
@@ -86,7 +86,7 @@ private:
 
 class Button : public Control {
 public:
-  Button(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
+  Button(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
   bool IsDefault = false;
   bool IsCancel = false;
   // A flat button shows its glyph, no caption, and its hint as a tooltip.
@@ -99,7 +99,7 @@ enum class Alignment { Left, Centre, Right };
 
 class Label : public Control {
 public:
-  Label(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
+  Label(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
   Alignment Align = Alignment::Left;
   // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
   bool IsLink = false;
@@ -107,12 +107,12 @@ public:
 
 class GroupBox : public Control {
 public:
-  GroupBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds);
+  GroupBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
 };
 
 class CheckBox : public Control {
 public:
-  CheckBox(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked);
+  CheckBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds, bool checked);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // toggles, then OnClick
@@ -124,7 +124,7 @@ private:
 // Radio buttons of one group are linked: checking one unchecks the others.
 class RadioButton : public Control {
 public:
-  RadioButton(Form& owner, int id, std::string_view name, std::string_view caption, Bounds bounds, bool checked);
+  RadioButton(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds, bool checked);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // checks, then OnClick
@@ -141,7 +141,7 @@ enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
 
 class ListBox : public Control {
 public:
-  ListBox(Form& owner, int id, std::string_view name, Bounds bounds);
+  ListBox(Form& owner, int id, const char* name, const Bounds& bounds);
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   void Add(const std::string& item);
@@ -166,7 +166,7 @@ private:
 // A one-line text box.
 class Edit : public Control {
 public:
-  Edit(Form& owner, int id, std::string_view name, Bounds bounds);
+  Edit(Form& owner, int id, const char* name, const Bounds& bounds);
   const std::string& Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
   // The user typed: the real control has the text already; cut to MaxLength.
@@ -189,7 +189,7 @@ struct ListItem {
 // A list view in report view: rows with sub-items, at most one selected.
 class ListView : public Control {
 public:
-  ListView(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<ListColumn> columns);
+  ListView(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<ListColumn> columns);
   const std::vector<ListColumn>& Columns() const { return columns_; }
   const std::vector<ListItem>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -227,7 +227,7 @@ class HotKeyEdit : public Control {
 public:
   static constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
 
-  HotKeyEdit(Form& owner, int id, std::string_view name, Bounds bounds, std::uint16_t value);
+  HotKeyEdit(Form& owner, int id, const char* name, const Bounds& bounds, std::uint16_t value);
   // Read from the real control when there is one (HKM_GETHOTKEY); reading
   // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
@@ -251,7 +251,7 @@ private:
 
 class TrackBar : public Control {
 public:
-  TrackBar(Form& owner, int id, std::string_view name, Bounds bounds, int min, int max, int position);
+  TrackBar(Form& owner, int id, const char* name, const Bounds& bounds, int min, int max, int position);
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
@@ -268,7 +268,7 @@ private:
 // A picture: an icon drawn centred in its bounds.
 class Image : public Control {
 public:
-  Image(Form& owner, int id, std::string_view name, Bounds bounds);
+  Image(Form& owner, int id, const char* name, const Bounds& bounds);
   Handle Icon() const { return icon_; }
   void SetIcon(Handle icon);
 
@@ -278,7 +278,7 @@ private:
 
 class PageControl : public Control {
 public:
-  PageControl(Form& owner, int id, std::string_view name, Bounds bounds, std::vector<std::string> pages);
+  PageControl(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<std::string> pages);
   const std::vector<std::string>& Pages() const { return pages_; }
   int ActivePage() const { return active_; }
   void SetActivePage(int page);
