@@ -110,7 +110,7 @@ void WindowHider::WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWin
     }
     if (windows.empty()) return;
     if (p_.system.TickCountMs() - lastDone >= HungWindows::kProbeMs) break;
-    w.WaitAnsweringSentMessages(kPollMs);
+    w.WaitForWindowChange(kPollMs);
   }
   for (WindowHandle window : windows) hung_.Unanswered(window);
 }

@@ -62,9 +62,10 @@ public:
   // there is no such filter and nothing is done).
   virtual void AllowMessageFromLowerRights(unsigned message) = 0;
 
-  // MsgWaitForMultipleObjects for sent messages, up to timeoutMs, answering
-  // those that came (a program being shown may send one and wait for it).
-  virtual void WaitAnsweringSentMessages(unsigned timeoutMs) = 0;
+  // Waits up to timeoutMs, or until a window is shown, hidden or destroyed,
+  // answering the messages sent meanwhile (a program being shown may send one
+  // and wait for it).
+  virtual void WaitForWindowChange(unsigned timeoutMs) = 0;
 };
 
 }  // namespace hd

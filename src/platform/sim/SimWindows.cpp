@@ -368,7 +368,7 @@ long SimWindows::SetWindowLong(WindowHandle window, int index, long value) {
 
 bool SimWindows::UpdateWindow(WindowHandle window) { return Find(window) != nullptr; }
 
-void SimWindows::WaitAnsweringSentMessages(unsigned timeoutMs) {
+void SimWindows::WaitForWindowChange(unsigned timeoutMs) {
   AnswerSentMessages();
   s_.clockMs += timeoutMs;
 }

@@ -47,7 +47,7 @@ public:
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
   void AllowMessageFromLowerRights(unsigned message) override;
-  void WaitAnsweringSentMessages(unsigned timeoutMs) override;
+  void WaitForWindowChange(unsigned timeoutMs) override;
   // The thread wakes from its hang and takes its queued requests, in order.
   void Wake(ThreadId thread);
   // The thread answers only once the clock has run on by ms.

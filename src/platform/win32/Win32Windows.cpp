@@ -148,11 +148,25 @@ void Win32Windows::AllowMessageFromLowerRights(unsigned message) {
   if (LateBound().changeWindowMessageFilter) LateBound().changeWindowMessageFilter(message, kMsgfltAdd);
 }
 
-void Win32Windows::WaitAnsweringSentMessages(unsigned timeoutMs) {
-  if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+namespace {
+// Its call is what matters: the event's delivery ends the wait.
+void CALLBACK WindowChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {}
+}  // namespace
+
+void Win32Windows::WaitForWindowChange(unsigned timeoutMs) {
+  // A wait of 1 ms lasts a whole timer tick on Windows (15.6 ms unless some
+  // program raised the timer's rate); the event ends it as the window
+  // changes. The events come to this thread's queue, so the wait covers all
+  // of it, and looking without removing leaves posted messages for the loop.
+  // Wine 8 sends no such events for other processes' windows: there the
+  // timeout does it.
+  HWINEVENTHOOK hook =
+      ::SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, WindowChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
+  if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT) == WAIT_OBJECT_0) {
     MSG message;
-    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
   }
+  if (hook) ::UnhookWinEvent(hook);
 }
 
 }  // namespace hd

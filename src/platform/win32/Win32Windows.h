@@ -41,7 +41,7 @@ public:
   bool UpdateWindow(WindowHandle window) override;
   unsigned RegisterWindowMessage(const std::string& name) override;
   void AllowMessageFromLowerRights(unsigned message) override;
-  void WaitAnsweringSentMessages(unsigned timeoutMs) override;
+  void WaitForWindowChange(unsigned timeoutMs) override;
 };
 
 }  // namespace hd
