@@ -37,8 +37,8 @@ enum class NoticeKind;
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
 // Posted to the configuration window by a registration that failed.
 inline constexpr unsigned kWmTellHotKeyConflicts = win::WM_USER + 1;
-// Posted by the system's audio sessions: one has started.
-inline constexpr unsigned kWmAudioSessionCreated = win::WM_USER + 2;
+// Posted by the audio sessions' watch as one starts (+ 2 and + 3 are the command line's).
+inline constexpr unsigned kWmAudioSessionCreated = win::WM_USER + 4;
 
 class TfrmConfigure : public Form, public AppSettings {
 public:

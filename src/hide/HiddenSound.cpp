@@ -6,16 +6,22 @@
 
 namespace hd {
 
-void HiddenSound::Mute(const std::vector<WindowHandle>& hidden, const std::set<ProcessId>& kept) {
-  kept_ = kept;
+namespace {
+bool Has(const std::vector<ProcessId>& processes, ProcessId process) {
+  return std::find(processes.begin(), processes.end(), process) != processes.end();
+}
+}  // namespace
+
+void HiddenSound::Mute(const std::vector<WindowHandle>& hidden, std::vector<ProcessId> kept) {
+  kept_ = std::move(kept);
   processes_.clear();
   files_.clear();
   ProcessFiles files(p_);
   const ProcessId own = p_.processes.GetCurrentProcessId();
   for (WindowHandle window : hidden) {
     const ProcessId process = files.ProcessOfWindow(window);
-    if (process == own || kept_.count(process)) continue;
-    processes_.insert(process);
+    if (process == own || Has(kept_, process)) continue;
+    processes_.push_back(process);
     const std::string file = files.ForProcess(process);
     if (!file.empty()) files_.push_back(p_.system.CharLower(file));
   }
@@ -27,14 +33,13 @@ void HiddenSound::MuteNew() {
   if (processes_.empty() || !p_.sound.AudioSessions(sessions)) return;
   ProcessFiles files(p_);
   for (const AudioSession& session : sessions) {
-    if (kept_.count(session.process) ||
-        std::any_of(Muted.begin(), Muted.end(), [&](const MutedSession& m) { return m.id == session.id; }))
-      continue;
+    bool muted = Has(kept_, session.process);
+    for (const MutedSession& m : Muted) muted = muted || m.id == session.id;
+    if (muted) continue;
     const std::string file = files.ForProcess(session.process);
-    if (!processes_.count(session.process) &&
-        (file.empty() || std::find(files_.begin(), files_.end(), p_.system.CharLower(file)) == files_.end()))
-      continue;
-    if (p_.sound.SetAudioSessionMute(session.id, true))
+    const bool sameFile =
+        !file.empty() && std::find(files_.begin(), files_.end(), p_.system.CharLower(file)) != files_.end();
+    if ((sameFile || Has(processes_, session.process)) && p_.sound.SetAudioSessionMute(session.id, true))
       Muted.push_back({session.id, session.process, file, session.muted});
   }
 }

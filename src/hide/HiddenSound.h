@@ -1,6 +1,5 @@
 // The audio sessions of the hidden programs, muted while HIDE mode lasts.
 #pragma once
-#include <set>
 #include <string>
 #include <vector>
 #include "platform/Platform.h"
@@ -23,7 +22,7 @@ public:
   // Mutes the sessions of the processes of the hidden windows and of every
   // process of the same executables, but never of a kept process (the
   // serious application, the window brought to the front).
-  void Mute(const std::vector<WindowHandle>& hidden, const std::set<ProcessId>& kept);
+  void Mute(const std::vector<WindowHandle>& hidden, std::vector<ProcessId> kept);
   // The same programs' sessions that started since.
   void MuteNew();
   // Each session still there gets its own mute back; then nothing is muted.
@@ -33,7 +32,7 @@ public:
 
 private:
   Platform& p_;
-  std::set<ProcessId> processes_, kept_;
+  std::vector<ProcessId> processes_, kept_;
   std::vector<std::string> files_;
 };
 

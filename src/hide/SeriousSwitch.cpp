@@ -19,13 +19,13 @@ WindowHandle SeriousSwitch::SwitchToSeriousApp(const SeriousRules& rules, const 
   return working.front();
 }
 
-std::set<ProcessId> SeriousSwitch::KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
-                                                 WindowHandle front) {
+std::vector<ProcessId> SeriousSwitch::KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
+                                                    WindowHandle front) {
   ProcessFiles& files = hider_.Files();
-  std::set<ProcessId> kept;
-  if (front) kept.insert(files.ProcessOfWindow(front));
+  std::vector<ProcessId> kept;
+  if (front) kept.push_back(files.ProcessOfWindow(front));
   for (WindowHandle window : working)
-    if (IsSeriousApp(rules.seriousFiles, files.ForWindow(window))) kept.insert(files.ProcessOfWindow(window));
+    if (IsSeriousApp(rules.seriousFiles, files.ForWindow(window))) kept.push_back(files.ProcessOfWindow(window));
   return kept;
 }
 

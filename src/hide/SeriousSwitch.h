@@ -1,6 +1,5 @@
 // Bringing a serious application to the front at the end of entering HIDE mode.
 #pragma once
-#include <set>
 #include <string>
 #include <vector>
 #include "hide/WindowHider.h"
@@ -23,7 +22,7 @@ public:
   WindowHandle SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working);
   // Whose sound HIDE mode leaves alone: the processes of the serious
   // windows left working, and of the window brought to the front.
-  std::set<ProcessId> KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
+  std::vector<ProcessId> KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
                                     WindowHandle front);
   bool IsSeriousApp(const std::vector<std::string>& seriousFiles, const std::string& processFile);
   void ActivateWindow(WindowHandle window);

@@ -1,7 +1,9 @@
 // "Mute the hidden programs only": the audio sessions of the hidden programs
 // muted while HIDE mode lasts, each given its own state back.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "HideFixture.h"
+#include "hide/frmCurrentUnit.h"
 
 namespace hd::test {
 
@@ -105,6 +107,18 @@ TEST_F(HiddenSoundTest, CloakedWindowsAreHiddenByTheirRulesButNeverBroughtToTheF
   EXPECT_FALSE(Visible(cloakedGame)) << "hidden by its rule all the same";
   EXPECT_EQ(desktop.state.foreground, shown) << "not the topmost working window nobody can see";
   EXPECT_EQ(frm().WorkingWindowList, std::vector<WindowHandle>{shown});
+  PressMode();
+
+  // Listed with a mark beside its file, which no list takes; its caption stays as it is.
+  TfrmCurrent& current = *app->frmCurrent;
+  current.ShowModal();
+  std::vector<std::string> names;
+  for (const ListItem& row : current.lstCurrent.Items())
+    names.push_back(row.caption + " / " + row.subItems[0] + " / " + row.subItems[1]);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Editor / Editor.exe / C:\\Tools\\Editor.exe",
+                                             "Notes / Notes.exe (not shown) / C:\\Tools\\Notes.exe",
+                                             "game of cards / Cards.exe (not shown) / C:\\Games\\Cards.exe"}));
 }
 
 TEST_F(HiddenSoundTest, OfferedOnlyWhereTheSystemHasAudioSessions) {
@@ -112,6 +126,7 @@ TEST_F(HiddenSoundTest, OfferedOnlyWhereTheSystemHasAudioSessions) {
   EXPECT_FALSE(frm().labNoSessions.Visible());
   app.reset();
   desktop.state.mutexes.clear();
+  desktop.state.hotkeys.clear();
   desktop.state.version = {148, 5, 1, 2600, 2, "Service Pack 3"};
   Start();
   EXPECT_FALSE(frm().cbMuteHidden.Enabled());
@@ -124,7 +139,7 @@ TEST_F(HiddenSoundTest, OfferedOnlyWhereTheSystemHasAudioSessions) {
   EXPECT_FALSE(Visible(game));
   PressMode();
   EXPECT_TRUE(Visible(game));
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(Boxes(), std::vector<std::string>{});
 }
 
 }  // namespace hd::test

@@ -340,7 +340,7 @@ TEST_F(RecoveryTest, TheHiddenProgramsSessionsGetTheirOwnMuteBack) {
   frm().cbMuteHidden.SetChecked(true);
   const std::string sound = desktop.StartAudioSession(ProcessOf(game));
   const std::string mutedByUser = desktop.StartAudioSession(ProcessOf(game), true);
-  const ProcessId helper = desktop.AddProcess("C:\Games\Cards.exe");
+  const ProcessId helper = desktop.AddProcess("C:\\Games\\Cards.exe");
   const std::string helperSound = desktop.StartAudioSession(helper);
   PressMode();
   const auto record = Record();

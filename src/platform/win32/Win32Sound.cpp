@@ -82,17 +82,18 @@ void ForEachManager(IMMDeviceEnumerator& enumerator, Use&& use) {
   }
 }
 
+// Only ever compared with another reading of it: each character's low byte
+// is enough (the identifier is mostly the device's and the program's names).
 std::string SessionId(IAudioSessionControl2& control) {
   LPWSTR id = nullptr;
   std::string text;
   if (FAILED(control.GetSessionInstanceIdentifier(&id)) || !id) return text;
-  char buffer[1024];
-  if (::WideCharToMultiByte(CP_UTF8, 0, id, -1, buffer, sizeof buffer, nullptr, nullptr) > 0) text = buffer;
+  for (LPWSTR c = id; *c; ++c) text += static_cast<char>(*c);
   if (auto free = ComLibrary().coTaskMemFree) free(id);
   return text;
 }
 
-// A session's details and its volume; false: it ended, or tells nothing.
+// A session that has not ended, and its volume control.
 struct SessionVisit {
   AudioSession session;
   ISimpleAudioVolume* volume = nullptr;
@@ -102,19 +103,21 @@ using SessionUse = void (*)(SessionVisit&, void*);
 struct SessionWalk {
   SessionUse use;
   void* context;
+  bool listed = false;  // a device listed its sessions
 };
 
 // Every session that has not ended, on every active playback device: false
-// where there are no audio sessions.
+// where no device lists its sessions (XP, no device, Wine).
 bool ForEachSession(SessionUse use, void* context) {
   SessionWalk walk{use, context};
-  return WithEnumerator(
+  WithEnumerator(
       [](IMMDeviceEnumerator& enumerator, void* data) {
-        const SessionWalk& w = *static_cast<SessionWalk*>(data);
+        SessionWalk& w = *static_cast<SessionWalk*>(data);
         ForEachManager(enumerator, [&w](IAudioSessionManager2& manager) {
           ComRef<IAudioSessionEnumerator> sessions;
           int count = 0;
           if (FAILED(manager.GetSessionEnumerator(&sessions.p)) || FAILED(sessions->GetCount(&count))) return;
+          w.listed = true;
           for (int i = 0; i < count; ++i) {
             ComRef<IAudioSessionControl> control;
             ComRef<IAudioSessionControl2> control2;
@@ -135,6 +138,7 @@ bool ForEachSession(SessionUse use, void* context) {
         return true;
       },
       &walk, COINIT_APARTMENTTHREADED);
+  return walk.listed;
 }
 
 // Called on a thread of the audio service: only a message to the program's
@@ -183,21 +187,24 @@ DWORD WINAPI WatchSessions(void* parameter) {
       [](IMMDeviceEnumerator& enumerator, void* data) {
         Watch& w = *static_cast<Watch*>(data);
         SessionNotice* notice = new SessionNotice(w.window, w.message);
-        std::vector<IAudioSessionManager2*> managers;
+        // More playback devices than this are not watched.
+        IAudioSessionManager2* managers[16];
+        int count = 0;
         ForEachManager(enumerator, [&](IAudioSessionManager2& manager) {
           // A manager tells of new sessions only once its enumerator was asked for.
           ComRef<IAudioSessionEnumerator> sessions;
-          if (FAILED(manager.GetSessionEnumerator(&sessions.p)) || FAILED(manager.RegisterSessionNotification(notice)))
+          if (count == 16 || FAILED(manager.GetSessionEnumerator(&sessions.p)) ||
+              FAILED(manager.RegisterSessionNotification(notice)))
             return;
           manager.AddRef();
-          managers.push_back(&manager);
+          managers[count++] = &manager;
         });
-        w.watching = !managers.empty();
+        w.watching = count > 0;
         ::SetEvent(w.ready);
-        ::WaitForSingleObject(w.stop, INFINITE);
-        for (IAudioSessionManager2* manager : managers) {
-          manager->UnregisterSessionNotification(notice);
-          manager->Release();
+        if (w.watching) ::WaitForSingleObject(w.stop, INFINITE);
+        while (count > 0) {
+          managers[--count]->UnregisterSessionNotification(notice);
+          managers[count]->Release();
         }
         notice->Release();
         return true;
@@ -284,6 +291,8 @@ bool Win32Sound::SetAudioSessionMute(const std::string& id, bool muted) {
 
 bool Win32Sound::WatchAudioSessions(WindowHandle window, unsigned message) {
   StopWatchingAudioSessions();
+  // Local statics take no lock in the product: made here, not on the thread.
+  ComLibrary();
   auto watch = std::make_unique<Watch>(Watch{reinterpret_cast<HWND>(window), message,
                                             ::CreateEventA(nullptr, TRUE, FALSE, nullptr),
                                             ::CreateEventA(nullptr, TRUE, FALSE, nullptr)});
