@@ -60,6 +60,7 @@ TEST_F(HiddenSoundTest, OnlyTheHiddenProgramsAreMutedAndEachGetsItsOwnStateBack)
   const std::string afterLeaving = desktop.StartAudioSession(ProcessOf(game));
   desktop.Pump();
   EXPECT_EQ(Muted(afterLeaving), false) << "nothing is watched out of HIDE mode";
+  EXPECT_FALSE(desktop.state.audioWatch) << "the watch ends with HIDE mode";
 
   // The exit action gives it back as well, and the option off mutes nothing.
   PressMode();
