@@ -84,7 +84,8 @@ void TfrmConfigure::LayOutPages() {
         {{&grpSound, {20, 42, 406, 130}}, {&cbSound, Row(34, 62, 300)}, {&cbSoundMute, Row(54, 62 + kRow, 300)},
          {&tbSound, {34, 112, 290, 40}}, {&butSoundTest, {336, 118, 75, 25}}, {&grpVideo, {20, 184, 406, 110}},
          {&cbVideo, Row(34, 204, 300)}, {&labGraphMode, {34, 232, 376, 18}}, {&butGraphSelect, {256, 258, 75, 25}},
-         {&butGraphTest, {336, 258, 75, 25}}});
+         {&butGraphTest, {336, 258, 75, 25}}, {&cbMuteHidden, Row(34, 308, 220)},
+         {&labNoSessions, Row(256, 308, 170)}});
 
   Place(MainControl, kPageHotKeys,
         {{&grpHotKeys, {20, 42, 406, 300}}, {&labHotKeys1, Row(34, 62)}, {&labHotKeys2, Row(34, 80)},
@@ -103,7 +104,7 @@ void TfrmConfigure::LayOutPages() {
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
     bold->SetBold(true);
   for (Label* mark : {&labModeConflict, &labVisibleConflict, &labCloseConflict, &labWordsUnread, &labHideFilesUnread,
-                      &labSerFilesUnread})
+                      &labSerFilesUnread, &labNoSessions})
     mark->SetVisible(false);
   for (ListBox* list : {&lbHideFiles, &lbSerFiles}) list->ItemHeight = kListRowHeight;
 }

@@ -2,6 +2,7 @@
 #include "app/OSWorks.h"
 #include "app/frmConfUnit.h"
 #include "app/mes_misc.h"
+#include "hide/HiddenSound.h"
 #include "media/GraphicModes.h"
 #include "media/sound_man.h"
 
@@ -15,6 +16,11 @@ VolumePath TfrmConfigure::SystemVolumePath() {
 void TfrmConfigure::CreateMedia() {
   Volume = std::make_unique<SoundVolume>(p_.sound, SystemVolumePath());
   Modes = std::make_unique<GraphicModes>(p_.display);
+  HiddenPrograms = std::make_unique<HiddenSound>(p_);
+  // Before Vista there are no audio sessions to mute.
+  const bool sessions = SystemVolumePath() == VolumePath::Endpoint;
+  cbMuteHidden.SetEnabled(sessions);
+  labNoSessions.SetVisible(!sessions);
   FillGraphicModeMenu();
   butSoundTest.OnClick = [this] { butSoundTestClick(); };
   butGraphSelect.OnClick = [this] { butGraphSelectClick(); };
@@ -22,6 +28,11 @@ void TfrmConfigure::CreateMedia() {
 }
 
 void TfrmConfigure::ApplyHideVolume() { Volume->ApplyHideVolume(cbSoundMute.Checked(), VolumeLevel()); }
+
+void TfrmConfigure::UnmuteHiddenPrograms() {
+  p_.sound.StopWatchingAudioSessions();
+  HiddenPrograms->Restore();
+}
 
 void TfrmConfigure::SwitchHideGraphicMode() { Modes->SwitchGraphicMode(SelectedGraphicMode); }
 

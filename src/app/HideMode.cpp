@@ -1,5 +1,6 @@
 // Entering and leaving HIDE mode, and the exit action at termination.
 #include "app/frmConfUnit.h"
+#include "hide/HiddenSound.h"
 #include "hide/SeriousSwitch.h"
 #include "hide/WindowHider.h"
 #include "hide/WindowsAsTheyWere.h"
@@ -47,8 +48,16 @@ void TfrmConfigure::EnterHideMode() {
     WindowsBar->HideTrayArea();
   }
   // cbSwitchToSer is stored and shown only: it does not gate the switch.
-  SeriousSwitch(p_, hider).SwitchToSeriousApp(SeriousRules{lbSerFiles.Items(), rbFirst.Checked(), Handle()},
-                                              WorkingWindowList);
+  SeriousSwitch serious(p_, hider);
+  const SeriousRules rules{lbSerFiles.Items(), rbFirst.Checked(), Handle()};
+  const WindowHandle front = serious.SwitchToSeriousApp(rules, WorkingWindowList);
+  // After the windows have vanished, and once the front window is known; the
+  // watch comes first, so that no session starts unseen in between.
+  if (cbMuteHidden.Checked()) {
+    Entered.sessions = true;
+    p_.sound.WatchAudioSessions(Handle(), kWmAudioSessionCreated);
+    HiddenPrograms->Mute(HiddenWindowList, serious.KeptProcesses(rules, WorkingWindowList, front));
+  }
   // Written again, whole, with the notification area; neither save holds up
   // the moment the windows vanish.
   Recovery->Save(RecordOfHideMode());
@@ -60,6 +69,7 @@ void TfrmConfigure::LeaveHideMode() {
   if (Entered.invisible) SetTrayIconMode();
   if (Entered.graphicMode) Modes->RestoreGraphicMode();
   if (Entered.volume) Volume->RestoreVolume();
+  if (Entered.sessions) UnmuteHiddenPrograms();
   ShowHiddenWindows();
   Entered = {};
   Recovery->Remove();
@@ -85,6 +95,7 @@ void TfrmConfigure::ExitAction() {
   if (WindowsBar->NotifyAreaHidden()) WindowsBar->ShowNotifyArea();
   if (Entered.graphicMode) Modes->RestoreGraphicMode();
   if (Entered.volume) Volume->RestoreVolume();
+  if (Entered.sessions) UnmuteHiddenPrograms();
   if (rbShowHidden.Checked())
     ShowHiddenWindows();
   else

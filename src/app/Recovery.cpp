@@ -2,6 +2,7 @@
 // changed, written down and, after a crash, put back.
 #include "app/frmConfUnit.h"
 #include "app/mes_misc.h"
+#include "hide/HiddenSound.h"
 #include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
 #include "media/GraphicModes.h"
@@ -20,6 +21,7 @@ RecoveryRecord TfrmConfigure::RecordOfHideMode() {
     record.exactVolume = *Volume->SavedVolume;
     record.volume = LevelByte(VolumeLevelOf(*Volume->SavedVolume));  // for older versions
   }
+  if (Entered.sessions) record.sessions = HiddenPrograms->Muted;
   // Only what is hidden now: the record is written before the area is hidden, too.
   if (!WindowsBar->HiddenButtons.empty())
     record.tray = RecordedTray{false, WindowsBar->HiddenButtons};

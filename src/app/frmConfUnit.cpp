@@ -1,6 +1,7 @@
 // Creation, showing, closing and destruction of the configuration window.
 #include "app/frmConfUnit.h"
 #include "app/Application.h"
+#include "hide/HiddenSound.h"
 #include "hide/WindowsAsTheyWere.h"
 #include "hide/tray_man.h"
 #include "media/GraphicModes.h"
@@ -123,6 +124,13 @@ std::optional<LResult> TfrmConfigure::HandleMessage(unsigned message, WParam wPa
       return 0;
     case kWmTellHotKeyConflicts:
       TellHotKeyConflicts();
+      return 0;
+    case kWmAudioSessionCreated:
+      // One that comes after leaving has nothing to mute for.
+      if (FHideMode && Entered.sessions) {
+        HiddenPrograms->MuteNew();
+        Recovery->Save(RecordOfHideMode());
+      }
       return 0;
     default:
       return Form::HandleMessage(message, wParam, lParam);

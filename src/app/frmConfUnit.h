@@ -19,6 +19,7 @@ namespace hd {
 
 class Application;
 class GraphicModes;
+class HiddenSound;
 class SoundVolume;
 enum class VolumePath;
 class TBook;
@@ -36,6 +37,8 @@ enum class NoticeKind;
 enum HotKeyId : int { kHotKeyMode = 1, kHotKeyVisible = 2, kHotKeyClose = 3 };
 // Posted to the configuration window by a registration that failed.
 inline constexpr unsigned kWmTellHotKeyConflicts = win::WM_USER + 1;
+// Posted by the audio sessions' watch as one starts (+ 2 and + 3 are the command line's).
+inline constexpr unsigned kWmAudioSessionCreated = win::WM_USER + 4;
 
 class TfrmConfigure : public Form, public AppSettings {
 public:
@@ -93,6 +96,7 @@ public:
     bool volume = false;       // the volume was set, from a level read before
     bool trayArea = false;     // the notification area was hidden
     bool asTheyWere = false;   // the show states were taken
+    bool sessions = false;     // the hidden programs' audio sessions are muted and watched
   };
   HideModeSteps Entered;
   // The recovery record: what this HIDE mode changed, so far.
@@ -116,6 +120,9 @@ public:
   void SwitchHideGraphicMode();
   std::unique_ptr<SoundVolume> Volume;
   std::unique_ptr<GraphicModes> Modes;
+  // With cbMuteHidden: the hidden programs' audio sessions.
+  std::unique_ptr<HiddenSound> HiddenPrograms;
+  void UnmuteHiddenPrograms();
   VolumePath SystemVolumePath();
   // The "Sound and Video" page.
   PopupMenu mGraphList{"mGraphList"};

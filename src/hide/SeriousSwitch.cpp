@@ -4,17 +4,29 @@
 
 namespace hd {
 
-void SeriousSwitch::SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working) {
+WindowHandle SeriousSwitch::SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working) {
   for (WindowHandle window : working) {
     if (IsSeriousApp(rules.seriousFiles, hider_.Files().ForWindow(window))) {
       ActivateWindow(window);
-      return;
+      return window;
     }
   }
-  if (rules.runFirst || working.empty())
+  if (rules.runFirst || working.empty()) {
     RunFirstSeriousApp(rules);
-  else
-    ActivateWindow(working.front());
+    return 0;
+  }
+  ActivateWindow(working.front());
+  return working.front();
+}
+
+std::vector<ProcessId> SeriousSwitch::KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
+                                                    WindowHandle front) {
+  ProcessFiles& files = hider_.Files();
+  std::vector<ProcessId> kept;
+  if (front) kept.push_back(files.ProcessOfWindow(front));
+  for (WindowHandle window : working)
+    if (IsSeriousApp(rules.seriousFiles, files.ForWindow(window))) kept.push_back(files.ProcessOfWindow(window));
+  return kept;
 }
 
 bool SeriousSwitch::IsSeriousApp(const std::vector<std::string>& seriousFiles, const std::string& processFile) {

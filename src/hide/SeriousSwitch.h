@@ -18,7 +18,12 @@ public:
   // Shares the sequence's process files and hung programs.
   SeriousSwitch(Platform& p, WindowHider& hider) : p_(p), hider_(hider) {}
 
-  void SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working);
+  // The window brought to the front, or 0.
+  WindowHandle SwitchToSeriousApp(const SeriousRules& rules, const std::vector<WindowHandle>& working);
+  // Whose sound HIDE mode leaves alone: the processes of the serious
+  // windows left working, and of the window brought to the front.
+  std::vector<ProcessId> KeptProcesses(const SeriousRules& rules, const std::vector<WindowHandle>& working,
+                                    WindowHandle front);
   bool IsSeriousApp(const std::vector<std::string>& seriousFiles, const std::string& processFile);
   void ActivateWindow(WindowHandle window);
   void RunFirstSeriousApp(const SeriousRules& rules);

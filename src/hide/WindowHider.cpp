@@ -130,6 +130,8 @@ bool WindowHider::IsAppUnwanted(const std::vector<std::string>& hideFiles, Windo
 
 void WindowHider::AddWorkingWindow(const std::vector<std::string>& systemProcesses, WindowHandle window,
                                    std::vector<WindowHandle>& working) {
+  // Bringing a window nobody can see to the front would show nothing.
+  if (p_.windows.IsWindowCloaked(window)) return;
   const std::string file = files_.ForWindow(window);
   if (FileNamePart(file).empty() || !IsSystemProcess(p_.system, systemProcesses, file)) working.push_back(window);
 }

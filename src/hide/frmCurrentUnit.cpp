@@ -73,7 +73,11 @@ void TfrmCurrent::RefreshList() {
       continue;
     const std::string file = files.ForWindow(window);
     if (IsSystemProcess(p_.system, systemProcessList_, file)) continue;
-    const std::string name = file.substr(file.find_last_of("\\:") + 1);
+    std::string name = file.substr(file.find_last_of("\\:") + 1);
+    // Listed all the same: a window on another virtual desktop belongs to a
+    // program the user may well want in a list. Marked beside the file name,
+    // which no list takes, unlike the caption.
+    if (p_.windows.IsWindowCloaked(window)) name += " (not shown)";
     rows.push_back({GetWindowCaption(p_, window), {name, file}, IconIndex(window, file)});
   }
   lstCurrent.SetItems(std::move(rows));

@@ -18,6 +18,10 @@ public:
   virtual std::vector<WindowHandle> ChildWindows(WindowHandle parent) = 0;
   virtual bool IsWindow(WindowHandle window) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
+  // DwmGetWindowAttribute(DWMWA_CLOAKED) non-zero: visible to the system but
+  // kept off the screen (a suspended Store app, another virtual desktop);
+  // false where the attribute is not there (before Windows 8).
+  virtual bool IsWindowCloaked(WindowHandle window) = 0;
   virtual bool IsIconic(WindowHandle window) = 0;
   virtual bool IsZoomed(WindowHandle window) = 0;
   // GetWindowTextA into a buffer of maxCount bytes: what it wrote.

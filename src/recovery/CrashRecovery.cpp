@@ -48,8 +48,8 @@ void CrashRecovery::Remove() {
   if (!leftAlone_) p_.files.DeleteFile(path_);
 }
 
-// Window handles, the shell's buttons and the display mode mean nothing after
-// a restart; the volume is kept by Windows across one. Another session of
+// Window handles, the shell's buttons, the display mode and the audio
+// sessions mean nothing after a restart; the volume is kept by Windows across one. Another session of
 // this boot may still be running and put its own record back.
 CrashRecovery::Belonging CrashRecovery::BelongingOf(const RecoveryRecord& record) const {
   if (!record.origin) return Belonging::ThisBoot;  // an older version's: as it was then
@@ -117,6 +117,7 @@ void CrashRecovery::PutBack(const RecoveryRecord& record) {
   }
   if (record.graphicMode) GraphicModes(p_.display).ApplyGraphicMode(*record.graphicMode);
   PutBackVolume(record);
+  RestoreSessions(p_, record.sessions);
   if (record.tray) {
     TWindowsBar bar(p_);
     if (record.tray->wholeArea) {

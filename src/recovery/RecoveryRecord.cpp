@@ -84,6 +84,13 @@ void ReadLine(const std::string& key, const std::string& value, RecoveryRecord& 
     const float scalar = std::bit_cast<float>(static_cast<std::uint32_t>((*n)[0]));
     if (scalar >= 0.0f && scalar <= 1.0f)
       record.exactVolume = VolumeSetting{VolumePath::Endpoint, 0, scalar, (*n)[1] == 1};
+  } else if (key == "AudioSession") {
+    // "process mutedBefore file<TAB>id": neither a path nor an identifier holds a tab.
+    const auto blank = value.find(' ', value.find(' ') + 1), tab = value.find('\t');
+    const std::optional<Numbers> head = ReadNumbers(value.substr(0, blank));
+    if (blank < tab && tab != std::string::npos && Holds(head, 2, kWord) && (*head)[1] <= 1)
+      record.sessions.push_back({value.substr(tab + 1), static_cast<ProcessId>((*head)[0]),
+                                 value.substr(blank + 1, tab - blank - 1), (*head)[1] == 1});
   } else if (key == "Tray") {
     if (value == "area") {
       record.tray = RecordedTray{true, {}};
@@ -131,6 +138,8 @@ std::string FormatRecoveryRecord(const RecoveryRecord& record) {
     else
       line("VolumeEndpoint", Join({std::bit_cast<std::uint32_t>(v->scalar), v->muted ? 1u : 0u}));
   }
+  for (const MutedSession& m : record.sessions)
+    line("AudioSession", Join({m.process, m.mutedBefore ? 1u : 0u}) + ' ' + m.file + '\t' + m.id);
   if (const auto& tray = record.tray) {
     std::string value = tray->wholeArea ? "area" : "icons";
     for (int button : tray->buttons) {

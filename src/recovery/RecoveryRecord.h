@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "hide/HiddenSound.h"
 #include "media/sound_man.h"
 #include "platform/System.h"
 #include "platform/Types.h"
@@ -32,6 +33,7 @@ struct RecoveryRecord {
   std::optional<std::uint8_t> volume;      // the volume level 0..255, as older versions read it
   std::optional<VolumeSetting> exactVolume;  // the volume to set back, as read
   std::optional<RecordedTray> tray;
+  std::vector<MutedSession> sessions;  // the hidden programs' audio sessions
   // Where it was written; none in a record of an older version.
   std::optional<SessionIdentity> origin;
   // Written just before putting it back: found at a start, that putting back

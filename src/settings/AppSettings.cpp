@@ -84,6 +84,8 @@ AppSettings::AppSettings(Form& f)
       labGraphMode(f, ctl::labGraphMode, "labGraphMode", "", {}),
       butGraphSelect(f, ctl::butGraphSelect, "butGraphSelect", "Select", {}),
       butGraphTest(f, ctl::butGraphTest, "butGraphTest", "&Test", {}),
+      cbMuteHidden(f, ctl::cbMuteHidden, "cbMuteHidden", "Mute the hidden programs only", {}, false),
+      labNoSessions(f, ctl::labNoSessions, "labNoSessions", "(Windows Vista and later)", {}),
 
       grpHotKeys(f, ctl::Static, "grpHotKeys", "Hot keys list", {}),
       labHotKeys1(f, ctl::Static, "labHotKeys1", "Please type hot keys for actions.", {}),

@@ -26,7 +26,7 @@ enum : int {
   butSevAddFile = 1050, butSerEditFile, butSerDelFile, butSerClear, butSerSysProc, lbSerFiles,
   rbFirst, rbAny,
   cbSound = 1060, cbSoundMute, tbSound, butSoundTest, cbVideo, labGraphMode, butGraphSelect,
-  butGraphTest,
+  butGraphTest, cbMuteHidden, labNoSessions,
   hkMode = 1070, hkVisible, hkClose, labModeConflict, labVisibleConflict, labCloseConflict,
   labWordsUnread = 1080, labHideFilesUnread, labSerFilesUnread,
   cbCornerHide = 1090, rbCornerTopLeft, rbCornerTopRight, rbCornerBottomLeft, rbCornerBottomRight,
@@ -94,6 +94,8 @@ public:
   Label labGraphMode;  // FormatGraphicMode of SelectedGraphicMode, or empty
   Button butGraphSelect, butGraphTest;
   GraphicMode SelectedGraphicMode;
+  CheckBox cbMuteHidden;  // "Mute the hidden programs only"
+  Label labNoSessions;    // shown where the system has no audio sessions
 
   // "Hot Keys"
   GroupBox grpHotKeys;

@@ -51,6 +51,7 @@ std::vector<FlagKey> LaterKeys(AppSettings& s) {
 
 // Newer than the rest, in a section that older versions do not read.
 constexpr const char* kTriggers = "Triggers";
+constexpr const char* kSessions = "Audio_sessions";
 
 std::vector<RadioButton*> Corners(AppSettings& s) {
   return {&s.rbCornerTopLeft, &s.rbCornerTopRight, &s.rbCornerBottomLeft, &s.rbCornerBottomRight};
@@ -86,6 +87,7 @@ std::vector<KeyValue> KeyValues(AppSettings& s) {
   values.push_back({kTriggers, "CornerDelay", std::to_string(s.tbCornerDelay.Position() * s.kCornerDelayStepMs)});
   values.push_back({kTriggers, "cbAwayHide", s.cbAwayHide.Checked() ? "1" : "0"});
   values.push_back({kTriggers, "AwayMinutes", std::to_string(s.tbAwayMinutes.Position())});
+  values.push_back({kSessions, "cbMuteHidden", s.cbMuteHidden.Checked() ? "1" : "0"});
   return values;
 }
 
@@ -108,6 +110,7 @@ void LoadMainSettings(AppSettings& s, IProfile& profile, IFiles& files, const st
   if (auto delay = LoadNumber(profile, path, "CornerDelay"))
     s.tbCornerDelay.SetPosition((std::clamp(*delay, 0, 2000) + s.kCornerDelayStepMs / 2) / s.kCornerDelayStepMs);
   if (auto minutes = LoadNumber(profile, path, "AwayMinutes")) s.tbAwayMinutes.SetPosition(*minutes);
+  LoadFlag({kSessions, "cbMuteHidden", &s.cbMuteHidden, nullptr}, profile, path);
   s.rbDisable2.SetChecked(!s.rbEnable.Checked());
   s.rbShowHidden.SetChecked(!s.rbCloseHidden.Checked());
   s.rbAny.SetChecked(!s.rbFirst.Checked());

@@ -32,6 +32,9 @@ public:
   virtual WindowHandle MakeToolbar(const std::vector<std::pair<int, bool>>& buttons) = 0;
   // Another running process and its full executable path; ends with the test.
   virtual ProcessId StartProcess(std::string& exePath) = 0;
+  // Another running process that plays a silent loop through the system's
+  // default playback device (where there is one) until the test ends.
+  virtual ProcessId StartPlayingProcess() = 0;
   virtual bool ProcessRunning(ProcessId process) = 0;
   // Plays the user at the next input box: types the text over the field's and
   // presses OK, or presses Cancel when there is none.

@@ -334,6 +334,34 @@ TEST_F(RecoveryTest, ACrashInHideModePutsBackFromMemory) {
   EXPECT_FALSE(RecordThere());
 }
 
+TEST_F(RecoveryTest, TheHiddenProgramsSessionsGetTheirOwnMuteBack) {
+  desktop.state.version = {148, 10, 0, 19045, 2, ""};
+  KillAndStartAgain();
+  frm().cbMuteHidden.SetChecked(true);
+  const std::string sound = desktop.StartAudioSession(ProcessOf(game));
+  const std::string mutedByUser = desktop.StartAudioSession(ProcessOf(game), true);
+  const ProcessId helper = desktop.AddProcess("C:\\Games\\Cards.exe");
+  const std::string helperSound = desktop.StartAudioSession(helper);
+  PressMode();
+  const auto record = Record();
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->sessions, (std::vector<MutedSession>{{sound, ProcessOf(game), "C:\\Games\\Cards.exe", false},
+                                                         {mutedByUser, ProcessOf(game), "C:\\Games\\Cards.exe", true},
+                                                         {helperSound, helper, "C:\\Games\\Cards.exe", false}}));
+  // The helper ended, and its process id went to another program, whose session this is.
+  desktop.state.processes[helper].exePath = "C:\\Tools\\Other.exe";
+  KillAndStartAgain();
+  EXPECT_EQ(desktop.SessionMuted(sound), false);
+  EXPECT_EQ(desktop.SessionMuted(mutedByUser), true);
+  EXPECT_EQ(desktop.SessionMuted(helperSound), true) << "not ours to touch";
+
+  frm().cbMuteHidden.SetChecked(true);
+  PressMode();
+  ASSERT_EQ(desktop.SessionMuted(sound), true);
+  desktop.Crash();
+  EXPECT_EQ(desktop.SessionMuted(sound), false) << "from memory";
+}
+
 TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   RecoveryRecord record;
   record.windows = {{0x10010, 2001, win::SW_SHOW}, {0xFFFFFFF0, 4294967295u, win::SW_SHOWMAXIMIZED}};
@@ -342,6 +370,8 @@ TEST(RecoveryRecordText, EveryFieldComesBackAsWritten) {
   record.exactVolume = VolumeSetting{VolumePath::WaveOut, 0xFFFF3039, 0, false};
   record.tray = RecordedTray{false, {41, -2}};  // command ids, 32 bits each
   record.origin = SessionIdentity{"DESK-7", "Ann Lee", 3, 13'400'000'123};
+  record.sessions = {{"{0.0.0.00000000}.{5f1}|\\Device\\A|1%b2001", 2001, "C:\\My Games\\Cards.exe", true},
+                     {"id 2", 4294967295u, "", false}};
   const std::string text = FormatRecoveryRecord(record);
   EXPECT_NE(text.find("\r\nWindow=65552 2001 5\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nVolume=192\r\n"), std::string::npos) << "the key older versions read";

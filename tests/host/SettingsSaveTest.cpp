@@ -30,7 +30,8 @@ TEST_F(SettingsSave, FreshSaveWritesTheDefaultsExactly) {
             "[Common]\r\nrbNormal=1\r\nrbBackground=0\r\nrbDisable=0\r\nrbEnable=0\r\nPwd=\r\n"
             "[Hide_mode]\r\ncbHideTray=0\r\ncbCaptions=1\r\ncbApps=1\r\ncbSwitchToSer=1\r\ncbHideNew=1\r\n"
             "cbSw2Stealth=1\r\ncbTermHD=1\r\nrbCloseHidden=1\r\ncbRestoreAsWere=0\r\n[Switch]\r\nrbFirst=1\r\n"
-            "[Triggers]\r\ncbCornerHide=0\r\nCorner=0\r\nCornerDelay=250\r\ncbAwayHide=0\r\nAwayMinutes=10\r\n");
+            "[Triggers]\r\ncbCornerHide=0\r\nCorner=0\r\nCornerDelay=250\r\ncbAwayHide=0\r\nAwayMinutes=10\r\n"
+            "[Audio_sessions]\r\ncbMuteHidden=0\r\n");
   EXPECT_EQ(Read("Sound.cfg"), "0\r\n0\r\n178.5\r\n");
   EXPECT_EQ(Read("HotKeys.cfg"), "16576\r\n16392\r\n16465\r\n");
   EXPECT_EQ(Read("HideAppList.lst"), "");
@@ -49,6 +50,7 @@ TEST_F(SettingsSave, EditedSettingsComeBackAfterASaveAndReload) {
   f.cbSound.Click();
   f.cbSoundMute.SetChecked(true);
   f.tbSound.SetPosition(33);
+  f.cbMuteHidden.SetChecked(true);
   f.cbVideo.Click();
   f.SelectedGraphicMode = {800, 600, 16, 75};
   f.labGraphMode.SetCaption(FormatGraphicMode(f.SelectedGraphicMode));
@@ -71,6 +73,7 @@ TEST_F(SettingsSave, EditedSettingsComeBackAfterASaveAndReload) {
   EXPECT_TRUE(g.rbShowHidden.Checked());
   EXPECT_TRUE(g.cbSound.Checked() && g.cbSoundMute.Checked() && g.tbSound.Enabled());
   EXPECT_EQ(g.tbSound.Position(), 33);
+  EXPECT_TRUE(g.cbMuteHidden.Checked());
   EXPECT_EQ(g.labGraphMode.Caption(), "800x600 16bits 75Hz");
   EXPECT_EQ(g.hkClose.Value(), 0);
   EXPECT_EQ(g.lbHideFiles.Items(), (std::vector<std::string>{"C:\\games\\a.exe", "", "C:\\games\\a.exe"}));

@@ -20,6 +20,24 @@ ProcessId SimDesktop::AddProcess(const std::string& exePath) {
   return id;
 }
 
+std::string SimDesktop::StartAudioSession(ProcessId process, bool muted) {
+  const std::string id = "session" + std::to_string(state.audioSessions.size() + 1) + "|" + std::to_string(process);
+  state.audioSessions.push_back({id, process, muted, false});
+  if (state.audioWatch) state.queue.push_back(*state.audioWatch);
+  return id;
+}
+
+void SimDesktop::EndAudioSession(const std::string& id) {
+  for (auto& session : state.audioSessions)
+    if (session.id == id) session.ended = true;
+}
+
+std::optional<bool> SimDesktop::SessionMuted(const std::string& id) const {
+  for (const auto& session : state.audioSessions)
+    if (session.id == id && !session.ended) return session.muted;
+  return std::nullopt;
+}
+
 WindowHandle SimDesktop::AddWindow(ProcessId process, const std::string& caption, WindowOptions options) {
   SimWindow window;
   window.handle = state.nextHandle;

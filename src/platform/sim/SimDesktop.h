@@ -66,6 +66,12 @@ public:
   // A frame whose app has not put its window in yet.
   WindowHandle AddStoreFrame(const std::string& caption);
   ProcessId FrameHost();
+  // A program starts playing: a new audio session of its process, announced
+  // to a watcher.
+  std::string StartAudioSession(ProcessId process, bool muted = false);
+  void EndAudioSession(const std::string& id);
+  // A session's mute now; none when it has ended.
+  std::optional<bool> SessionMuted(const std::string& id) const;
   SimWindow& Window(WindowHandle handle) { return state.windows.at(handle); }
   bool ProcessAlive(ProcessId process) const;
   // The window's thread stops answering (all of its windows with it).

@@ -41,6 +41,31 @@ bool SimSound::SetMasterMute(bool muted) {
   return true;
 }
 
+bool SimSound::AudioSessions(std::vector<AudioSession>& sessions) {
+  if (!HasEndpoints()) return false;
+  sessions.clear();
+  for (const auto& session : s_.audioSessions)
+    if (!session.ended) sessions.push_back({session.id, session.process, session.muted});
+  return true;
+}
+
+bool SimSound::SetAudioSessionMute(const std::string& id, bool muted) {
+  for (auto& session : s_.audioSessions)
+    if (session.id == id && !session.ended) {
+      session.muted = muted;
+      return true;
+    }
+  return false;
+}
+
+bool SimSound::WatchAudioSessions(WindowHandle window, unsigned message) {
+  if (!HasEndpoints()) return false;
+  s_.audioWatch = PostedMessage{window, message, 0, 0};
+  return true;
+}
+
+void SimSound::StopWatchingAudioSessions() { s_.audioWatch.reset(); }
+
 bool SimSound::PlaySound(const std::string& path, unsigned flags) {
   if (!files_.FileExists(path)) return false;
   s_.soundsPlayed.push_back({path, flags, s_.waveVolume, s_.masterVolume, s_.masterMuted});

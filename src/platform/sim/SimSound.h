@@ -15,6 +15,10 @@ public:
   bool SetMasterVolumeLevelScalar(float level) override;
   bool GetMasterMute(bool& muted) override;
   bool SetMasterMute(bool muted) override;
+  bool AudioSessions(std::vector<AudioSession>& sessions) override;
+  bool SetAudioSessionMute(const std::string& id, bool muted) override;
+  bool WatchAudioSessions(WindowHandle window, unsigned message) override;
+  void StopWatchingAudioSessions() override;
   bool PlaySound(const std::string& path, unsigned flags) override;
 
 private:

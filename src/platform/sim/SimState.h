@@ -33,6 +33,7 @@ struct SimWindow {
   WindowHandle owner = 0;
   WindowHandle parent = 0;  // 0 for top-level windows
   bool visible = false;
+  bool cloaked = false;     // kept off the screen by the window manager (Windows 8 on)
   bool iconic = false;
   bool zoomed = false;      // maximised; kept while minimised, as restoring returns to it
   long exStyle = 0;
@@ -264,6 +265,16 @@ struct SimState {
   };
   std::vector<PlayedSound> soundsPlayed;
   std::uint64_t soundLengthMs = 1500;  // how long a sample blocks its caller
+  // Vista on: the programs' audio sessions, on any device, in the order they
+  // started; an ended one is gone from the enumeration.
+  struct SimAudioSession {
+    std::string id;
+    ProcessId process = 0;
+    bool muted = false;
+    bool ended = false;
+  };
+  std::vector<SimAudioSession> audioSessions;
+  std::optional<PostedMessage> audioWatch;  // posted at each new session
 
   // The display: its modes in the order it reports them, duplicates allowed.
   std::vector<DevMode> displayModes;

@@ -83,6 +83,14 @@ bool SimWindows::IsWindowVisible(WindowHandle window) {
   return w && w->visible;
 }
 
+// The attribute came with Windows 8 (6.2).
+bool SimWindows::IsWindowCloaked(WindowHandle window) {
+  const SimWindow* w = Find(window);
+  const OsVersionInfo& v = s_.version;
+  return w && w->cloaked && v.platformId == win::VER_PLATFORM_WIN32_NT &&
+         (v.majorVersion > 6 || (v.majorVersion == 6 && v.minorVersion >= 2));
+}
+
 bool SimWindows::IsIconic(WindowHandle window) {
   SimWindow* w = Find(window);
   if (w) TakeQueued(w->threadId);

@@ -64,9 +64,19 @@ const ComCalls& ComLibrary() {
   static const ComCalls calls = [] {
     ComCalls found;
     HMODULE library = LoadSystemLibrary("ole32.dll");
-    Find(library, "CoInitialize", found.coInitialize);
+    Find(library, "CoInitializeEx", found.coInitializeEx);
+    Find(library, "CoTaskMemFree", found.coTaskMemFree);
     Find(library, "CoCreateInstance", found.coCreateInstance);
     Find(library, "CoUninitialize", found.coUninitialize);
+    return found;
+  }();
+  return calls;
+}
+
+const DwmCalls& DwmLibrary() {
+  static const DwmCalls calls = [] {
+    DwmCalls found;
+    Find(LoadSystemLibrary("dwmapi.dll"), "DwmGetWindowAttribute", found.dwmGetWindowAttribute);
     return found;
   }();
   return calls;

@@ -33,8 +33,8 @@ struct LateBoundCalls {
 
 const LateBoundCalls& LateBound();
 
-// Libraries that only the file dialogs, the sounds and the endpoint volume
-// use: each is loaded at the first of its calls and stays loaded, so that a
+// Libraries that only the file dialogs, the sounds, the endpoint volume and
+// the cloaked windows use: each is loaded at the first of its calls and stays loaded, so that a
 // start that opens none of them does not map them (and what they import).
 struct FileDialogCalls {
   BOOL(WINAPI* getOpenFileNameA)(OPENFILENAMEA*) = nullptr;
@@ -46,9 +46,14 @@ struct SoundCalls {
   MMRESULT(WINAPI* waveOutSetVolume)(HWAVEOUT, DWORD) = nullptr;
 };
 struct ComCalls {
-  HRESULT(WINAPI* coInitialize)(LPVOID) = nullptr;
+  HRESULT(WINAPI* coInitializeEx)(LPVOID, DWORD) = nullptr;
+  void(WINAPI* coTaskMemFree)(LPVOID) = nullptr;
   HRESULT(WINAPI* coCreateInstance)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*) = nullptr;
   void(WINAPI* coUninitialize)() = nullptr;
+};
+
+struct DwmCalls {
+  HRESULT(WINAPI* dwmGetWindowAttribute)(HWND, DWORD, PVOID, DWORD) = nullptr;
 };
 
 // comdlg32.dll.
@@ -57,5 +62,7 @@ const FileDialogCalls& FileDialogLibrary();
 const SoundCalls& SoundLibrary();
 // ole32.dll.
 const ComCalls& ComLibrary();
+// dwmapi.dll, Windows Vista on.
+const DwmCalls& DwmLibrary();
 
 }  // namespace hd

@@ -1,4 +1,4 @@
-// The wave-out volume, the endpoint master volume and PlaySoundA.
+// The wave-out volume, the endpoint master volume, the audio sessions and PlaySoundA.
 #pragma once
 #include "platform/Sound.h"
 
@@ -12,7 +12,15 @@ public:
   bool SetMasterVolumeLevelScalar(float level) override;
   bool GetMasterMute(bool& muted) override;
   bool SetMasterMute(bool muted) override;
+  bool AudioSessions(std::vector<AudioSession>& sessions) override;
+  bool SetAudioSessionMute(const std::string& id, bool muted) override;
+  bool WatchAudioSessions(WindowHandle window, unsigned message) override;
+  void StopWatchingAudioSessions() override;
   bool PlaySound(const std::string& path, unsigned flags) override;
+
+private:
+  void* watch_ = nullptr;        // what the watching thread reads
+  void* watchThread_ = nullptr;  // its handle
 };
 
 }  // namespace hd

@@ -33,6 +33,13 @@ std::vector<WindowHandle> Win32Windows::ChildWindows(WindowHandle parent) {
 
 bool Win32Windows::IsWindow(WindowHandle window) { return ::IsWindow(H(window)); }
 bool Win32Windows::IsWindowVisible(WindowHandle window) { return ::IsWindowVisible(H(window)); }
+bool Win32Windows::IsWindowCloaked(WindowHandle window) {
+  constexpr DWORD kDwmwaCloaked = 14;  // Windows 8 on; earlier systems refuse it
+  DWORD cloaked = 0;
+  auto get = DwmLibrary().dwmGetWindowAttribute;
+  return get && SUCCEEDED(get(H(window), kDwmwaCloaked, &cloaked, sizeof cloaked)) && cloaked != 0;
+}
+
 bool Win32Windows::IsIconic(WindowHandle window) { return ::IsIconic(H(window)); }
 bool Win32Windows::IsZoomed(WindowHandle window) { return ::IsZoomed(H(window)); }
 

@@ -11,6 +11,7 @@ public:
   std::vector<WindowHandle> ChildWindows(WindowHandle parent) override;
   bool IsWindow(WindowHandle window) override;
   bool IsWindowVisible(WindowHandle window) override;
+  bool IsWindowCloaked(WindowHandle window) override;
   bool IsIconic(WindowHandle window) override;
   bool IsZoomed(WindowHandle window) override;
   std::string GetWindowText(WindowHandle window, int maxCount) override;

@@ -38,6 +38,13 @@ public:
     exePath = "C:\\Tools\\Child.exe";
     return desktop_.AddProcess(exePath);
   }
+  // A player has an audio session of its own from Vista on.
+  ProcessId StartPlayingProcess() override {
+    desktop_.state.version = {148, 10, 0, 19045, 2, ""};
+    const ProcessId player = desktop_.AddProcess("C:\\Tools\\Player.exe");
+    desktop_.StartAudioSession(player);
+    return player;
+  }
   bool ProcessRunning(ProcessId process) override { return desktop_.ProcessAlive(process); }
   void AnswerInputQuery(std::optional<std::string> typed) override {
     desktop_.state.inputAnswers.push_back(std::move(typed));

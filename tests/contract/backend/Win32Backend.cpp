@@ -79,12 +79,17 @@ public:
                                     reinterpret_cast<HWND>(parent), nullptr, ::GetModuleHandleA(nullptr), nullptr);
     return reinterpret_cast<WindowHandle>(window);
   }
-  ProcessId StartProcess(std::string& exePath) override {
+  ProcessId StartProcess(std::string& exePath) override { return StartChild(exePath, ""); }
+  ProcessId StartPlayingProcess() override {
+    std::string exePath;
+    return StartChild(exePath, " /play");
+  }
+  ProcessId StartChild(std::string& exePath, const char* arguments) {
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     exePath = self;
     exePath = exePath.substr(0, exePath.rfind('\\') + 1) + "contract_idle_child.exe";
-    std::string commandLine = "\"" + exePath + "\"";
+    std::string commandLine = "\"" + exePath + "\"" + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};

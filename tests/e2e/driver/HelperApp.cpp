@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include "Harness.h"
+#include "../../common/SilentPlayer.h"
 
 namespace e2e {
 
@@ -28,6 +29,7 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
     if (!std::strcmp(argv[i], "--owned")) owned = true;
     if (!std::strcmp(argv[i], "--hold-mode-keys")) holdModeKeys = true;
+    if (!std::strcmp(argv[i], "--play")) PlaySilence();
     if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
     if (!std::strcmp(argv[i], "--count") && i + 1 < argc) count = std::atoi(argv[++i]);
     if (!std::strcmp(argv[i], "--into") && i + 1 < argc)
