@@ -167,6 +167,10 @@ void SetUpListView(HWND window, ListView& list) {
     ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(list.SmallImages->HostHandle()));
 }
 
+void ShowPopup(const PopupMenu& popup, POINT at) {
+  if (Win32FormHost::instance) popup.Choose(Win32FormHost::instance->TrackPopupMenu(popup, {at.x, at.y}));
+}
+
 void ReflectListView(HWND window, ListView& list, LPARAM lParam) {
   const auto* header = reinterpret_cast<NMHDR*>(lParam);
   switch (header->code) {
@@ -218,19 +222,33 @@ LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return result;
 }
 
+bool IsPushButton(HWND window) {
+  return window && (::SendMessageA(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+}
+
+// One push button has the default frame, as in a dialog box: the one with
+// the focus, else the form's default button.
+void FrameDefault(HWND form, HWND framed) {
+  if (!framed) framed = ::GetDlgItem(form, LOWORD(::SendMessageA(form, DM_GETDEFID, 0, 0)));
+  for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (IsPushButton(child)) {
+      const auto style = static_cast<WPARAM>(::GetWindowLongA(child, GWL_STYLE) & 0xFFFF & ~BS_TYPEMASK);
+      ::SendMessageA(child, BM_SETSTYLE, style | (child == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
+    }
+}
+
 // Buttons report a released mouse button after the click it made; a
 // picture button frees its picture with itself.
 LRESULT CALLBACK MouseUpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR control) {
   if (message == WM_NCDESTROY)
     if (auto icon = reinterpret_cast<HICON>(::SendMessageA(window, BM_GETIMAGE, IMAGE_ICON, 0))) ::DestroyIcon(icon);
+  if (message == WM_SETFOCUS && IsPushButton(window)) FrameDefault(::GetParent(window), window);
+  if (message == WM_KILLFOCUS && IsPushButton(window) && !IsPushButton(reinterpret_cast<HWND>(wParam)))
+    FrameDefault(::GetParent(window), nullptr);
   const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
   if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP)
     reinterpret_cast<Control*>(control)->MouseUp();
   return result;
-}
-
-void ShowPopup(const PopupMenu& popup, POINT at) {
-  if (Win32FormHost::instance) popup.Choose(Win32FormHost::instance->TrackPopupMenu(popup, {at.x, at.y}));
 }
 
 // Shift+F10 and the menu key open a list view's menu at its selected row,
@@ -374,9 +392,10 @@ HWND CreateRealControl(HWND form, Control& control) {
       ::SetWindowSubclass(window, ListKeysProc, 0, reinterpret_cast<DWORD_PTR>(&control));
       break;
     case ControlKind::PageControl: {
-      // Classic drawing: the page takes the form's face colour like the
-      // controls on it.
-      if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
+      // The outer tabs are themed, as a property sheet's; the inner ones keep
+      // their flat buttons, which the theme does not draw.
+      if (auto setWindowTheme = LateBound().setWindowTheme; setWindowTheme && control.Pages())
+        setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {

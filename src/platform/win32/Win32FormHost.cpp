@@ -264,7 +264,16 @@ void Win32FormHost::Destroy(Form& form) {
 
 void Win32FormHost::SetVisible(Form& form, bool visible) {
   HWND window = H(form.Handle());  // made first, when it is not yet
-  if (visible) CreateControls(form);
+  constexpr const char* kOpenerProp = "HushdeskOpener";
+  if (visible) {
+    CreateControls(form);
+    if (!::IsWindowVisible(window)) ::SetPropA(window, kOpenerProp, ::GetActiveWindow());
+  } else if (auto opener = static_cast<HWND>(::GetPropA(window, kOpenerProp));
+             ::GetActiveWindow() == window && opener != window && ::IsWindowVisible(opener)) {
+    // The window that opened it is active again, as a dialog box's owner
+    // is, and with that has its focus back.
+    ::SetActiveWindow(opener);
+  }
   ::ShowWindow(window, visible ? SW_SHOW : SW_HIDE);
   // Shown again, it starts where the program puts the focus, or at its first control.
   if (!visible) ::RemovePropA(window, kFocusProp);
@@ -387,7 +396,15 @@ void Win32FormHost::QuitMessageLoop() {
 }
 
 int Win32FormHost::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-  return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
+  HWND active = ::GetActiveWindow();
+  const int answer = ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
+  // A box without an owner gives the activation back to no one in particular:
+  // the window in use takes it, and its focus, again.
+  if (active && ::IsWindowVisible(active)) {
+    ::SetActiveWindow(active);
+    if (Form* form = FormOf(active); form && !::IsChild(active, ::GetFocus())) KeepFocus(active, *form, true);
+  }
+  return answer;
 }
 
 namespace {
