@@ -392,10 +392,9 @@ HWND CreateRealControl(HWND form, Control& control) {
       ::SetWindowSubclass(window, ListKeysProc, 0, reinterpret_cast<DWORD_PTR>(&control));
       break;
     case ControlKind::PageControl: {
-      // The outer tabs are themed, as a property sheet's; the inner ones keep
-      // their flat buttons, which the theme does not draw.
-      if (auto setWindowTheme = LateBound().setWindowTheme; setWindowTheme && control.Pages())
-        setWindowTheme(window, L"", L"");
+      // Classic drawing: the page takes the form's face colour like the
+      // controls on it.
+      if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
