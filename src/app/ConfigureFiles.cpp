@@ -25,12 +25,14 @@ void TfrmConfigure::WireFileButtons() {
   butFileClear.OnClick = [this] { butFileClearClick(); };
   butSysProc.OnClick = [this] { butSysProcClick(); };
   lbHideFiles.OnDblClick = [this] { butFileEditClick(); };
+  lbHideFiles.Keys = {&butFileAdd, &butFileDelete, &butFileEdit};
   butSevAddFile.OnClick = [this] { butSevAddFileClick(); };
   butSerEditFile.OnClick = [this] { butSerEditFileClick(); };
   butSerDelFile.OnClick = [this] { butSerDelFileClick(); };
   butSerClear.OnClick = [this] { butSerClearClick(); };
   butSerSysProc.OnClick = [this] { butSerSysProcClick(); };
   lbSerFiles.OnDblClick = [this] { butSerEditFileClick(); };
+  lbSerFiles.Keys = {&butSevAddFile, &butSerDelFile, &butSerEditFile};
 }
 
 void TfrmConfigure::AddFileToList(ListBox& list, const std::string& path) { list.Add(path); }

@@ -49,7 +49,8 @@ void TfrmConfigure::LayOutPages() {
   Place(MainControl, kPageCommon,
         {{&grpStartup, {20, 42, 406, 118}}, {&labStartup, Row(34, 62)}, {&rbNormal, Row(48, 84, 300)},
          {&rbBackground, Row(48, 84 + kRow, 300)}, {&rbDisable, Row(48, 84 + 2 * kRow, 300)},
-         {&grpPassword, {20, 172, 406, 96}}, {&labPassword, Row(34, 192)}, {&rbEnable, Row(48, 214, 150)},
+         {&grpPassword, {20, 172, 406, 96}}, {&labPassword, Row(34, 192, 330)},
+         {&ImageKey, {378, 186, 32, 32}}, {&rbEnable, Row(48, 214, 150)},
          {&rbDisable2, Row(48, 214 + kRow, 150)}, {&butSetPass, {300, 222, 110, 25}}});
 
   Place(MainControl, kPageHideMode,
@@ -107,6 +108,7 @@ void TfrmConfigure::LayOutPages() {
                       &labSerFilesUnread, &labNoSessions})
     mark->SetVisible(false);
   for (ListBox* list : {&lbHideFiles, &lbSerFiles}) list->ItemHeight = kListRowHeight;
+  labGraphMode.Align = Alignment::Right;
 }
 
 }  // namespace hd

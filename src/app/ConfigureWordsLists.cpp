@@ -14,6 +14,7 @@ void TfrmConfigure::WireWordsButtons() {
   butDelete.OnClick = [this] { butDeleteClick(); };
   butClear.OnClick = [this] { butClearClick(); };
   lbWords.OnDblClick = [this] { butEditClick(); };
+  lbWords.Keys = {&butAdd, &butDelete, &butEdit};
 }
 
 void TfrmConfigure::butAddClick() { app_.frmCapEdit->Open(std::nullopt); }

@@ -38,7 +38,7 @@ TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
 }
 
 void TfrmAbout::FormCreate() {
-  Image.SetIcon(shell_.ApplicationIcon());
+  Image.SetIcon(shell_.ResourceIcon(resource::kApplicationIcon));
   labName.SetCaption(HD_PRODUCT_NAME);
   labVer.SetCaption(HD_VERSION_TEXT);
 }

@@ -76,6 +76,13 @@ void Control::Click() {
   if (OnClick) OnClick();
 }
 
+bool ListKeys::Press(ListCommand command) const {
+  Button* button = command == ListCommand::Add ? insert : command == ListCommand::Delete ? remove : edit;
+  if (!button || !button->Enabled() || !button->Visible()) return false;
+  button->Click();
+  return true;
+}
+
 void Control::MouseUp() {
   if (OnMouseUp) OnMouseUp();
 }

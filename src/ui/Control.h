@@ -136,6 +136,17 @@ private:
   std::vector<RadioButton*> group_;
 };
 
+// The keys of a list that run its buttons' commands, as the user expects
+// of any Windows list: Insert adds, Delete deletes, Enter or F2 edits.
+enum class ListCommand { Add, Delete, Edit };
+struct ListKeys {
+  Button* insert = nullptr;
+  Button* remove = nullptr;
+  Button* edit = nullptr;
+  // Clicks the key's button when it is there, shown and enabled: whether one was.
+  bool Press(ListCommand command) const;
+};
+
 // How the program changed a list box's rows or selection.
 enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
 
@@ -156,6 +167,7 @@ public:
   Event OnDblClick;
   void DblClick();  // the user double-clicked it
   int ItemHeight = 0;  // rows this high, in pixels; 0 for the font's
+  ListKeys Keys;
 
 private:
   void Tell(ListChange change, int index);
@@ -209,7 +221,8 @@ public:
   bool GridLines = false;
   bool RowSelect = false;
   ImageList* SmallImages = nullptr;
-  const PopupMenu* Popup = nullptr;  // on a right click
+  const PopupMenu* Popup = nullptr;  // on a right click, Shift+F10 or the menu key
+  ListKeys Keys;
   Event OnSelectItem;
   Event OnDblClick;
 

@@ -24,11 +24,13 @@ void Form::SetCaption(const std::string& caption) {
   if (handle_) host_.Retitle(*this);
 }
 
+// FormShow runs just before the window appears, as the library's OnShow
+// does: a window it centres or fills shows up there and filled.
 void Form::Show() {
   const bool wasVisible = visible_;
   visible_ = true;
-  host_.SetVisible(*this, true);
   if (!wasVisible) FormShow();
+  host_.SetVisible(*this, true);
 }
 
 void Form::Hide() {

@@ -30,7 +30,7 @@ public:
   IFormHost& Host() const { return host_; }
 
   bool Visible() const { return visible_; }
-  void Show();  // FormShow after it became visible
+  void Show();  // FormShow, then the window appears
   void Hide();  // FormHide after it was hidden
   // Asks FormCloseQuery; when allowed hides the form and runs FormClose.
   // Returns whether it closed.

@@ -68,6 +68,7 @@ TfrmCapEdit::TfrmCapEdit(Platform& p, THtmlHelpViewer& help, TBook& book, ListBo
   lstWords.GridLines = true;
   lstWords.RowSelect = true;
   lstWords.OnDblClick = [this] { butEditClick(); };
+  lstWords.Keys = {&butAdd, &butDel, &butEdit};
   RadioButton::Group({&rbOR, &rbAnd});
   butOk.IsDefault = true;
   butCancel.IsCancel = true;

@@ -2,6 +2,7 @@
 // a user does: the buttons, the open dialog, the questions and dropped files.
 #include <gtest/gtest.h>
 #include "ProgramFixture.h"
+#include "words/frmCheckCap.h"
 
 namespace hd::test {
 
@@ -116,6 +117,42 @@ TEST_F(FileListsEdit, DeletingAndClearingAskFirstAndOnlyYesActs) {
   frm().butFileClear.Click();
   frm().butSerClear.Click();
   EXPECT_EQ(BoxesShown(), 3u) << "an empty list asks nothing";
+}
+
+// Insert, Delete and Enter or F2 in a list are its buttons' commands, so a
+// keyboard user reaches every one of them.
+TEST_F(FileListsEdit, TheKeysOfAListRunItsOwnButtonsCommands) {
+  desktop.AnswerFileDialog(kApp);
+  EXPECT_TRUE(frm().lbHideFiles.Keys.Press(ListCommand::Add));
+  EXPECT_EQ(desktop.state.fileDialogsShown.at(0).title, "Select EXE file");
+  EXPECT_EQ(frm().lbHideFiles.Items(), (Items{kApp}));
+  EXPECT_TRUE(frm().lbSerFiles.Items().empty()) << "the other list's command";
+
+  frm().lbHideFiles.SetItemIndex(0);
+  desktop.AnswerFileDialog(kTool);
+  frm().lbHideFiles.Keys.Press(ListCommand::Edit);
+  EXPECT_EQ(frm().lbHideFiles.Items(), (Items{kTool}));
+  desktop.AnswerMessageBox(win::IDNO);
+  frm().lbHideFiles.Keys.Press(ListCommand::Delete);
+  ASSERT_EQ(BoxesShown(), 1u);
+  EXPECT_EQ(desktop.state.messageBoxes[0].text, "\r\nDelete file C:\\Tools\\Tool.exe from the list?");
+  EXPECT_EQ(frm().lbHideFiles.Count(), 1);
+
+  frm().butSevAddFile.SetEnabled(false);
+  EXPECT_FALSE(frm().lbSerFiles.Keys.Press(ListCommand::Add)) << "a disabled button's key does nothing";
+  EXPECT_EQ(DialogsShown(), 2u);
+
+  frm().lbWords.Keys.Press(ListCommand::Add);
+  TfrmCapEdit& editor = *app->frmCapEdit;
+  ASSERT_TRUE(editor.Visible()) << "Insert in the words lists adds one";
+  desktop.AnswerInput("word");
+  editor.lstWords.Keys.Press(ListCommand::Add);
+  EXPECT_EQ(desktop.state.inputQueries.at(0).caption, "Add word");
+  ASSERT_EQ(editor.lstWords.Count(), 1);
+  editor.lstWords.Select(0);
+  desktop.AnswerInput("other");
+  editor.lstWords.Keys.Press(ListCommand::Edit);
+  EXPECT_EQ(editor.lstWords.Items().at(0).caption, "other");
 }
 
 TEST_F(FileListsEdit, CancelBringsTheStoredListsBack) {

@@ -313,6 +313,25 @@ TEST_F(WordsEditor, WordsComeFromTheCaptionOfAChosenWindow) {
   EXPECT_EQ(Words().size(), 6u) << "Cancel in the dialog changes nothing";
 }
 
+// A window that appeared at the top left and then jumped to the middle
+// would flash there: each appears where it stays.
+TEST_F(WordsEditor, TheEditorAndTheDialogAppearWhereTheyStay) {
+  App("C:\\Office\\Writer.exe", "Report");
+  frm().butAdd.Click();
+  desktop.InNextModal([&](Form&) { app->frmCurrent->butCancel.Click(); });
+  ed().butList.Click();
+  const int width = desktop.state.screenWidth, height = desktop.state.screenHeight;
+  ASSERT_GE(desktop.state.formsShown.size(), 2u);
+  const ShownForm& editor = desktop.state.formsShown.end()[-2];
+  const ShownForm& dialog = desktop.state.formsShown.back();
+  EXPECT_EQ(editor.name, "frmCapEdit");
+  EXPECT_EQ(editor.position.x, (width - ed().ClientWidth()) / 2);
+  EXPECT_EQ(editor.position.y, (height - ed().ClientHeight()) / 2);
+  EXPECT_EQ(dialog.name, "frmCurrent");
+  EXPECT_EQ(dialog.position.x, (width - app->frmCurrent->ClientWidth()) / 2);
+  EXPECT_EQ(dialog.position.y, (height - app->frmCurrent->ClientHeight()) / 2);
+}
+
 TEST(CaptionWords, SplitAtBlanksWithQuotedWordsKeptWhole) {
   EXPECT_EQ(SplitCaptionWords("Report - final \"Q3 plan\".doc"), (Items{"Report", "-", "final", "Q3 plan", ".doc"}));
   EXPECT_EQ(SplitCaptionWords("ab\"cd ef"), (Items{"ab\"cd", "ef"})) << "a quote inside a word is a character";

@@ -45,7 +45,18 @@ void SimFormHost::Destroy(Form& form) {
 
 void SimFormHost::SetVisible(Form& form, bool visible) {
   auto it = s_.windows.find(form.Handle());
-  if (it != s_.windows.end()) it->second.visible = visible;
+  if (it == s_.windows.end()) return;
+  if (visible && !it->second.visible) s_.formsShown.push_back({form.Name(), it->second.position});
+  it->second.visible = visible;
+}
+
+void SimFormHost::MoveForm(Form& form, int left, int top) {
+  if (auto it = s_.windows.find(form.Handle()); it != s_.windows.end()) it->second.position = {left, top};
+}
+
+// The simulated window is as large as its client area.
+void SimFormHost::CentreForm(Form& form, int screenWidth, int screenHeight) {
+  MoveForm(form, (screenWidth - form.ClientWidth()) / 2, (screenHeight - form.ClientHeight()) / 2);
 }
 
 void SimFormHost::Retitle(Form& form) {

@@ -12,8 +12,8 @@ public:
   WindowHandle Realise(Form& form) override;
   void Destroy(Form& form) override;
   void SetVisible(Form& form, bool visible) override;
-  void MoveForm(Form&, int, int) override {}
-  void CentreForm(Form&, int, int) override {}
+  void MoveForm(Form& form, int left, int top) override;
+  void CentreForm(Form& form, int screenWidth, int screenHeight) override;
   void Retitle(Form& form) override;
   void BringToFront(Form& form) override;
   void ControlChanged(Control&) override {}

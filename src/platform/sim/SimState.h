@@ -34,6 +34,7 @@ struct SimWindow {
   WindowHandle parent = 0;  // 0 for top-level windows
   bool visible = false;
   bool cloaked = false;     // kept off the screen by the window manager (Windows 8 on)
+  Point position;  // the program's forms: the top left corner
   bool iconic = false;
   bool zoomed = false;      // maximised; kept while minimised, as restoring returns to it
   long exStyle = 0;
@@ -71,6 +72,12 @@ struct ShownMessageBox {
   std::string text, caption;
   unsigned type;
   WindowHandle window = 0;  // while it was open
+};
+
+// A form as it appeared: where it stood at that moment.
+struct ShownForm {
+  std::string name;
+  Point position;
 };
 
 struct ShownInputQuery {
@@ -203,6 +210,7 @@ struct SimState {
   // The user interface: scripted answers and what was shown.
   std::deque<int> messageBoxAnswers;  // default: IDOK / IDNO
   std::vector<ShownMessageBox> messageBoxes;
+  std::vector<ShownForm> formsShown;
   // What the user types into the next input boxes, then OK; nothing (or no
   // answer left) is Cancel.
   std::deque<std::optional<std::string>> inputAnswers;

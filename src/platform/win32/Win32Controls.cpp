@@ -39,26 +39,43 @@ bool IsFlat(const Control& control) {
   return control.Kind() == ControlKind::Button && static_cast<const Button&>(control).Flat;
 }
 
-// The toolbar's own margins around a large picture (24 pixels) need this.
+// Large pictures (24 pixels) where the button, at the window's DPI, holds
+// them with the button's own margins.
 constexpr int kLargeGlyphButtonWidth = 31, kLargeGlyphButtonHeight = 30;
 
-// A flat button is a toolbar of one button: the system's own flat look,
-// pictures and tooltips. The pictures are the large ones where the button,
-// at the window's DPI, holds them.
-void SetUpFlatButton(HWND toolbar, const Button& button, int dpi) {
+// The system's picture as an icon of its own: a toolbar made for a moment
+// loads the standard set, as only toolbars can.
+HICON GlyphIcon(HWND form, Glyph glyph, bool large) {
+  const GlyphPlace place = PlaceOf(glyph);
+  if (place.index < 0) return nullptr;
+  HWND toolbar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD, 0, 0, 0, 0, form, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
   ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  const GlyphPlace place = PlaceOf(button.Picture);
-  const Bounds& b = button.Position();
-  const bool large = ScaleToDpi(b.width, dpi) >= kLargeGlyphButtonWidth &&
-                     ScaleToDpi(b.height, dpi) >= kLargeGlyphButtonHeight;
   const int first = static_cast<int>(::SendMessageA(toolbar, TB_LOADIMAGES, place.set + (large ? 1 : 0),
                                                     reinterpret_cast<LPARAM>(HINST_COMMCTRL)));
-  TBBUTTON item{};
-  item.iBitmap = place.index < 0 ? I_IMAGENONE : first + place.index;
-  item.idCommand = button.Id();
-  item.fsState = TBSTATE_ENABLED;
-  item.fsStyle = BTNS_BUTTON;
-  ::SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&item));
+  auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
+  HICON icon = ::ImageList_GetIcon(images, first + place.index, ILD_NORMAL);
+  ::DestroyWindow(toolbar);
+  return icon;
+}
+
+// A picture button is a push button in the Tab order: its text (the hint)
+// is its name for screen readers, and a tooltip shows it.
+void AddTooltip(HWND form, HWND button, const std::string& hint) {
+  static constexpr const char* kTipsProp = "HushdeskTips";
+  auto tips = static_cast<HWND>(::GetPropA(form, kTipsProp));
+  if (!tips) {
+    tips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, form,
+                             nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetPropA(form, kTipsProp, tips);
+  }
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form;
+  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  tool.lpszText = const_cast<char*>(hint.c_str());
+  ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // Icons at the system's small size for the window's DPI; those already in
@@ -150,6 +167,10 @@ void SetUpListView(HWND window, ListView& list) {
     ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(list.SmallImages->HostHandle()));
 }
 
+void ShowPopup(const PopupMenu& popup, POINT at) {
+  if (Win32FormHost::instance) popup.Choose(Win32FormHost::instance->TrackPopupMenu(popup, {at.x, at.y}));
+}
+
 void ReflectListView(HWND window, ListView& list, LPARAM lParam) {
   const auto* header = reinterpret_cast<NMHDR*>(lParam);
   switch (header->code) {
@@ -163,26 +184,14 @@ void ReflectListView(HWND window, ListView& list, LPARAM lParam) {
       list.DblClick();
       break;
     case NM_RCLICK:
-      if (list.Popup && Win32FormHost::instance) {
+      if (list.Popup) {
         POINT at{};
         ::GetCursorPos(&at);
-        list.Popup->Choose(Win32FormHost::instance->TrackPopupMenu(*list.Popup, {at.x, at.y}));
+        ShowPopup(*list.Popup, at);
       }
       break;
     default:
       break;
-  }
-}
-
-void ReflectTooltip(const Button& button, LPARAM lParam) {
-  auto* header = reinterpret_cast<NMHDR*>(lParam);
-  if (header->code == TTN_GETDISPINFOA) {
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-    info->lpszText = const_cast<char*>(button.Hint.c_str());
-  } else if (header->code == TTN_GETDISPINFOW) {
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-    ::MultiByteToWideChar(CP_ACP, 0, button.Hint.c_str(), -1, info->szText, 80);
-    info->lpszText = info->szText;
   }
 }
 
@@ -213,12 +222,68 @@ LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return result;
 }
 
-// Buttons report a released mouse button after the click it made.
+bool IsPushButton(HWND window) {
+  return window && (::SendMessageA(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+}
+
+// One push button has the default frame, as in a dialog box: the one with
+// the focus, else the form's default button.
+void FrameDefault(HWND form, HWND framed) {
+  if (!framed) framed = ::GetDlgItem(form, LOWORD(::SendMessageA(form, DM_GETDEFID, 0, 0)));
+  for (HWND child = ::GetWindow(form, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (IsPushButton(child)) {
+      const auto style = static_cast<WPARAM>(::GetWindowLongA(child, GWL_STYLE) & 0xFFFF & ~BS_TYPEMASK);
+      ::SendMessageA(child, BM_SETSTYLE, style | (child == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
+    }
+}
+
+// Buttons report a released mouse button after the click it made; a
+// picture button frees its picture with itself.
 LRESULT CALLBACK MouseUpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR control) {
+  if (message == WM_NCDESTROY)
+    if (auto icon = reinterpret_cast<HICON>(::SendMessageA(window, BM_GETIMAGE, IMAGE_ICON, 0))) ::DestroyIcon(icon);
+  if (message == WM_SETFOCUS && IsPushButton(window)) FrameDefault(::GetParent(window), window);
+  if (message == WM_KILLFOCUS && IsPushButton(window) && !IsPushButton(reinterpret_cast<HWND>(wParam)))
+    FrameDefault(::GetParent(window), nullptr);
   const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
   if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP)
     reinterpret_cast<Control*>(control)->MouseUp();
   return result;
+}
+
+// Shift+F10 and the menu key open a list view's menu at its selected row,
+// or at its corner when none is.
+void ShowPopupByKeyboard(HWND window, const ListView& list) {
+  RECT row{LVIR_BOUNDS, 0, 0, 0};
+  POINT at{0, 0};
+  if (list.ItemIndex() >= 0 &&
+      ::SendMessageA(window, LVM_GETITEMRECT, static_cast<WPARAM>(list.ItemIndex()), reinterpret_cast<LPARAM>(&row)))
+    at = {row.left, row.bottom};
+  ::ClientToScreen(window, &at);
+  ShowPopup(*list.Popup, at);
+}
+
+// Insert adds, Delete deletes, Enter and F2 edit: the buttons of the list
+// say what with. Enter stays the dialog's where the list edits nothing.
+LRESULT CALLBACK ListKeysProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  Control& control = *reinterpret_cast<Control*>(data);
+  const bool isView = control.Kind() == ControlKind::ListView;
+  const ListKeys& keys = isView ? static_cast<ListView&>(control).Keys : static_cast<ListBox&>(control).Keys;
+  if (message == WM_GETDLGCODE && wParam == VK_RETURN && keys.edit)
+    return ::DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+  if (message == WM_KEYDOWN && (wParam == VK_INSERT || wParam == VK_DELETE || wParam == VK_RETURN || wParam == VK_F2)) {
+    const ListCommand command = wParam == VK_INSERT   ? ListCommand::Add
+                                : wParam == VK_DELETE ? ListCommand::Delete
+                                                      : ListCommand::Edit;
+    if (keys.Press(command)) return 0;
+  }
+  if (isView && static_cast<ListView&>(control).Popup &&
+      ((message == WM_KEYUP && wParam == VK_APPS) ||
+       (message == WM_SYSKEYDOWN && wParam == VK_F10 && (::GetKeyState(VK_SHIFT) & 0x8000)))) {
+    ShowPopupByKeyboard(window, static_cast<ListView&>(control));
+    return 0;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 std::string WindowText(HWND window) {
@@ -238,10 +303,7 @@ LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
-      if (IsFlat(control))
-        return TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT | CCS_NORESIZE | CCS_NODIVIDER |
-               CCS_NOPARENTALIGN;
-      return BS_PUSHBUTTON | WS_TABSTOP | (static_cast<const Button&>(control).IsDefault ? BS_DEFPUSHBUTTON : 0);
+      return (IsFlat(control) ? BS_ICON : 0) | BS_PUSHBUTTON | WS_TABSTOP | (static_cast<const Button&>(control).IsDefault ? BS_DEFPUSHBUTTON : 0);
     case ControlKind::CheckBox: return BS_CHECKBOX | WS_TABSTOP;
     case ControlKind::RadioButton:
       return BS_RADIOBUTTON | (static_cast<const RadioButton&>(control).StartsGroup() ? WS_GROUP | WS_TABSTOP : 0);
@@ -272,8 +334,6 @@ DWORD StyleOf(const Control& control) {
 const char* ClassOf(const Control& control, DWORD& extraStyle) {
   switch (control.Kind()) {
     case ControlKind::Button:
-      if (IsFlat(control)) return TOOLBARCLASSNAMEA;
-      return WC_BUTTONA;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
     case ControlKind::GroupBox: return WC_BUTTONA;
@@ -321,13 +381,15 @@ HWND CreateRealControl(HWND form, Control& control) {
   const ControlKind kind = control.Kind();
   const bool sunken = kind == ControlKind::ListBox || kind == ControlKind::HotKey || kind == ControlKind::ListView ||
                       kind == ControlKind::Edit;
-  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className, control.Caption().c_str(), style, 0, 0,
+  const std::string& text = IsFlat(control) ? static_cast<const Button&>(control).Hint : control.Caption();
+  HWND window = ::CreateWindowExA(sunken ? WS_EX_CLIENTEDGE : 0, className, text.c_str(), style, 0, 0,
                                   0, 0, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   ::GetModuleHandleA(nullptr), nullptr);
   if (IsLink(control)) ::SetWindowSubclass(window, LinkProc, 0, 0);
   switch (control.Kind()) {
     case ControlKind::ListView:
       SetUpListView(window, static_cast<ListView&>(control));
+      ::SetWindowSubclass(window, ListKeysProc, 0, reinterpret_cast<DWORD_PTR>(&control));
       break;
     case ControlKind::PageControl: {
       // Classic drawing: the page takes the form's face colour like the
@@ -350,10 +412,11 @@ HWND CreateRealControl(HWND form, Control& control) {
       const auto& list = static_cast<ListBox&>(control);
       FillListBox(window, list);
       ::SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex()), 0);
+      ::SetWindowSubclass(window, ListKeysProc, 0, reinterpret_cast<DWORD_PTR>(&control));
       break;
     }
     case ControlKind::Button:
-      if (IsFlat(control)) SetUpFlatButton(window, static_cast<Button&>(control), WindowDpi(form));
+      if (IsFlat(control)) AddTooltip(form, window, static_cast<Button&>(control).Hint);
       [[fallthrough]];
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
@@ -391,8 +454,13 @@ void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFO
   // counts from the next font.
   if (control.Kind() == ControlKind::PageControl && !control.Pages())
     ::SendMessageA(window, TCM_SETPADDING, 0, MAKELPARAM(ScaleToDpi(4, dpi), ScaleToDpi(3, dpi)));
-  if (IsFlat(control))
-    ::SendMessageA(window, TB_SETBUTTONSIZE, 0, MAKELPARAM(ScaleToDpi(b.width, dpi), ScaleToDpi(b.height, dpi)));
+  if (IsFlat(control)) {
+    const bool large = ScaleToDpi(b.width, dpi) >= kLargeGlyphButtonWidth &&
+                       ScaleToDpi(b.height, dpi) >= kLargeGlyphButtonHeight;
+    HICON icon = GlyphIcon(::GetParent(window), static_cast<const Button&>(control).Picture, large);
+    if (auto old = reinterpret_cast<HICON>(::SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon))))
+      ::DestroyIcon(old);
+  }
   HFONT chosen = IsLink(control) ? linkFont : control.Bold() ? boldFont : font;
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
   if (control.Kind() == ControlKind::ListView) {
@@ -427,7 +495,6 @@ void MirrorControl(HWND window, Control& control) {
     ::SetWindowTextA(window, control.Caption().c_str());
   }
   ::EnableWindow(window, control.Enabled());
-  if (IsFlat(control)) ::SendMessageA(window, TB_ENABLEBUTTON, control.Id(), MAKELPARAM(control.Enabled(), 0));
   ::ShowWindow(window, control.Visible() && control.OnShownPage() ? SW_SHOWNA : SW_HIDE);
   switch (control.Kind()) {
     case ControlKind::CheckBox:
@@ -500,11 +567,6 @@ void ReflectNotification(HWND window, Control& control, UINT message, WPARAM wPa
   if (mirroring) return;
   switch (control.Kind()) {
     case ControlKind::Button:
-      if (message == WM_NOTIFY) {
-        ReflectTooltip(static_cast<Button&>(control), lParam);
-        break;
-      }
-      [[fallthrough]];
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
       if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) control.Click();

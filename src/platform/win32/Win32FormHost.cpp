@@ -34,9 +34,39 @@ Button* DialogButton(Form& form, bool wantDefault) {
   return nullptr;
 }
 
+constexpr const char* kFocusProp = "HushdeskFocus";
+
+// As a dialog box does: the control that had the focus when the window lost
+// the activation has it again when the window gets it back (after a message
+// box, Alt+Tab or a click elsewhere); a window shown anew starts at the
+// program's choice, else at its first control.
+void KeepFocus(HWND window, Form& form, bool active) {
+  if (!active) {
+    HWND focus = ::GetFocus();
+    if (::IsChild(window, focus)) ::SetPropA(window, kFocusProp, focus);
+    return;
+  }
+  const auto usable = [window](HWND control) {
+    return control && ::IsChild(window, control) && ::IsWindowVisible(control) && ::IsWindowEnabled(control);
+  };
+  auto focus = static_cast<HWND>(::GetPropA(window, kFocusProp));
+  const auto& controls = Win32FormHost::instance->controlWindows;
+  if (auto chosen = controls.find(form.ActiveControl()); !usable(focus) && chosen != controls.end())
+    focus = H(chosen->second);
+  if (!usable(focus)) focus = ::GetNextDlgTabItem(window, nullptr, FALSE);
+  if (usable(focus)) ::SetFocus(focus);
+}
+
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Form* form = FormOf(window);
   if (form) {
+    if (message == WM_ACTIVATE) {
+      KeepFocus(window, *form, LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    }
+    // The dialog manager asks for the default button: Enter and its frame.
+    if (message == DM_GETDEFID)
+      if (Button* button = DialogButton(*form, true)) return MAKELRESULT(button->Id(), DC_HASDEFID);
     HWND from = nullptr;
     int id = 0;
     if (message == WM_COMMAND && lParam) {
@@ -234,8 +264,19 @@ void Win32FormHost::Destroy(Form& form) {
 
 void Win32FormHost::SetVisible(Form& form, bool visible) {
   HWND window = H(form.Handle());  // made first, when it is not yet
-  if (visible) CreateControls(form);
+  constexpr const char* kOpenerProp = "HushdeskOpener";
+  if (visible) {
+    CreateControls(form);
+    if (!::IsWindowVisible(window)) ::SetPropA(window, kOpenerProp, ::GetActiveWindow());
+  } else if (auto opener = static_cast<HWND>(::GetPropA(window, kOpenerProp));
+             ::GetActiveWindow() == window && opener != window && ::IsWindowVisible(opener)) {
+    // The window that opened it is active again, as a dialog box's owner
+    // is, and with that has its focus back.
+    ::SetActiveWindow(opener);
+  }
   ::ShowWindow(window, visible ? SW_SHOW : SW_HIDE);
+  // Shown again, it starts where the program puts the focus, or at its first control.
+  if (!visible) ::RemovePropA(window, kFocusProp);
 }
 
 void Win32FormHost::MoveForm(Form& form, int left, int top) {
@@ -355,7 +396,15 @@ void Win32FormHost::QuitMessageLoop() {
 }
 
 int Win32FormHost::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
-  return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
+  HWND active = ::GetActiveWindow();
+  const int answer = ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
+  // A box without an owner gives the activation back to no one in particular:
+  // the window in use takes it, and its focus, again.
+  if (active && ::IsWindowVisible(active)) {
+    ::SetActiveWindow(active);
+    if (Form* form = FormOf(active); form && !::IsChild(active, ::GetFocus())) KeepFocus(active, *form, true);
+  }
+  return answer;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // balloon needs the longer one, which older shells refuse.
 #include "platform/win32/WinApi.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Dpi.h"
 #include <cstring>
 
 namespace hd {
@@ -74,8 +75,14 @@ Handle Win32Shell::ApplicationIcon() {
                                                LR_SHARED));
 }
 
+// The large icon at the screen's DPI: 32 pixels at 96, 48 at 144, drawn from
+// the icon file's own picture of that size. The 48-pixel pictures are PNG,
+// which Windows XP cannot read: there the system's large size does.
 Handle Win32Shell::ResourceIcon(int resource) {
-  return reinterpret_cast<Handle>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource)));
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  const int side = ScaleToDpi(32, WindowDpi(nullptr));
+  HANDLE icon = ::LoadImageA(module, MAKEINTRESOURCEA(resource), IMAGE_ICON, side, side, LR_SHARED);
+  return reinterpret_cast<Handle>(icon ? icon : ::LoadIconA(module, MAKEINTRESOURCEA(resource)));
 }
 
 }  // namespace hd

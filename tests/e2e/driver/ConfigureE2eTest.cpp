@@ -56,6 +56,16 @@ bool SelectRowByKeyboard(HWND dialog, const std::string& caption) {
 
 DWORD GuiObjects(HANDLE process, DWORD kind) { return ::GetGuiResources(process, kind); }
 
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+bool ShowsDefaultFrame(HWND button) {
+  return (::GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
 }  // namespace
 
 TEST(Configure, ListsFilledInTheWindowsDecideWhatHideModeDoes) {
@@ -216,6 +226,80 @@ TEST(Configure, AClickedRowOfALongListStaysWhereItWasClicked) {
   ASSERT_TRUE(WaitUntil([&] { return lb(LB_GETCOUNT) == 29; }));
   EXPECT_EQ(ListBoxItems(list)[kRow], "C:\\Apps\\App26.exe");
   EXPECT_EQ(lb(LB_GETTOPINDEX), kTop) << "the rows stay in place";
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
+// Insert, Enter and Delete in a list are its buttons' commands; the focus
+// comes back to the list after their dialogs, after another window was in
+// front, and the default button keeps its frame meanwhile.
+TEST(Configure, AListAnswersItsKeysAndKeepsTheFocus) {
+  Hushdesk program("hdlistkeys");
+  program.WriteSetting("Settings\\SerAppList.lst", "C:\\Apps\\A.exe\r\nC:\\Apps\\B.exe\r\n");
+  Process other = StartHelperApp(SelfPath(), "Other program");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  const DWORD pid = program.process().Id();
+  EXPECT_TRUE(WaitUntil([&] {
+    HWND opened = FocusOf(config);
+    return ::IsChild(config, opened) && ::IsWindowVisible(opened);
+  })) << "a control has the focus from the start";
+  ShowPage(config, kPageSwitch);
+  HWND list = ::GetDlgItem(config, kSerFiles);
+  HWND ok = ::GetDlgItem(config, kOk);
+  ClickControl(list);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(config) == list; }));
+  PressKeys({}, VK_HOME);
+  ASSERT_TRUE(WaitUntil([&] { return ::SendMessageA(list, LB_GETCURSEL, 0, 0) == 0; }));
+  EXPECT_TRUE(ShowsDefaultFrame(ok)) << "OK keeps its frame while the list has the focus";
+
+  PressKeys({}, VK_INSERT);
+  HWND open = ShownWindowOf(pid, "Select EXE file");
+  ASSERT_NE(open, nullptr) << "Insert adds";
+  PressKeys({}, VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(config) == list; })) << "back after the open dialog";
+  PressKeys({}, VK_RETURN);
+  EXPECT_NE(ShownWindowOf(pid, "Select EXE file"), nullptr) << "Enter edits, rather than pressing OK";
+  PressKeys({}, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(config) == list; }));
+
+  PressKeys({}, VK_DELETE);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (question = FindMessageBox(pid)) != nullptr; })) << "Delete asks";
+  EXPECT_NE(DialogText(question).find("Delete file C:\\Apps\\"), std::string::npos) << DialogText(question);
+  PressKeys({}, 'N');
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(config) == list; })) << "back after the question";
+  EXPECT_EQ(ListBoxItems(list).size(), 2u) << "No keeps the entry";
+
+  HWND otherWindow = FindWindowOfProcess(other.Id(), "Other program");
+  ClickControl(otherWindow);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == otherWindow; }));
+  RECT frame{};
+  ::GetWindowRect(config, &frame);
+  ClickAt((frame.left + frame.right) / 2, frame.top + 8, 1);  // its title bar
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == config && FocusOf(config) == list; }))
+      << "back after another window was in front";
+
+  // Tab reaches the picture buttons; on one of them it has the frame, Space presses it.
+  PressKeys({VK_SHIFT}, VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetDlgCtrlID(FocusOf(config)) == kSerFromRunning; }));
+  EXPECT_EQ(WindowText(FocusOf(config)), "Add filename from running applications") << "its name for screen readers";
+  PressKeys({}, VK_SPACE);
+  HWND current = ShownWindowOf(pid, "Current windows and processes");
+  ASSERT_NE(current, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(current) == ::GetDlgItem(current, kCurList); })) << "the list first";
+  for (WORD key : {WORD{VK_F10}, WORD{VK_APPS}}) {
+    PressKeys(key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT} : std::initializer_list<WORD>{}, key);
+    EXPECT_TRUE(WaitUntil([] { return FindPopupMenu() != nullptr; }, 2000)) << "the menu on key " << key;
+    PressKeys({}, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([] { return FindPopupMenu() == nullptr; }));
+  }
+  PressKeys({}, VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(current); }));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetDlgCtrlID(FocusOf(config)) == kSerFromRunning; })) << "back on the button";
+  PressKeys({}, VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(config) == list; }));
+  EXPECT_TRUE(WaitUntil([&] { return ShowsDefaultFrame(ok); }, 1000)) << "OK has its frame again off the buttons";
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }

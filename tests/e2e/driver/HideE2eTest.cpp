@@ -59,6 +59,7 @@ TEST_F(HideCycle, HidesTheUnwantedActivatesTheSeriousAndShowsThemAgain) {
   HWND seriousWindow = FindWindowOfProcess(serious.Id(), "Quarterly figures");
   ASSERT_TRUE(gameWindow && toolWindow && dialog && invisibleWindow && seriousWindow);
   ASSERT_TRUE(program.Start());
+  Screenshot("before-hide");
 
   PressModeHotkey();
   EXPECT_TRUE(WaitUntil([&] { return Hidden(gameWindow) && Hidden(toolWindow); }));

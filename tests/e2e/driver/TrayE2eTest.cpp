@@ -275,8 +275,8 @@ TEST(Tray, TheConfigurationWindowAnswersTheKeyboardAsAnyDialog) {
   const auto next = std::find(first + 1, visited.end(), kPages);
   ASSERT_NE(next, visited.end()) << "Tab comes back to the tabs: " << order;
   const std::vector<int> cycle(first, next);
-  // The flat buttons above the list are toolbars, which Tab passes over as in any Windows window.
-  const std::vector<int> expected = {kPages, kSeriousList, kRbFirst, kOk, kCancel, kHelp};
+  // The picture buttons above the list come first, as they stand.
+  const std::vector<int> expected = {kPages, 1050, 1051, 1052, 1053, 1054, kSeriousList, kRbFirst, kOk, kCancel, kHelp};
   EXPECT_EQ(cycle, expected) << order;
 
   // Alt and the underlined letter choose "Switch to any other working application".
