@@ -171,7 +171,7 @@ std::string FormatGeneral(double value, int significantDigits) {
   if (exponent < -4 || exponent >= static_cast<long>(precision)) {
     text += digits[0];
     if (digits.size() > 1) text.append(".").append(digits, 1);
-    const long magnitude = exponent < 0 ? -exponent : exponent;
+    const auto magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
     text += exponent < 0 ? "e-" : "e+";
     if (magnitude < 10) text += '0';
     return text += std::to_string(magnitude);
