@@ -59,6 +59,12 @@ HICON GlyphIcon(HWND form, Glyph glyph, bool large) {
   return icon;
 }
 
+// Another program's WM_CLOSE to each of this one's windows would destroy the
+// tooltip, which lives as long as its form.
+LRESULT CALLBACK TipsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  return message == WM_CLOSE ? 0 : ::DefSubclassProc(window, message, wParam, lParam);
+}
+
 // A picture button is a push button in the Tab order: its text (the hint)
 // is its name for screen readers, and a tooltip shows it.
 void AddTooltip(HWND form, HWND button, const std::string& hint) {
@@ -67,6 +73,7 @@ void AddTooltip(HWND form, HWND button, const std::string& hint) {
   if (!tips) {
     tips = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, form,
                              nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetWindowSubclass(tips, TipsProc, 0, 0);
     ::SetPropA(form, kTipsProp, tips);
   }
   TTTOOLINFOA tool{};
