@@ -28,7 +28,7 @@ FileDialogOptions ExeFileDialog() {
 }  // namespace
 
 TfrmConfigure::TfrmConfigure(Application& app, Platform& platform)
-    : Form(platform.forms, "frmConfigure", kConfigureCaption, 446, 411),
+    : Form(platform.forms, "frmConfigure", kConfigureCaption, 486, 411),
       AppSettings(static_cast<Form&>(*this)), Od(platform.forms, ExeFileDialog()), app_(app), p_(platform) {
   butOk.OnClick = [this] { butOkClick(); };
   butCancel.OnClick = [this] { butCancelClick(); };

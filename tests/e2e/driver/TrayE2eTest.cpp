@@ -45,6 +45,15 @@ constexpr int kPages = 1000, kOk = 1001, kCancel = 1002, kHelp = 1003, kSwitchPa
 // The "Change access password" dialog's old password edit and Cancel.
 constexpr int kOldPassEdit = 102, kPasswordCancel = 106;
 
+// Every page's tab in one row: a tab control shows its scroll arrows (an
+// up-down control of its own) only when the tabs do not fit.
+void ExpectEveryTabShown(HWND config) {
+  HWND tabs = ::GetDlgItem(config, kPages);
+  EXPECT_EQ(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 7);
+  HWND arrows = ::FindWindowExA(tabs, nullptr, UPDOWN_CLASSA, nullptr);
+  EXPECT_FALSE(arrows && ::IsWindowVisible(arrows)) << "some tabs are behind the scroll arrows";
+}
+
 HWND ApplicationWindow(DWORD processId) {
   for (HWND w : WindowsOfProcess(processId)) {
     char className[64] = {};
@@ -92,16 +101,17 @@ TEST(Tray, AtAHigherDpiTheConfigurationWindowIsLaidOutLarger) {
   ASSERT_NE(config, nullptr);
   RECT client{};
   ::GetClientRect(config, &client);
-  EXPECT_EQ(client.right, 669);   // 446
+  EXPECT_EQ(client.right, 729);   // 486
   EXPECT_EQ(client.bottom, 617);  // 411
   RECT ok{};
   ::GetWindowRect(::GetDlgItem(config, kOk), &ok);
   ::MapWindowPoints(nullptr, config, reinterpret_cast<POINT*>(&ok), 2);
-  EXPECT_EQ(ok.left, 308);  // 205
+  EXPECT_EQ(ok.left, 368);  // 245
   EXPECT_EQ(ok.top, 567);   // 378
   EXPECT_EQ(ok.right - ok.left, 113);  // 75
   EXPECT_EQ(ok.bottom - ok.top, 38);   // 25
   EXPECT_EQ(::SendMessageA(::GetDlgItem(config, kSeriousList), LB_GETITEMHEIGHT, 0, 0), 27) << "rows of 18 at 96 DPI";
+  ExpectEveryTabShown(config);
   ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
@@ -122,6 +132,7 @@ TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   HWND config = StartWithConfiguration(program);
   ASSERT_NE(config, nullptr);
   HWND app = ApplicationWindow(program.process().Id());
+  ExpectEveryTabShown(config);
   EXPECT_TRUE(::IsWindowVisible(app));
   EXPECT_EQ(WindowText(app), "Velmora Hushdesk");
   EXPECT_TRUE(::GetWindowLongA(app, GWL_EXSTYLE) & WS_EX_APPWINDOW);
