@@ -49,8 +49,9 @@ void CrashRecovery::Remove() {
 }
 
 // Window handles, the shell's buttons, the display mode and the audio
-// sessions mean nothing after a restart; the volume is kept by Windows across one. Another session of
-// this boot may still be running and put its own record back.
+// sessions mean nothing after a restart; the volume is kept by Windows across
+// one. Another session of this boot may still be running and put its own
+// record back.
 CrashRecovery::Belonging CrashRecovery::BelongingOf(const RecoveryRecord& record) const {
   if (!record.origin) return Belonging::ThisBoot;  // an older version's: as it was then
   const SessionIdentity& origin = *record.origin;

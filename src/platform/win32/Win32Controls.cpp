@@ -310,7 +310,8 @@ LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 DWORD StyleOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Button:
-      return (IsFlat(control) ? BS_ICON : 0) | BS_PUSHBUTTON | WS_TABSTOP | (static_cast<const Button&>(control).IsDefault ? BS_DEFPUSHBUTTON : 0);
+      return (IsFlat(control) ? BS_ICON : 0) | BS_PUSHBUTTON | WS_TABSTOP |
+             (static_cast<const Button&>(control).IsDefault ? BS_DEFPUSHBUTTON : 0);
     case ControlKind::CheckBox: return BS_CHECKBOX | WS_TABSTOP;
     case ControlKind::RadioButton:
       return BS_RADIOBUTTON | (static_cast<const RadioButton&>(control).StartsGroup() ? WS_GROUP | WS_TABSTOP : 0);
@@ -464,9 +465,9 @@ void LayOutControl(HWND window, const Control& control, int dpi, HFONT font, HFO
   if (IsFlat(control)) {
     const bool large = ScaleToDpi(b.width, dpi) >= kLargeGlyphButtonWidth &&
                        ScaleToDpi(b.height, dpi) >= kLargeGlyphButtonHeight;
-    HICON icon = GlyphIcon(::GetParent(window), static_cast<const Button&>(control).Picture, large);
-    if (auto old = reinterpret_cast<HICON>(::SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon))))
-      ::DestroyIcon(old);
+    const Glyph glyph = static_cast<const Button&>(control).Picture;
+    const auto icon = reinterpret_cast<LPARAM>(GlyphIcon(::GetParent(window), glyph, large));
+    if (auto old = reinterpret_cast<HICON>(::SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, icon))) ::DestroyIcon(old);
   }
   HFONT chosen = IsLink(control) ? linkFont : control.Bold() ? boldFont : font;
   ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
