@@ -219,9 +219,12 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
   if (message == WM_PAINT) {
-    RECT body;
+    // Inside the pane's one-pixel border, up to the row of tabs: the theme's
+    // margin of its own colour would frame the page twice.
+    RECT body, tab{};
     ::GetClientRect(window, &body);
-    ::SendMessageA(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+    ::SendMessageA(window, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+    body = {body.left + 1, tab.bottom + 1, body.right - 1, body.bottom - 1};
     HDC dc = ::GetDC(window);
     ::FillRect(dc, &body, ::GetSysColorBrush(COLOR_BTNFACE));
     ::ReleaseDC(window, dc);
@@ -400,9 +403,10 @@ HWND CreateRealControl(HWND form, Control& control) {
       ::SetWindowSubclass(window, ListKeysProc, 0, reinterpret_cast<DWORD_PTR>(&control));
       break;
     case ControlKind::PageControl: {
-      // Classic drawing: the page takes the form's face colour like the
-      // controls on it.
-      if (auto setWindowTheme = LateBound().setWindowTheme) setWindowTheme(window, L"", L"");
+      // The outer tabs are themed, as a property sheet's; the inner ones keep
+      // their flat buttons, which the theme does not draw.
+      if (auto setWindowTheme = LateBound().setWindowTheme; setWindowTheme && control.Pages())
+        setWindowTheme(window, L"", L"");
       ::SetWindowSubclass(window, PageProc, 0, 0);
       const auto& pages = static_cast<PageControl&>(control).Pages();
       for (std::size_t i = 0; i < pages.size(); ++i) {
