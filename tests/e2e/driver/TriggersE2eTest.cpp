@@ -113,16 +113,19 @@ TEST_F(Triggers, ExitFromTheCommandLineEndsTheRunningCopyWithTheExitAction) {
 }
 
 // Not pass/fail: the figure in the test's output, with the corner off and on.
+// scripts/bench watches a minute; the suite's run, long enough to see a cost, less.
 void PrintIdleProcessorTime(bool cornerOn) {
+  const char* seconds = std::getenv("HD_BENCH_IDLE_SECONDS");
+  const int idleSeconds = seconds ? std::atoi(seconds) : 10;
   const std::string folder = cornerOn ? "hdidleon" : "hdidleoff";
   Hushdesk idle(folder);
   if (cornerOn) idle.WriteSetting("Settings\\Main.cfg", "[Triggers]\r\ncbCornerHide=1\r\nCorner=0\r\n");
   RunUnixTool("/usr/bin/xdotool mousemove 500 400");
   ASSERT_TRUE(idle.Start());
   const double before = LinuxCpuMs(folder);
-  ::Sleep(60000);
+  ::Sleep(static_cast<DWORD>(idleSeconds) * 1000);
   const double after = LinuxCpuMs(folder);
-  std::printf("idle processor time over 60 s, screen corner %s: %.0f ms (%.0f ms from the start)\n",
+  std::printf("idle processor time over %d s, screen corner %s: %.0f ms (%.0f ms from the start)\n", idleSeconds,
               cornerOn ? "on" : "off", after - before, after);
   EXPECT_EQ(idle.TerminateByHotkey(), 0u);
 }
