@@ -283,7 +283,9 @@ void Screenshot(const std::string& name) {
   for (char& c : raised)
     if (c == '/') c = '\\';
   ::DeleteFileA(raised.c_str());
-  std::string script;
+  // The pointer goes aside, where its tooltips cover nothing, unless a menu
+  // is open: the menu would lose the item chosen with the keys.
+  std::string script = !FindPopupMenu() ? "/usr/bin/xdotool mousemove 1020 380; " : "";
   for (auto title = framed.rbegin(); title != framed.rend(); ++title) {
     std::string pattern = "^";
     for (char c : *title) {
