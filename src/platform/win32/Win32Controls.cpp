@@ -328,7 +328,8 @@ DWORD StyleOf(const Control& control) {
                                                             : SS_LEFT;
       return align | SS_NOPREFIX | (label.IsLink ? SS_NOTIFY : 0);
     }
-    case ControlKind::GroupBox: return BS_GROUPBOX;
+    // A frame fills its ground: not where the controls inside it are.
+    case ControlKind::GroupBox: return BS_GROUPBOX | WS_CLIPSIBLINGS;
     case ControlKind::PageControl: return WS_CLIPSIBLINGS | WS_TABSTOP;
     case ControlKind::ListView: {
       const auto& list = static_cast<const ListView&>(control);

@@ -304,4 +304,36 @@ TEST(Configure, AListAnswersItsKeysAndKeepsTheFocus) {
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
+// A frame repaints its ground; the edit and the list inside it keep theirs.
+TEST(Configure, FramesRepaintedLeaveTheControlsInsideThemDrawn) {
+  Hushdesk program("hdframes");
+  HWND config = StartWithConfiguration(program);
+  ASSERT_NE(config, nullptr);
+  ShowPage(config, kPageHide);
+  ::SendMessageA(::GetDlgItem(config, kRuleAdd), BM_CLICK, 0, 0);
+  HWND editor = ShownWindowOf(program.process().Id(), "Words lists management");
+  ASSERT_NE(editor, nullptr);
+  ::Sleep(500);
+  int frames = 0;
+  for (HWND child = ::GetWindow(editor, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if ((::GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+      ::RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      ++frames;
+    }
+  EXPECT_EQ(frames, 3);
+  ::Sleep(500);
+  HDC screen = ::GetDC(nullptr);
+  for (int id : {kEdCaption, kEdWords}) {
+    RECT r{};
+    ::GetWindowRect(::GetDlgItem(editor, id), &r);
+    // Inside the sunken edge, clear of the list's grid lines.
+    EXPECT_EQ(::GetPixel(screen, r.left + 4, r.top + 4), ::GetSysColor(COLOR_WINDOW)) << "control " << id;
+    EXPECT_NE(::GetPixel(screen, r.left, r.top), ::GetSysColor(COLOR_BTNFACE)) << "the edge of control " << id;
+  }
+  ::ReleaseDC(nullptr, screen);
+  ::SendMessageA(editor, WM_CLOSE, 0, 0);
+  ::SendMessageA(::GetDlgItem(config, kCancel), BM_CLICK, 0, 0);
+  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+}
+
 }  // namespace e2e

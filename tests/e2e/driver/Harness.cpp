@@ -257,11 +257,24 @@ void Screenshot(const std::string& name) {
   // Without a window manager Wine raises a window on X only when nothing
   // visible is above it in its own order, and a tray tooltip often is: the
   // framed windows are raised on X in Wine's order, as a window manager would.
+  // Menus and balloons stay above them: they have no title to find them by,
+  // so their X window is found by its place and size.
   std::vector<std::string> framed;  // front first
-  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT))
-    if (::IsWindowVisible(w) && (::GetWindowLongA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
-        !WindowText(w).empty())
+  std::vector<std::string> popups;  // as xwininfo prints their geometry
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(w)) continue;
+    if ((::GetWindowLongA(w, GWL_STYLE) & WS_CAPTION) == WS_CAPTION && !WindowText(w).empty()) {
       framed.push_back(WindowText(w));
+      continue;
+    }
+    char className[32] = {};
+    ::GetClassNameA(w, className, sizeof className);
+    RECT r{};
+    ::GetWindowRect(w, &r);
+    if ((!std::strcmp(className, "#32768") || !std::strcmp(className, "tooltips_class32")) && r.right - r.left > 8)
+      popups.push_back(" " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "[+]" +
+                       std::to_string(r.left) + "[+]" + std::to_string(r.top) + " ");
+  }
   // One search each: xdotool ends a chain at a search that finds nothing.
   // Wine does not wait for a Unix program, so the searches run one after
   // another in one shell, back first, and a file tells when they are done.
@@ -270,7 +283,9 @@ void Screenshot(const std::string& name) {
   for (char& c : raised)
     if (c == '/') c = '\\';
   ::DeleteFileA(raised.c_str());
-  std::string script;
+  // The pointer goes aside, where its tooltips cover nothing, unless a menu
+  // is open: the menu would lose the item chosen with the keys.
+  std::string script = !FindPopupMenu() ? "/usr/bin/xdotool mousemove 1020 380; " : "";
   for (auto title = framed.rbegin(); title != framed.rend(); ++title) {
     std::string pattern = "^";
     for (char c : *title) {
@@ -287,6 +302,9 @@ void Screenshot(const std::string& name) {
     }
     script += "/usr/bin/xdotool search --name '" + pattern + "$' windowraise %@; ";
   }
+  for (auto geometry = popups.rbegin(); geometry != popups.rend(); ++geometry)
+    script += "/usr/bin/xdotool windowraise $(/usr/bin/xwininfo -root -tree | /usr/bin/awk '/" + *geometry +
+              "/ { print $1; exit }'); ";
   script += "touch '" + raisedUnix + "'";
   RunUnixTool("/bin/sh -c \"" + script + "\"");
   WaitUntil([&] { return ::GetFileAttributesA(raised.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);

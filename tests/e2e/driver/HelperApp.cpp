@@ -25,6 +25,7 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
   DWORD hangAfter = 0;
   HWND into = nullptr;
   int count = 1;
+  int left = 40, top = 40;
   for (int i = 0; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
     if (!std::strcmp(argv[i], "--owned")) owned = true;
@@ -32,6 +33,10 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
     if (!std::strcmp(argv[i], "--play")) PlaySilence();
     if (!std::strcmp(argv[i], "--hang-after") && i + 1 < argc) hangAfter = static_cast<DWORD>(std::atoi(argv[++i]));
     if (!std::strcmp(argv[i], "--count") && i + 1 < argc) count = std::atoi(argv[++i]);
+    if (!std::strcmp(argv[i], "--at") && i + 2 < argc) {
+      left = std::atoi(argv[++i]);
+      top = std::atoi(argv[++i]);
+    }
     if (!std::strcmp(argv[i], "--into") && i + 1 < argc)
       into = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoull(argv[++i], nullptr, 16)));
   }
@@ -48,7 +53,7 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
   HWND window = nullptr;
   for (int i = 1; i <= count; ++i) {
     const std::string text = count == 1 ? caption : caption + " " + std::to_string(i);
-    window = ::CreateWindowExA(0, "HushdeskTestHelper", text.c_str(), WS_OVERLAPPEDWINDOW, 40 + 4 * i, 40 + 4 * i,
+    window = ::CreateWindowExA(0, "HushdeskTestHelper", text.c_str(), WS_OVERLAPPEDWINDOW, left + 4 * i, top + 4 * i,
                                320, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!hidden) ::ShowWindow(window, SW_SHOWNORMAL);
   }
@@ -60,7 +65,7 @@ int RunHelperApp(int argc, char** argv, const std::string& caption) {
   }
   if (owned) {
     HWND dialog = ::CreateWindowExA(0, "HushdeskTestHelper", (caption + " - owned").c_str(),
-                                    WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 200, 100, window, nullptr,
+                                    WS_POPUP | WS_CAPTION | WS_VISIBLE, left + 60, top + 60, 200, 100, window, nullptr,
                                     windowClass.hInstance, nullptr);
     (void)dialog;
   }

@@ -47,18 +47,21 @@ protected:
 TEST_F(HideCycle, HidesTheUnwantedActivatesTheSeriousAndShowsThemAgain) {
   HideApps(apps + "Tool.exe\r\n");
   SeriousApps(apps + "Serious.exe\r\n");
-  Process game = App("Player.exe", "Solitaire game");
-  Process tool = App("Tool.exe", "Some tool");
-  Process editor = App("Editor.exe", "Plain editor", "--owned");
+  // Side by side, so that the screenshots show each.
+  Process game = App("Player.exe", "Solitaire game", "--at 26 60");
+  Process tool = App("Tool.exe", "Some tool", "--at 352 60");
+  Process editor = App("Editor.exe", "Plain editor", "--owned --at 678 60");
   Process invisible = App("Other.exe", "Invisible solitaire", "--hidden");
-  Process serious = App("Serious.exe", "Quarterly figures");
+  Process serious = App("Serious.exe", "Quarterly figures", "--at 352 330");
   HWND gameWindow = FindWindowOfProcess(game.Id(), "Solitaire game");
   HWND toolWindow = FindWindowOfProcess(tool.Id(), "Some tool");
   HWND dialog = FindWindowOfProcess(editor.Id(), "Plain editor - owned");
   HWND invisibleWindow = FindWindowOfProcess(invisible.Id(), "Invisible solitaire");
   HWND seriousWindow = FindWindowOfProcess(serious.Id(), "Quarterly figures");
   ASSERT_TRUE(gameWindow && toolWindow && dialog && invisibleWindow && seriousWindow);
+  const int icons = TrayIconCount();
   ASSERT_TRUE(program.Start());
+  WaitUntil([&] { return TrayIconCount() > icons; });
   Screenshot("before-hide");
 
   PressModeHotkey();
@@ -67,7 +70,8 @@ TEST_F(HideCycle, HidesTheUnwantedActivatesTheSeriousAndShowsThemAgain) {
   EXPECT_FALSE(::IsWindowVisible(invisibleWindow));
   EXPECT_FALSE(::IsIconic(invisibleWindow)) << "an invisible window is not touched";
   EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == seriousWindow; }));
-  Screenshot("hide-mode");
+  WaitUntil([&] { return TrayIconCount() == icons; });
+  Screenshot("after-hide");
 
   PressModeHotkey();
   EXPECT_TRUE(WaitUntil([&] { return ShownMinimised(gameWindow) && ShownMinimised(toolWindow); }));

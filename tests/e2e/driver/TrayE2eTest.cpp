@@ -127,8 +127,11 @@ TEST(Tray, MenuOffersItsItemsAndExitEndsTheProgram) {
 
 TEST(Tray, ConfigureShowsATaskbarButtonAndSuspendsTheHotkeys) {
   Hushdesk program("hdconfigure");
-  // Rows to see in the screenshot of the "Switch to" page.
+  // Rows to see in the screenshots of the "Hide" and "Switch to" pages.
   program.WriteSetting("Settings\\SerAppList.lst", "C:\\Apps\\Sheet.exe\r\nC:\\Apps\\Words.exe\r\n");
+  program.WriteSetting("Settings\\Book\\File", "2\r\n");
+  program.WriteSetting("Settings\\Book\\File.0", "Card games\r\n-1\r\n0\r\nsolitaire\r\nfreecell\r\n");
+  program.WriteSetting("Settings\\Book\\File.1", "Video\r\n-1\r\n0\r\nplayer\r\n");
   HWND config = StartWithConfiguration(program);
   ASSERT_NE(config, nullptr);
   HWND app = ApplicationWindow(program.process().Id());
