@@ -25,6 +25,11 @@ class PopupMenu;
 // Position in dialog units, relative to the form's client area.
 struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
 
+// Fixed bounds, one constant each: a control is then given the constant's
+// address instead of code that builds the four lengths on the stack.
+template <int X, int Y, int Width, int Height>
+inline constexpr Bounds kAt{X, Y, Width, Height};
+
 class Control {
 public:
   Control(Form& owner, ControlKind kind, int id, const char* name, const char* caption, const Bounds& bounds);
