@@ -11,16 +11,16 @@ enum : int { kImageKey = 100, kHeading, kOldPass, kNew1, kNew2, kOk, kCancel, kL
 
 TfrmPassword::TfrmPassword(IFormHost& host, AppSettings& settings)
     : Form(host, "frmPassword", "Change access password", 324, 180),
-      ImageKey(*this, kImageKey, "ImageKey", {14, 12, 32, 32}),
-      labHeading(*this, kHeading, "labHeading", "Password", {60, 20, 200, 16}),
-      labOldPass(*this, kLabels, "labOldPass", "Enter the old password", {60, 56, 164, 16}),
-      labNew1(*this, kLabels + 1, "labNew1", "Enter the new password", {60, 86, 164, 16}),
-      labNew2(*this, kLabels + 2, "labNew2", "Re-enter the new password", {60, 116, 164, 16}),
-      edOldPass(*this, kOldPass, "edOldPass", {226, 53, 84, 21}),
-      edNew1(*this, kNew1, "edNew1", {226, 83, 84, 21}),
-      edNew2(*this, kNew2, "edNew2", {226, 113, 84, 21}),
-      botOk(*this, kOk, "botOk", "OK", {154, 146, 75, 25}),
-      butCancel(*this, kCancel, "butCancel", "Cancel", {235, 146, 75, 25}),
+      ImageKey(*this, kImageKey, "ImageKey", kAt<14, 12, 32, 32>),
+      labHeading(*this, kHeading, "labHeading", "Password", kAt<60, 20, 200, 16>),
+      labOldPass(*this, kLabels, "labOldPass", "Enter the old password", kAt<60, 56, 164, 16>),
+      labNew1(*this, kLabels + 1, "labNew1", "Enter the new password", kAt<60, 86, 164, 16>),
+      labNew2(*this, kLabels + 2, "labNew2", "Re-enter the new password", kAt<60, 116, 164, 16>),
+      edOldPass(*this, kOldPass, "edOldPass", kAt<226, 53, 84, 21>),
+      edNew1(*this, kNew1, "edNew1", kAt<226, 83, 84, 21>),
+      edNew2(*this, kNew2, "edNew2", kAt<226, 113, 84, 21>),
+      botOk(*this, kOk, "botOk", "OK", kAt<154, 146, 75, 25>),
+      butCancel(*this, kCancel, "butCancel", "Cancel", kAt<235, 146, 75, 25>),
       settings_(settings) {
   labHeading.SetBold(true);
   for (Edit* edit : {&edOldPass, &edNew1, &edNew2}) {

@@ -1,6 +1,7 @@
 // Where the configuration window's controls stand, page by page. Lengths are
 // pixels at 96 DPI; the pages are wide enough for the seven tabs' captions on
 // one row in the system's dialog font, on Windows and under Wine.
+#include <cstdint>
 #include "app/frmConfUnit.h"
 
 namespace hd {
@@ -10,12 +11,23 @@ constexpr int kPageCommon = 0, kPageHideMode = 1, kPageHide = 2, kPageSwitch = 3
               kPageHotKeys = 5, kPageTriggers = 6;
 constexpr int kRow = 22;
 constexpr int kListRowHeight = 18;
-Bounds Row(int x, int y, int width = 380) { return {x, y, width, 18}; }
 
-void Place(const PageControl& pages, int page, std::initializer_list<std::pair<Control*, Bounds>> controls) {
-  for (auto [control, bounds] : controls) {
-    control->PlaceOn(pages, page);
-    control->SetBounds(bounds);
+// A control and its bounds. Each of the ninety is built by code; two words of
+// lengths take half the instructions of four.
+struct Spot {
+  Control* control;
+  std::int16_t x = 0, y = 0, width = 0, height = 0;
+};
+
+constexpr Spot Row(Control* control, int x, int y, int width = 380) {
+  using Length = std::int16_t;
+  return {control, static_cast<Length>(x), static_cast<Length>(y), static_cast<Length>(width), 18};
+}
+
+void Place(const PageControl& pages, int page, std::initializer_list<Spot> spots) {
+  for (const Spot& spot : spots) {
+    spot.control->PlaceOn(pages, page);
+    spot.control->SetBounds({spot.x, spot.y, spot.width, spot.height});
   }
 }
 
@@ -47,60 +59,60 @@ void TfrmConfigure::LayOutPages() {
   butHelp.SetBounds({403, 378, 75, 25});
 
   Place(MainControl, kPageCommon,
-        {{&grpStartup, {20, 42, 446, 118}}, {&labStartup, Row(34, 62)}, {&rbNormal, Row(48, 84, 300)},
-         {&rbBackground, Row(48, 84 + kRow, 300)}, {&rbDisable, Row(48, 84 + 2 * kRow, 300)},
-         {&grpPassword, {20, 172, 446, 96}}, {&labPassword, Row(34, 192, 330)},
-         {&ImageKey, {418, 186, 32, 32}}, {&rbEnable, Row(48, 214, 150)},
-         {&rbDisable2, Row(48, 214 + kRow, 150)}, {&butSetPass, {340, 222, 110, 25}}});
+        {{&grpStartup, 20, 42, 446, 118}, Row(&labStartup, 34, 62), Row(&rbNormal, 48, 84, 300),
+         Row(&rbBackground, 48, 84 + kRow, 300), Row(&rbDisable, 48, 84 + 2 * kRow, 300),
+         {&grpPassword, 20, 172, 446, 96}, Row(&labPassword, 34, 192, 330),
+         {&ImageKey, 418, 186, 32, 32}, Row(&rbEnable, 48, 214, 150),
+         Row(&rbDisable2, 48, 214 + kRow, 150), {&butSetPass, 340, 222, 110, 25}});
 
   Place(MainControl, kPageHideMode,
-        {{&grpDescription, {20, 42, 446, 76}}, {&labDescription, {34, 60, 422, 52}},
-         {&cbHideTray, Row(34, 128)}, {&cbCaptions, Row(34, 128 + kRow)}, {&cbApps, Row(34, 128 + 2 * kRow)},
-         {&cbSwitchToSer, Row(34, 128 + 3 * kRow)}, {&cbSw2Stealth, Row(34, 128 + 4 * kRow)},
-         {&cbHideNew, Row(34, 128 + 5 * kRow)},
+        {{&grpDescription, 20, 42, 446, 76}, {&labDescription, 34, 60, 422, 52},
+         Row(&cbHideTray, 34, 128), Row(&cbCaptions, 34, 128 + kRow), Row(&cbApps, 34, 128 + 2 * kRow),
+         Row(&cbSwitchToSer, 34, 128 + 3 * kRow), Row(&cbSw2Stealth, 34, 128 + 4 * kRow),
+         Row(&cbHideNew, 34, 128 + 5 * kRow),
          // In the row of the never shown cbHideNew.
-         {&cbRestoreAsWere, Row(34, 128 + 5 * kRow)}, {&grpTerminating, {20, 262, 446, 94}},
-         {&cbTermHD, Row(34, 280, 300)}, {&rbCloseHidden, Row(54, 280 + kRow, 300)},
-         {&rbShowHidden, Row(54, 280 + 2 * kRow, 300)}});
+         Row(&cbRestoreAsWere, 34, 128 + 5 * kRow), {&grpTerminating, 20, 262, 446, 94},
+         Row(&cbTermHD, 34, 280, 300), Row(&rbCloseHidden, 54, 280 + kRow, 300),
+         Row(&rbShowHidden, 54, 280 + 2 * kRow, 300)});
 
-  Place(MainControl, kPageHide, {{&labHideHeading, Row(20, 42)}, {&PageControl2, {20, 64, 446, 298}}});
+  Place(MainControl, kPageHide, {Row(&labHideHeading, 20, 42), {&PageControl2, 20, 64, 446, 298}});
   Place(PageControl2, 0,
-        {{&butAdd, {30, 96, 102, 25}}, {&butEdit, {136, 96, 102, 25}}, {&butDelete, {242, 96, 102, 25}},
-         {&butClear, {348, 96, 108, 25}}, {&labWords, Row(30, 130, 140)}, {&labWordsUnread, Row(174, 130, 242)},
-         {&lbWords, {30, 150, 426, 204}}});
+        {{&butAdd, 30, 96, 102, 25}, {&butEdit, 136, 96, 102, 25}, {&butDelete, 242, 96, 102, 25},
+         {&butClear, 348, 96, 108, 25}, Row(&labWords, 30, 130, 140), Row(&labWordsUnread, 174, 130, 242),
+         {&lbWords, 30, 150, 426, 204}});
   Place(PageControl2, 1,
-        {{&butFileAdd, {}}, {&butFileEdit, {}}, {&butFileDelete, {}}, {&butFileClear, {}}, {&butSysProc, {}},
-         {&labHideFiles, Row(30, 130, 140)}, {&labHideFilesUnread, Row(174, 130, 242)},
-         {&lbHideFiles, {30, 150, 426, 204}}});
+        {{&butFileAdd}, {&butFileEdit}, {&butFileDelete}, {&butFileClear}, {&butSysProc},
+         Row(&labHideFiles, 30, 130, 140), Row(&labHideFilesUnread, 174, 130, 242),
+         {&lbHideFiles, 30, 150, 426, 204}});
   FileButtons({&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc}, 30, 100);
 
   Place(MainControl, kPageSwitch,
-        {{&labSerHeading, Row(20, 42)}, {&butSevAddFile, {}}, {&butSerEditFile, {}}, {&butSerDelFile, {}},
-         {&butSerClear, {}}, {&butSerSysProc, {}}, {&labSerFiles, Row(20, 96, 180)},
-         {&labSerFilesUnread, Row(204, 96, 262)}, {&lbSerFiles, {20, 116, 446, 166}},
-         {&labNoSerious, Row(20, 292)}, {&rbFirst, Row(34, 292 + kRow)}, {&rbAny, Row(34, 292 + 2 * kRow)}});
+        {Row(&labSerHeading, 20, 42), {&butSevAddFile}, {&butSerEditFile}, {&butSerDelFile},
+         {&butSerClear}, {&butSerSysProc}, Row(&labSerFiles, 20, 96, 180),
+         Row(&labSerFilesUnread, 204, 96, 262), {&lbSerFiles, 20, 116, 446, 166},
+         Row(&labNoSerious, 20, 292), Row(&rbFirst, 34, 292 + kRow), Row(&rbAny, 34, 292 + 2 * kRow)});
   FileButtons({&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc}, 20, 64);
 
   Place(MainControl, kPageMedia,
-        {{&grpSound, {20, 42, 446, 130}}, {&cbSound, Row(34, 62, 300)}, {&cbSoundMute, Row(54, 62 + kRow, 300)},
-         {&tbSound, {34, 112, 290, 40}}, {&butSoundTest, {376, 118, 75, 25}}, {&grpVideo, {20, 184, 446, 110}},
-         {&cbVideo, Row(34, 204, 300)}, {&labGraphMode, {34, 232, 416, 18}}, {&butGraphSelect, {296, 258, 75, 25}},
-         {&butGraphTest, {376, 258, 75, 25}}, {&cbMuteHidden, Row(34, 308, 220)},
-         {&labNoSessions, Row(296, 308, 170)}});
+        {{&grpSound, 20, 42, 446, 130}, Row(&cbSound, 34, 62, 300), Row(&cbSoundMute, 54, 62 + kRow, 300),
+         {&tbSound, 34, 112, 290, 40}, {&butSoundTest, 376, 118, 75, 25}, {&grpVideo, 20, 184, 446, 110},
+         Row(&cbVideo, 34, 204, 300), {&labGraphMode, 34, 232, 416, 18}, {&butGraphSelect, 296, 258, 75, 25},
+         {&butGraphTest, 376, 258, 75, 25}, Row(&cbMuteHidden, 34, 308, 220),
+         Row(&labNoSessions, 296, 308, 170)});
 
   Place(MainControl, kPageHotKeys,
-        {{&grpHotKeys, {20, 42, 446, 300}}, {&labHotKeys1, Row(34, 62)}, {&labHotKeys2, Row(34, 80)},
+        {{&grpHotKeys, 20, 42, 446, 300}, Row(&labHotKeys1, 34, 62), Row(&labHotKeys2, 34, 80),
          // Each hotkey's mark of a conflict under its edit, apart from the next caption.
-         {&labMode, Row(34, 108)}, {&hkMode, {34, 126, 410, 22}}, {&labModeConflict, {34, 151, 410, 15}},
-         {&labVisible, Row(34, 174)}, {&hkVisible, {34, 192, 410, 22}}, {&labVisibleConflict, {34, 217, 410, 15}},
-         {&labClose, Row(34, 240)}, {&hkClose, {34, 258, 410, 22}}, {&labCloseConflict, {34, 283, 410, 15}}});
+         Row(&labMode, 34, 108), {&hkMode, 34, 126, 410, 22}, {&labModeConflict, 34, 151, 410, 15},
+         Row(&labVisible, 34, 174), {&hkVisible, 34, 192, 410, 22}, {&labVisibleConflict, 34, 217, 410, 15},
+         Row(&labClose, 34, 240), {&hkClose, 34, 258, 410, 22}, {&labCloseConflict, 34, 283, 410, 15}});
 
   Place(MainControl, kPageTriggers,
-        {{&grpCorner, {20, 42, 446, 150}}, {&cbCornerHide, Row(34, 62)},
-         {&rbCornerTopLeft, Row(54, 62 + kRow, 150)}, {&rbCornerTopRight, Row(210, 62 + kRow, 150)},
-         {&rbCornerBottomLeft, Row(54, 62 + 2 * kRow, 150)}, {&rbCornerBottomRight, Row(210, 62 + 2 * kRow, 150)},
-         {&labCornerDelay, Row(54, 134, 356)}, {&tbCornerDelay, {54, 152, 290, 30}},
-         {&grpAway, {20, 204, 446, 100}}, {&cbAwayHide, Row(34, 224)}, {&tbAwayMinutes, {54, 250, 290, 30}}});
+        {{&grpCorner, 20, 42, 446, 150}, Row(&cbCornerHide, 34, 62),
+         Row(&rbCornerTopLeft, 54, 62 + kRow, 150), Row(&rbCornerTopRight, 210, 62 + kRow, 150),
+         Row(&rbCornerBottomLeft, 54, 62 + 2 * kRow, 150), Row(&rbCornerBottomRight, 210, 62 + 2 * kRow, 150),
+         Row(&labCornerDelay, 54, 134, 356), {&tbCornerDelay, 54, 152, 290, 30},
+         {&grpAway, 20, 204, 446, 100}, Row(&cbAwayHide, 34, 224), {&tbAwayMinutes, 54, 250, 290, 30}});
 
   for (Label* bold : {&labWords, &labHideFiles, &labSerFiles, &labModeConflict, &labVisibleConflict, &labCloseConflict})
     bold->SetBold(true);

@@ -13,16 +13,17 @@ constexpr int kWidth = 320;
 
 TfrmAbout::TfrmAbout(IFormHost& host, IShell& shell, ISystem& system)
     : Form(host, "frmAbout", "About", kWidth, 258),
-      Image(*this, kImage, "Image", {(kWidth - 32) / 2, 12, 32, 32}),
-      labName(*this, kName, "labName", "", {10, 54, kWidth - 20, 16}),
-      labV(*this, kV, "labV", "v.", {10, 72, kWidth / 2 - 12, 16}),
-      labVer(*this, kVer, "labVer", "", {kWidth / 2 + 2, 72, kWidth / 2 - 12, 16}),
-      grpContact(*this, kContact, "grpContact", " Contact information ", {10, 96, kWidth - 20, 70}),
-      labWeb(*this, kWeb, "labWeb", kWebAddress, {20, 118, kWidth - 40, 16}),
-      labEmail(*this, kEmail, "labEmail", kEmailAddress, {20, 140, kWidth - 40, 16}),
-      labSettingsTitle(*this, kSettingsTitle, "labSettingsTitle", "Settings are kept in:", {10, 176, kWidth - 20, 16}),
-      labSettings(*this, kSettings, "labSettings", "", {10, 194, kWidth - 20, 16}),
-      butOk(*this, kOk, "butOk", "Close", {(kWidth - 75) / 2, 222, 75, 25}),
+      Image(*this, kImage, "Image", kAt<(kWidth - 32) / 2, 12, 32, 32>),
+      labName(*this, kName, "labName", "", kAt<10, 54, kWidth - 20, 16>),
+      labV(*this, kV, "labV", "v.", kAt<10, 72, kWidth / 2 - 12, 16>),
+      labVer(*this, kVer, "labVer", "", kAt<kWidth / 2 + 2, 72, kWidth / 2 - 12, 16>),
+      grpContact(*this, kContact, "grpContact", " Contact information ", kAt<10, 96, kWidth - 20, 70>),
+      labWeb(*this, kWeb, "labWeb", kWebAddress, kAt<20, 118, kWidth - 40, 16>),
+      labEmail(*this, kEmail, "labEmail", kEmailAddress, kAt<20, 140, kWidth - 40, 16>),
+      labSettingsTitle(*this, kSettingsTitle, "labSettingsTitle", "Settings are kept in:",
+                       kAt<10, 176, kWidth - 20, 16>),
+      labSettings(*this, kSettings, "labSettings", "", kAt<10, 194, kWidth - 20, 16>),
+      butOk(*this, kOk, "butOk", "Close", kAt<(kWidth - 75) / 2, 222, 75, 25>),
       shell_(shell),
       system_(system) {
   for (Label* bold : {&labName, &labV, &labVer}) bold->SetBold(true);

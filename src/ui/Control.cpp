@@ -49,6 +49,20 @@ Image::Image(Form& owner, int id, const char* name, const Bounds& bounds)
 PageControl::PageControl(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<std::string> pages)
     : Control(owner, ControlKind::PageControl, id, name, "", bounds), pages_(std::move(pages)) {}
 
+Control::~Control() = default;
+Button::~Button() = default;
+Label::~Label() = default;
+GroupBox::~GroupBox() = default;
+CheckBox::~CheckBox() = default;
+RadioButton::~RadioButton() = default;
+ListBox::~ListBox() = default;
+Edit::~Edit() = default;
+ListView::~ListView() = default;
+HotKeyEdit::~HotKeyEdit() = default;
+TrackBar::~TrackBar() = default;
+Image::~Image() = default;
+PageControl::~PageControl() = default;
+
 void Control::Changed() { owner_.ControlChanged(*this); }
 
 void Control::SetCaption(const std::string& caption) {

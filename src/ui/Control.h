@@ -25,12 +25,19 @@ class PopupMenu;
 // Position in dialog units, relative to the form's client area.
 struct Bounds { int x = 0, y = 0, width = 0, height = 0; };
 
+// Fixed bounds, one constant each: a control is then given the constant's
+// address instead of code that builds the four lengths on the stack.
+template <int X, int Y, int Width, int Height>
+inline constexpr Bounds kAt{X, Y, Width, Height};
+
 class Control {
 public:
   Control(Form& owner, ControlKind kind, int id, const char* name, const char* caption, const Bounds& bounds);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  // Out of line, as the kinds' below: the linker keeps one of an inline
+  // function's copies, each with an unwind table header of its own.
+  virtual ~Control();
 
   ControlKind Kind() const { return kind_; }
   int Id() const { return id_; }
@@ -87,6 +94,7 @@ private:
 class Button : public Control {
 public:
   Button(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
+  ~Button() override;
   bool IsDefault = false;
   bool IsCancel = false;
   // A flat button shows its glyph, no caption, and its hint as a tooltip.
@@ -100,6 +108,7 @@ enum class Alignment { Left, Centre, Right };
 class Label : public Control {
 public:
   Label(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
+  ~Label() override;
   Alignment Align = Alignment::Left;
   // Drawn as a link: hand cursor, highlight colour, underlined; clicks raise OnClick.
   bool IsLink = false;
@@ -108,11 +117,13 @@ public:
 class GroupBox : public Control {
 public:
   GroupBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds);
+  ~GroupBox() override;
 };
 
 class CheckBox : public Control {
 public:
   CheckBox(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds, bool checked);
+  ~CheckBox() override;
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // toggles, then OnClick
@@ -125,6 +136,7 @@ private:
 class RadioButton : public Control {
 public:
   RadioButton(Form& owner, int id, const char* name, const char* caption, const Bounds& bounds, bool checked);
+  ~RadioButton() override;
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;  // checks, then OnClick
@@ -153,6 +165,7 @@ enum class ListChange { Selection, Added, Replaced, Deleted, Reset };
 class ListBox : public Control {
 public:
   ListBox(Form& owner, int id, const char* name, const Bounds& bounds);
+  ~ListBox() override;
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   void Add(const std::string& item);
@@ -179,6 +192,7 @@ private:
 class Edit : public Control {
 public:
   Edit(Form& owner, int id, const char* name, const Bounds& bounds);
+  ~Edit() override;
   const std::string& Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
   // The user typed: the real control has the text already; cut to MaxLength.
@@ -202,6 +216,7 @@ struct ListItem {
 class ListView : public Control {
 public:
   ListView(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<ListColumn> columns);
+  ~ListView() override;
   const std::vector<ListColumn>& Columns() const { return columns_; }
   const std::vector<ListItem>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -241,6 +256,7 @@ public:
   static constexpr std::uint16_t kShift = 0x2000, kCtrl = 0x4000, kAlt = 0x8000;
 
   HotKeyEdit(Form& owner, int id, const char* name, const Bounds& bounds, std::uint16_t value);
+  ~HotKeyEdit() override;
   // Read from the real control when there is one (HKM_GETHOTKEY); reading
   // refreshes the modifier flags from the same answer.
   std::uint16_t Value();
@@ -265,6 +281,7 @@ private:
 class TrackBar : public Control {
 public:
   TrackBar(Form& owner, int id, const char* name, const Bounds& bounds, int min, int max, int position);
+  ~TrackBar() override;
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
@@ -282,6 +299,7 @@ private:
 class Image : public Control {
 public:
   Image(Form& owner, int id, const char* name, const Bounds& bounds);
+  ~Image() override;
   Handle Icon() const { return icon_; }
   void SetIcon(Handle icon);
 
@@ -292,6 +310,7 @@ private:
 class PageControl : public Control {
 public:
   PageControl(Form& owner, int id, const char* name, const Bounds& bounds, std::vector<std::string> pages);
+  ~PageControl() override;
   const std::vector<std::string>& Pages() const { return pages_; }
   int ActivePage() const { return active_; }
   void SetActivePage(int page);
