@@ -1,9 +1,3 @@
-# Writes the linker's default script with the start-up tables (.CRT) and the
-# thread-local template (.tls) moved into .data, and the unwind tables
-# (.eh_frame) into .rdata. With the file alignment of 4096 each section costs
-# whole pages of the exe: .CRT and .tls were a few bytes each, and the unwind
-# tables ended a page of their own. The template goes first: offsets of
-# thread-local data are taken from the start of the section that holds it.
 # Removes the output section .<section> from the script in <script_var> and
 # appends what it held to <contents_var>.
 function(hd_take_section script_var section contents_var)
@@ -26,6 +20,13 @@ function(hd_replace_in_script script_var anchor text what)
   set(${script_var} "${script}" PARENT_SCOPE)
 endfunction()
 
+# Writes the linker's default script with the start-up tables (.CRT) and the
+# thread-local template (.tls) moved into .data. Each was a section of its
+# own of a few bytes, and with the file alignment of 4096 each cost 4 KB of
+# the exe. The template goes first: offsets of thread-local data are taken
+# from the start of the section that holds it. The unwind tables keep their
+# own section: moving what the i686 unwinder walks is not worth one page
+# unless an exception is seen caught on a 32-bit Windows.
 function(hd_write_data_sections_script output)
   execute_process(COMMAND ${CMAKE_LINKER} --verbose OUTPUT_VARIABLE verbose RESULT_VARIABLE failed)
   if(failed OR NOT verbose MATCHES "\n=+\n(.*)\n=+\n")
@@ -39,14 +40,5 @@ function(hd_write_data_sections_script output)
   string(APPEND moved "    KEEP (*(SORT(.CRT$*)))\n")
   set(data "\n  .data BLOCK(__section_alignment__) :\n  {\n")
   hd_replace_in_script(script "${data}" "${data}${moved}" ".data section")
-  # The unwind tables are read-only data too: kept in .rdata they share its
-  # last page. They go before the runtime pseudo-relocations, which the
-  # script finds from the end of .rdata; their order is kept, so that the
-  # start-up code's marker stays first and the terminator last.
-  set(unwind "")
-  hd_take_section(script eh_frame unwind)
-  string(STRIP "${unwind}" unwind)
-  set(relocs "    . = ALIGN(4);\n    __rt_psrelocs_start = .;")
-  hd_replace_in_script(script "${relocs}" "    ${unwind}\n${relocs}" "runtime pseudo-relocations in .rdata")
   file(WRITE ${output} "${script}")
 endfunction()
