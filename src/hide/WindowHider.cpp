@@ -38,7 +38,9 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
         p_.windows.GetWindow(window, win::GW_OWNER) != 0)
       continue;
     // Its message boxes are not: one left open would give the boss key away.
-    if (IsOwnWindow(window) || (rules.byCaption && IsCaptionUnwanted(book, window)) ||
+    // The caption first: where it decides, the window's process is asked
+    // only after the windows have vanished.
+    if ((rules.byCaption && IsCaptionUnwanted(book, window)) || IsOwnWindow(window) ||
         (rules.byApp && IsAppUnwanted(rules.hideFiles, window))) {
       StartHiding(window);
       hidden.push_back(window);
