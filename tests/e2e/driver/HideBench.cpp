@@ -11,7 +11,7 @@ namespace e2e {
 bool WaitUntilSoon(const std::function<bool()>& condition) {
   const DWORD start = ::GetTickCount();
   while (!condition()) {
-    if (::GetTickCount() - start > 20000) return false;
+    if (::GetTickCount() - start > 60000) return false;
     ::Sleep(1);
   }
   return true;

@@ -9,7 +9,8 @@
 
 namespace e2e {
 
-// Polls every millisecond or so, for the timings: often enough to see the
+// Polls every millisecond or so, for the timings (for at most a minute:
+// 400 windows minimise slowly on a loaded machine): often enough to see the
 // moment, seldom enough to leave the processor to the programs measured.
 bool WaitUntilSoon(const std::function<bool()>& condition);
 
