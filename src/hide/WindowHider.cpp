@@ -31,18 +31,21 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
                                       const std::function<void()>& afterVanishing) {
   const WindowHandle applicationWindow = p_.forms.ApplicationWindow();
   const PreparedBook book(p_.system, rules.book);
+  std::vector<WindowHandle> others;
   for (WindowHandle window : p_.windows.TopLevelWindows()) {
     // The program's own forms are owned by the application window.
     if (window == applicationWindow || !p_.windows.IsWindowVisible(window) ||
         p_.windows.GetWindow(window, win::GW_OWNER) != 0)
       continue;
     // Its message boxes are not: one left open would give the boss key away.
-    if (IsOwnWindow(window) || (rules.byCaption && IsCaptionUnwanted(book, window)) ||
+    // The caption first: where it decides, the window's process is asked
+    // only after the windows have vanished.
+    if ((rules.byCaption && IsCaptionUnwanted(book, window)) || IsOwnWindow(window) ||
         (rules.byApp && IsAppUnwanted(rules.hideFiles, window))) {
       StartHiding(window);
       hidden.push_back(window);
     } else {
-      AddWorkingWindow(rules.systemProcesses, window, working);
+      others.push_back(window);
     }
   }
   // Every unwanted window is gone from the screen before any is minimised
@@ -53,6 +56,9 @@ void WindowHider::WalkTopLevelWindows(const HideRules& rules, std::vector<Window
   for (WindowHandle window : hidden)
     if (!IsOwnWindow(window) && FinishHiding(window)) minimising.push_back(window);
   if (afterVanishing) afterVanishing();
+  // Which of the others are working windows asks for their processes: not
+  // before the unwanted windows have vanished, and while they are minimised.
+  for (WindowHandle window : others) AddWorkingWindow(rules.systemProcesses, window, working);
   WaitUntil(std::move(minimising), Minimised);
 }
 
@@ -101,9 +107,13 @@ void WindowHider::WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWin
   IWindows& w = p_.windows;
   std::uint64_t lastDone = p_.system.TickCountMs();
   for (;;) {
-    const auto finished = std::remove_if(windows.begin(), windows.end(), [&w, done](WindowHandle window) {
-      return done(w, window) || !w.IsWindow(window);
-    });
+    auto finished = std::remove_if(windows.begin(), windows.end(),
+                                   [&w, done](WindowHandle window) { return done(w, window); });
+    // A window that is gone counts as done; asked only when none moved, as
+    // every question is a call that the busy programs' own calls queue with.
+    if (finished == windows.end())
+      finished = std::remove_if(windows.begin(), windows.end(),
+                                [&w](WindowHandle window) { return !w.IsWindow(window); });
     if (finished != windows.end()) {
       windows.erase(finished, windows.end());
       lastDone = p_.system.TickCountMs();
@@ -120,6 +130,8 @@ bool WindowHider::IsCaptionUnwanted(const PreparedBook& book, WindowHandle windo
 }
 
 bool WindowHider::IsAppUnwanted(const std::vector<std::string>& hideFiles, WindowHandle window) {
+  // Without entries nothing matches, and the process need not be asked yet.
+  if (hideFiles.empty()) return false;
   const std::string file = files_.ForWindow(window);
   // An unknown process matches no rule, not even an empty list entry.
   if (file.empty()) return false;

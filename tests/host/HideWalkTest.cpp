@@ -1,6 +1,7 @@
 // Which windows HIDE mode hides, which it leaves as working windows, and how
 // they come back or end.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "HideFixture.h"
 
 namespace hd::test {
@@ -93,6 +94,27 @@ TEST_F(HideTest, AWindowMatchingBothRulesIsHiddenOnceWithoutAskingForItsProcess)
   PressMode();
   EXPECT_EQ(frm().HiddenWindowList, (Handles{poker}));
   EXPECT_EQ(desktop.processes.snapshots, 0u) << "the caption decided";
+}
+
+// The question costs a snapshot of every process, which waits for nothing
+// the hotkey is for.
+TEST_F(HideTest, AWindowThatStaysIsAskedForItsProcessOnlyOnceTheUnwantedHaveVanished) {
+  HideCaptionsWith({"poker"});
+  const WindowHandle poker = App("C:\\Games\\Poker.exe", "Video Poker");
+  desktop.Busy(poker, 100);
+  const WindowHandle notes = App("C:\\Tools\\Notes.exe", "Notes");  // above the game
+  desktop.state.logCalls = true;
+  const std::uint64_t pressed = desktop.state.clockMs;
+  PressMode();
+  EXPECT_EQ(frm().HiddenWindowList, (Handles{poker}));
+  EXPECT_EQ(frm().WorkingWindowList, (Handles{notes}));
+  const auto& log = desktop.state.callLog;
+  const auto at = [&log](const std::string& entry) { return std::find(log.begin(), log.end(), entry) - log.begin(); };
+  const auto snapshot = at("SnapshotProcesses");
+  ASSERT_LT(snapshot, static_cast<std::ptrdiff_t>(log.size()));
+  EXPECT_GT(snapshot, at("ShowWindowAsync " + std::to_string(poker) + " 0"));
+  EXPECT_GE(desktop.state.callClock[snapshot] - pressed, 100u) << "not before the game has vanished";
+  EXPECT_EQ(desktop.processes.snapshots, 1u);
 }
 
 TEST_F(HideTest, SixtyFourBitProcessesAreFoundByTheirImageName) {

@@ -12,6 +12,7 @@ SimProcess* SimProcesses::Alive(ProcessId processId) {
 
 std::vector<ProcessEntry> SimProcesses::SnapshotProcesses() {
   ++snapshots;
+  s_.LogCall("SnapshotProcesses");
   std::vector<ProcessEntry> entries;
   if (!s_.toolhelpAvailable) return entries;
   // The idle process stands first with id 0, as on Windows.

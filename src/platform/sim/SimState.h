@@ -140,7 +140,7 @@ struct SimState {
   // The calls that change other windows' state and the hotkeys, in the order
   // made: "ShowWindow <window> <command>", "ShowWindowAsync ...",
   // "CloseWindow <window>", "UnregisterHotKey <id>", "ReplaceFile <to>",
-  // "NotifyIcon <message>";
+  // "NotifyIcon <message>", "SnapshotProcesses";
   // kept while logCalls is on, with the clock when each was made.
   bool logCalls = false;
   std::vector<std::string> callLog;

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <string>
+#include <vector>
 #include "Harness.h"
+#include "HideBench.h"
 
 namespace e2e {
 
@@ -13,17 +15,6 @@ namespace {
 
 bool Hidden(HWND w) { return w && !::IsWindowVisible(w) && ::IsIconic(w); }
 bool ShownMinimised(HWND w) { return w && ::IsWindowVisible(w) && ::IsIconic(w); }
-
-// Polls every millisecond or so, for the timings: often enough to see the
-// moment, seldom enough to leave the processor to the programs measured.
-bool WaitUntilSoon(const std::function<bool()>& condition) {
-  const DWORD start = ::GetTickCount();
-  while (!condition()) {
-    if (::GetTickCount() - start > 20000) return false;
-    ::Sleep(1);
-  }
-  return true;
-}
 
 // A program whose words list hides "solitaire" captions, with other programs around.
 class HideCycle : public ::testing::Test {
@@ -176,9 +167,6 @@ TEST_F(HideCycle, AProgramThatStopsAnsweringForAWhileIsHiddenAndShownWhenItAnswe
   EXPECT_EQ(program.TerminateByHotkey(), 0u);
 }
 
-// Not a pass/fail timing: prints how long the hotkey takes to hide 100
-// windows, and to show them again, next to bare loops of ShowWindow over the
-// same windows in the same run.
 // Pressed twice quickly while a program answers late: entering, then leaving,
 // one after the other, and nothing left hidden or on record.
 TEST_F(HideCycle, TheModeHotkeyTwiceQuicklyEntersThenLeavesWithEveryWindowBack) {
@@ -219,94 +207,86 @@ TEST_F(HideCycle, MutingTheHiddenProgramsOnlyStartsHidesAndLeavesWithoutAnError)
   EXPECT_TRUE(::IsWindowVisible(gameWindow)) << "and shows the window";
 }
 
+// Not a pass/fail timing: prints how long the hotkey takes to hide the
+// windows of 5, 20 and 100 (with HD_BENCH_ALL_SIZES=1 also 400) windows,
+// and to show them again, next to a bare program holding the same hotkey
+// and to bare loops of ShowWindow over the same windows in the same run,
+// with one other window that stays.
 // HD_BENCH_MUTE_HIDDEN=1 measures with "Mute the hidden programs only" on.
 TEST_F(HideCycle, BenchmarkHundredWindows) {
   program.WriteSetting("Settings\\Book\\File.0", "Bench\r\n-1\r\n0\r\nbench\r\n");
-  const char* muteHidden = std::getenv("HD_BENCH_MUTE_HIDDEN");
-  const bool muting = muteHidden && *muteHidden == '1';
+  const bool muting = EnvironmentSays("HD_BENCH_MUTE_HIDDEN");
   if (muting) program.WriteSetting("Settings\\Main.cfg", "[Audio_sessions]\r\ncbMuteHidden=1\r\n");
   std::printf("\"Mute the hidden programs only\": %s\n", muting ? "on" : "off");
-  std::vector<Process> apps;
-  std::vector<HWND> windows;
-  for (int i = 0; i < 10; ++i) {
-    // Appended, not "Bench app" + std::to_string(i): GCC 12 for i686 warns
-    // falsely that inserting the literal in front overlaps (-Wrestrict).
-    const std::string caption = std::string("Bench app").append(std::to_string(i));
-    apps.emplace_back(CopySelfTo(this->apps + "Bench" + std::to_string(i) + ".exe"), "--app \"" + caption + "\" --count 10");
-    std::vector<HWND> own(10);
-    WaitUntil([&] {
-      for (int n = 0; n < 10; ++n) own[n] = FindWindowOfProcess(apps.back().Id(), caption + " " + std::to_string(n + 1));
-      return std::count(own.begin(), own.end(), nullptr) == 0;
-    }, 20000);
-    windows.insert(windows.end(), own.begin(), own.end());
-  }
-  ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
-  ASSERT_TRUE(program.Start());
-  auto none = [&](auto&& state) { return std::none_of(windows.begin(), windows.end(), state); };
-  auto all = [&](auto&& state) { return std::all_of(windows.begin(), windows.end(), state); };
-  LARGE_INTEGER frequency, start, end;
-  ::QueryPerformanceFrequency(&frequency);
-  auto msSinceStart = [&] {
-    ::QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-  };
-  auto restoreAll = [&] {
-    for (HWND w : windows) ::ShowWindow(w, SW_RESTORE);
-  };
-  // Bare loops over the same windows, in the state the program finds them
-  // in: visible for hiding, hidden and minimised for showing.
-  struct Bare {
-    double hideMs, allCallsMs, showMs;
-  };
-  auto bareLoops = [&] {
-    auto timed = [&](auto&& call) {
-      ::QueryPerformanceCounter(&start);
-      for (HWND w : windows) call(w);
-      return msSinceStart();
-    };
-    Bare bare{};
-    restoreAll();
-    bare.hideMs = timed([](HWND w) { ::ShowWindow(w, SW_HIDE); });
-    restoreAll();
-    bare.allCallsMs = timed([](HWND w) {
-      ::ShowWindow(w, SW_HIDE);
-      ::CloseWindow(w);
-      ::ShowWindow(w, SW_HIDE);
-    });
-    bare.showMs = timed([](HWND w) { ::ShowWindow(w, SW_SHOW); });
-    restoreAll();
-    return bare;
-  };
-  // Before and after the program's cycle, so a load that comes and goes
-  // on the machine weighs on both sides alike.
-  const Bare before = bareLoops();
-  // Each timed from the key press: the harness first waits for a quiet desktop.
-  PressModeHotkey();
-  ::QueryPerformanceCounter(&start);
-  ASSERT_TRUE(WaitUntilSoon([&] { return none(::IsWindowVisible); }));
-  const double invisibleMs = msSinceStart();
-  ASSERT_TRUE(WaitUntilSoon([&] { return all(Hidden); }));
-  const double minimisedMs = msSinceStart();
-  PressModeHotkey();
-  ::QueryPerformanceCounter(&start);
-  ASSERT_TRUE(WaitUntilSoon([&] { return all(::IsWindowVisible); }));
-  const double shownMs = msSinceStart();
-  const Bare after = bareLoops();
+  // A window that no rule hides, above all the others: the program asks
+  // which program it belongs to; the bare program knows its windows.
+  Process notes = App("Notes.exe", "Plain notes");
+  HWND notesWindow = FindWindowOfProcess(notes.Id(), "Plain notes");
+  ASSERT_TRUE(notesWindow);
+  ::SetWindowPos(notesWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const std::string self = SelfPath();
+  const std::string bareExe = self.substr(0, self.find_last_of('\\') + 1) + "e2e_bare_hotkey_program.exe";
+  std::vector<BenchSize> sizes{{5, 1}, {20, 2}, {100, 10}};
+  if (EnvironmentSays("HD_BENCH_ALL_SIZES")) sizes.push_back({400, 20});
+  for (const BenchSize& size : sizes) {
+    std::vector<Process> running;
+    const std::vector<HWND> windows = StartBenchApps(apps, size, running);
+    ASSERT_EQ(windows.size(), static_cast<std::size_t>(size.windows));
+    // A few presses of a handful of windows, whose times are a few ticks.
+    const int rounds = size.windows <= 20 ? 3 : 1;
+    // Before and after the program's cycles, so a load that comes and goes
+    // on the machine weighs on both sides alike.
+    const BareLoops loopsBefore = TimeBareLoops(windows);
+    std::vector<double> bare = BareHotkeyRounds(bareExe, windows, rounds);
+    ASSERT_EQ(bare.size(), static_cast<std::size_t>(rounds)) << "the bare program holds the hotkey";
+    ASSERT_TRUE(program.Start());
+    std::vector<double> invisible, minimised, shown;
+    for (int round = 0; round < rounds; ++round) {
+      RestoreAll(windows);
+      // Each timed from the key press: the harness first waits for a quiet desktop.
+      PressModeHotkey();
+      const Stopwatch entering;
+      ASSERT_TRUE(WaitUntilSoon([&] { return std::none_of(windows.begin(), windows.end(), ::IsWindowVisible); }));
+      invisible.push_back(entering.Ms());
+      ASSERT_TRUE(WaitUntilSoon([&] { return std::all_of(windows.begin(), windows.end(), Hidden); }));
+      minimised.push_back(entering.Ms());
+      PressModeHotkey();
+      const Stopwatch leaving;
+      ASSERT_TRUE(WaitUntilSoon([&] { return std::all_of(windows.begin(), windows.end(), ::IsWindowVisible); }));
+      shown.push_back(leaving.Ms());
+    }
+    EXPECT_EQ(program.TerminateByHotkey(), 0u);
+    const std::vector<double> bareAfter = BareHotkeyRounds(bareExe, windows, rounds);
+    bare.insert(bare.end(), bareAfter.begin(), bareAfter.end());
+    const BareLoops loopsAfter = TimeBareLoops(windows);
 
-  const double bareHideMs = (before.hideMs + after.hideMs) / 2, bareAllCallsMs = (before.allCallsMs + after.allCallsMs) / 2,
-               bareShowMs = (before.showMs + after.showMs) / 2;
-  std::printf("bare loops before / after: SW_HIDE %.1f / %.1f ms, all three calls %.1f / %.1f ms, SW_SHOW %.1f / %.1f ms\n",
-              before.hideMs, after.hideMs, before.allCallsMs, after.allCallsMs, before.showMs, after.showMs);
-  std::printf("hide 100 windows of 10 processes: hotkey to last invisible %.1f ms, bare SW_HIDE loop %.1f ms "
-              "(ratio %.2f); to all minimised too %.1f ms, bare loop of all three calls %.1f ms (ratio %.2f)\n",
-              invisibleMs, bareHideMs, invisibleMs / bareHideMs, minimisedMs, bareAllCallsMs,
-              minimisedMs / bareAllCallsMs);
-  std::printf("show them again: hotkey to last visible %.1f ms, bare SW_SHOW loop %.1f ms (ratio %.2f)\n", shownMs,
-              bareShowMs, shownMs / bareShowMs);
-  RecordProperty("hide_invisible_ms", std::to_string(invisibleMs));
-  RecordProperty("hide_minimised_ms", std::to_string(minimisedMs));
-  RecordProperty("show_ms", std::to_string(shownMs));
-  EXPECT_EQ(program.TerminateByHotkey(), 0u);
+    const BareLoops loops{(loopsBefore.hideMs + loopsAfter.hideMs) / 2,
+                          (loopsBefore.allCallsMs + loopsAfter.allCallsMs) / 2,
+                          (loopsBefore.showMs + loopsAfter.showMs) / 2};
+    const double invisibleMs = Median(invisible), bareMs = Median(bare), minimisedMs = Median(minimised),
+                 shownMs = Median(shown);
+    const std::string what = std::to_string(size.windows) + " windows of " + std::to_string(size.processes) +
+                             (size.processes == 1 ? " process" : " processes");
+    std::printf("bare loops over %s before / after: SW_HIDE %.1f / %.1f ms, all three calls %.1f / %.1f ms, "
+                "SW_SHOW %.1f / %.1f ms\n",
+                what.c_str(), loopsBefore.hideMs, loopsAfter.hideMs, loopsBefore.allCallsMs, loopsAfter.allCallsMs,
+                loopsBefore.showMs, loopsAfter.showMs);
+    std::printf("bare hotkey program over %s, each press:%s\n", what.c_str(), Listed(bare).c_str());
+    std::printf("Hushdesk over %s, each press: to last invisible%s; to all minimised%s; leaving%s\n", what.c_str(),
+                Listed(invisible).c_str(), Listed(minimised).c_str(), Listed(shown).c_str());
+    std::printf("hide %s: hotkey to last invisible %.1f ms, bare hotkey program %.1f ms (ratio %.2f), bare SW_HIDE "
+                "loop %.1f ms (ratio %.2f); to all minimised too %.1f ms, bare loop of all three calls %.1f ms "
+                "(ratio %.2f)\n",
+                what.c_str(), invisibleMs, bareMs, invisibleMs / bareMs, loops.hideMs, invisibleMs / loops.hideMs,
+                minimisedMs, loops.allCallsMs, minimisedMs / loops.allCallsMs);
+    std::printf("show %s again: hotkey to last visible %.1f ms, bare SW_SHOW loop %.1f ms (ratio %.2f)\n",
+                what.c_str(), shownMs, loops.showMs, shownMs / loops.showMs);
+    const std::string count = std::to_string(size.windows);
+    RecordProperty("hide_invisible_ms_" + count, std::to_string(invisibleMs));
+    RecordProperty("bare_hotkey_ms_" + count, std::to_string(bareMs));
+    RecordProperty("hide_minimised_ms_" + count, std::to_string(minimisedMs));
+    RecordProperty("show_ms_" + count, std::to_string(shownMs));
+  }
 }
 
 }  // namespace e2e
