@@ -22,11 +22,11 @@ endfunction()
 
 # Writes the linker's default script with the start-up tables (.CRT) and the
 # thread-local template (.tls) moved into .data. Each was a section of its
-# own of a few bytes, and with the file alignment of 4096 each cost 4 KB of
-# the exe. The template goes first: offsets of thread-local data are taken
-# from the start of the section that holds it. The unwind tables keep their
-# own section: moving what the i686 unwinder walks is not worth one page
-# unless an exception is seen caught on a 32-bit Windows.
+# own of a few bytes, each with its header and padding in the exe. The
+# template goes first: offsets of thread-local data are taken from the start
+# of the section that holds it. The unwind tables keep their own section:
+# moving what the i686 unwinder walks is not worth a few bytes unless an
+# exception is seen caught on a 32-bit Windows.
 function(hd_write_data_sections_script output)
   execute_process(COMMAND ${CMAKE_LINKER} --verbose OUTPUT_VARIABLE verbose RESULT_VARIABLE failed)
   if(failed OR NOT verbose MATCHES "\n=+\n(.*)\n=+\n")
