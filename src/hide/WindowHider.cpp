@@ -105,24 +105,35 @@ void WindowHider::ShowWindows(const std::vector<WindowHandle>& windows,
 
 void WindowHider::WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWindows&, WindowHandle)) {
   IWindows& w = p_.windows;
-  std::uint64_t lastDone = p_.system.TickCountMs();
+  // A window that is gone counts as done.
+  auto over = [&w, done](WindowHandle window) { return done(w, window) || !w.IsWindow(window); };
+  // Each program takes its requests in the order sent, so the windows are
+  // asked in that order, up to the first not done; all of them only now and
+  // then, for a hung program's window may stand first. Every question is a
+  // call that queues with the busy programs' own: asked about every window
+  // each millisecond, they slowed the programs down.
+  std::size_t first = 0;
+  std::uint64_t lastDone = p_.system.TickCountMs(), lastAll = lastDone;
   for (;;) {
-    auto finished = std::remove_if(windows.begin(), windows.end(),
-                                   [&w, done](WindowHandle window) { return done(w, window); });
-    // A window that is gone counts as done; asked only when none moved, as
-    // every question is a call that the busy programs' own calls queue with.
-    if (finished == windows.end())
-      finished = std::remove_if(windows.begin(), windows.end(),
-                                [&w](WindowHandle window) { return !w.IsWindow(window); });
-    if (finished != windows.end()) {
-      windows.erase(finished, windows.end());
-      lastDone = p_.system.TickCountMs();
+    const std::size_t before = first;
+    while (first < windows.size() && over(windows[first])) ++first;
+    if (first == windows.size()) return;
+    const std::uint64_t now = p_.system.TickCountMs();
+    if (first != before) {
+      lastDone = now;
+    } else if (now - lastAll >= kAllAskedMs) {
+      lastAll = now;
+      const auto left = std::remove_if(windows.begin() + static_cast<std::ptrdiff_t>(first), windows.end(), over);
+      if (left != windows.end()) {
+        windows.erase(left, windows.end());
+        lastDone = now;
+        continue;
+      }
+      if (now - lastDone >= HungWindows::kProbeMs) break;
     }
-    if (windows.empty()) return;
-    if (p_.system.TickCountMs() - lastDone >= HungWindows::kProbeMs) break;
     w.WaitForWindowChange(kPollMs);
   }
-  for (WindowHandle window : windows) hung_.Unanswered(window);
+  for (; first < windows.size(); ++first) hung_.Unanswered(windows[first]);
 }
 
 bool WindowHider::IsCaptionUnwanted(const PreparedBook& book, WindowHandle window) {

@@ -57,6 +57,8 @@ public:
 private:
   // How often the windows waited for are looked at.
   static constexpr unsigned kPollMs = 1;
+  // How often all of them are, not only the first not done.
+  static constexpr unsigned kAllAskedMs = 16;
   bool IsOwnWindow(WindowHandle window);
   // The first SW_HIDE, sent without waiting.
   void StartHiding(WindowHandle window);
@@ -64,7 +66,8 @@ private:
   // waited for.
   bool FinishHiding(WindowHandle window);
   // Until each window is done or gone, or none has been for
-  // HungWindows::kProbeMs: the threads of those left are taken as hung.
+  // HungWindows::kProbeMs (seen within kAllAskedMs): the threads of those
+  // left are taken as hung.
   void WaitUntil(std::vector<WindowHandle> windows, bool (*done)(IWindows&, WindowHandle));
 
   Platform& p_;

@@ -126,6 +126,25 @@ TEST_F(HungProgramTest, ABusyProgramIsWaitedForUntilItsWindowsAreBack) {
   EXPECT_TRUE(Visible(fine)) << "its show was queued, not lost";
 }
 
+TEST_F(HungProgramTest, SlowProgramsBehindAHungOneAreWaitedForUntilHiddenAndMinimised) {
+  desktop.Wake(stuck);
+  const WindowHandle slow = App("C:\\Games\\Slow.exe", "game slow");
+  const WindowHandle frozen = App("C:\\Games\\Frozen.exe", "game frozen");  // on top: asked first
+  desktop.Hang(frozen);
+  desktop.Busy(fine, 100);
+  desktop.Busy(slow, 200);  // done later than the hung one's probe
+  PressMode();
+  ASSERT_EQ(frm().HiddenWindowList.front(), frozen);
+  for (WindowHandle w : {fine, slow}) {
+    EXPECT_FALSE(Visible(w)) << w;
+    EXPECT_TRUE(Iconic(w)) << w << " is not taken as hung";
+  }
+  EXPECT_TRUE(Visible(frozen));
+  desktop.Wake(frozen);
+  EXPECT_FALSE(Visible(frozen));
+  EXPECT_TRUE(Iconic(frozen)) << "its requests were queued";
+}
+
 TEST_F(HungProgramTest, AHungWindowIsActivatedWithoutWaiting) {
   frm().rbAny.Click();
   desktop.Hang(editor);
