@@ -20,6 +20,7 @@ bool CheckAccessPassword(IFormHost& host, bool protectionOn, const std::string& 
 // "Change access password": edits the password protection of the settings.
 class TfrmPassword : public Form {
 public:
+  ~TfrmPassword() override;  // out of line: one unwind table header for the file
   static constexpr std::size_t kMaxPassword = 8;
   TfrmPassword(IFormHost& host, AppSettings& settings);
   // The controller's SaveAllSettings, which reports its own failures:

@@ -23,6 +23,7 @@ enum : int {
 
 class TfrmCapEdit : public Form {
 public:
+  ~TfrmCapEdit() override;  // out of line: one unwind table header for the file
   // The book and the list box that shows its captions belong to the
   // configuration window.
   TfrmCapEdit(Platform& platform, THtmlHelpViewer& help, TBook& book, ListBox& lbWords);
