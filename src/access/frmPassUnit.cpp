@@ -66,4 +66,6 @@ void TfrmPassword::butCancelClick() {
   if (settings_.Pwd.empty()) settings_.rbDisable2.Click();
 }
 
+TfrmPassword::~TfrmPassword() = default;
+
 }  // namespace hd

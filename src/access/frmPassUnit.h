@@ -1,9 +1,9 @@
 // The access password: its scrambled form, the check before the program's own
 // windows open, and the dialog that sets it.
 #pragma once
-#include <functional>
 #include <string>
 #include "settings/AppSettings.h"
+#include "ui/Event.h"
 #include "ui/Form.h"
 
 namespace hd {
@@ -20,11 +20,12 @@ bool CheckAccessPassword(IFormHost& host, bool protectionOn, const std::string& 
 // "Change access password": edits the password protection of the settings.
 class TfrmPassword : public Form {
 public:
+  ~TfrmPassword() override;  // out of line: one unwind table header for the file
   static constexpr std::size_t kMaxPassword = 8;
   TfrmPassword(IFormHost& host, AppSettings& settings);
   // The controller's SaveAllSettings, which reports its own failures:
   // whether the password was stored.
-  std::function<bool()> OnSaveAllSettings;
+  Callback<bool()> OnSaveAllSettings;
 
   Image ImageKey;
   Label labHeading, labOldPass, labNew1, labNew2;

@@ -11,12 +11,10 @@ constexpr std::size_t kMainCfg = 0;  // the first file added
 
 // A list whose file could not be read cannot be edited, so that nothing the
 // user does replaces what the file holds; its note names that file.
-std::function<void(const std::string&)> KeepList(std::vector<Control*> controls, Label& note) {
-  return [controls = std::move(controls), &note](const std::string& unread) {
-    for (Control* control : controls) control->SetEnabled(unread.empty());
-    note.SetCaption(unread.empty() ? "" : "Could not read " + unread);
-    note.SetVisible(!unread.empty());
-  };
+void KeepList(std::initializer_list<Control*> controls, Label& note, const std::string& unread) {
+  for (Control* control : controls) control->SetEnabled(unread.empty());
+  note.SetCaption(unread.empty() ? "" : "Could not read " + unread);
+  note.SetVisible(!unread.empty());
 }
 }  // namespace
 
@@ -32,23 +30,27 @@ void TfrmConfigure::DescribeSettingsFiles() {
                         TellMachineRunValue(WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName()));
                       },
                       [this] { return MainValues(*this); }, true, nullptr});
-  const auto appList = [&](ListBox& list, const char* name, std::vector<Control*> buttons, Label& note) {
-    buttons.push_back(&list);
-    settingsFiles_.Add({path(name), [=, this, &list] { LoadFileList(list, p_.files, path(name)); },
-                        [=, this, &list] { SaveFileList(list, p_.files, path(name)); },
-                        [&list] { return FileListValues(list); }, true, KeepList(std::move(buttons), note)});
+  const auto appList = [&](ListBox& list, const char* name, Callback<void(const std::string&)> keep) {
+    settingsFiles_.Add({path(name), [this, name, &list] { LoadFileList(list, p_.files, SettingsHome.readFrom + name); },
+                        [this, name, &list] { SaveFileList(list, p_.files, SettingsHome.readFrom + name); },
+                        [&list] { return FileListValues(list); }, true, keep});
   };
-  appList(lbHideFiles, "HideAppList.lst", {&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc},
-          labHideFilesUnread);
-  appList(lbSerFiles, "SerAppList.lst", {&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc},
-          labSerFilesUnread);
+  appList(lbHideFiles, "HideAppList.lst", [this](const std::string& unread) {
+    KeepList({&butFileAdd, &butFileEdit, &butFileDelete, &butFileClear, &butSysProc, &lbHideFiles},
+             labHideFilesUnread, unread);
+  });
+  appList(lbSerFiles, "SerAppList.lst", [this](const std::string& unread) {
+    KeepList({&butSevAddFile, &butSerEditFile, &butSerDelFile, &butSerClear, &butSerSysProc, &lbSerFiles},
+             labSerFilesUnread, unread);
+  });
   settingsFiles_.Add({BookFile(), [this] { LoadBook(); },
                       [this] {
                         SaveBook();
                         Book->FillCaptions(lbWords);
                       },
-                      [this] { return Book->FileTexts(); }, true,
-                      KeepList({&lbWords, &butAdd, &butEdit, &butDelete, &butClear}, labWordsUnread)});
+                      [this] { return Book->FileTexts(); }, true, [this](const std::string& unread) {
+                        KeepList({&lbWords, &butAdd, &butEdit, &butDelete, &butClear}, labWordsUnread, unread);
+                      }});
   settingsFiles_.Add({path("Sound.cfg"), [=, this] { LoadSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
                       [=, this] { SaveSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
                       [=, this] { return SoundValues(*this, separator()); }, false, nullptr});

@@ -4,9 +4,9 @@
 // once the user has changed its values in the window, and a list kept as it
 // is never.
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
+#include "ui/Event.h"
 
 namespace hd {
 
@@ -15,15 +15,15 @@ public:
   struct File {
     std::string path;  // named in the errors about it
     // Loads the file's values; an exception: not loaded.
-    std::function<void()> load;
-    std::function<void()> save;
+    Event load;
+    Event save;
     // The values a save would write now.
-    std::function<std::string()> values;
+    Callback<std::string()> values;
     // A failure does not end the load, and is told once until the file loads.
     bool loadGoesOn = false;
     // A list that is kept as it is while its file cannot be read: called with
     // the name of the file that could not be read, or "" once loaded.
-    std::function<void(const std::string&)> keep;
+    Callback<void(const std::string&)> keep;
   };
 
   // Errors name files relative to this folder.

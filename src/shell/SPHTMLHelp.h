@@ -1,17 +1,17 @@
 // The program's help system: every help request ends in one HTML Help call.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include "platform/Platform.h"
+#include "ui/Event.h"
 
 namespace hd {
 
 // What the program tells its help system: the window that owns help windows
 // and the current help file.
 struct HelpManager {
-  std::function<WindowHandle()> Handle;
-  std::function<std::string()> HelpFile;
+  Callback<WindowHandle()> Handle;
+  Callback<std::string()> HelpFile;
 };
 
 class THtmlHelpViewer {

@@ -1,11 +1,11 @@
 // TTrayIcon: one icon in the taskbar's notification area, its tooltip,
 // animation, and the shell's mouse messages turned into events and a menu.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 #include "platform/Platform.h"
+#include "ui/Event.h"
 #include "ui/Menu.h"
 
 namespace hd {
@@ -15,17 +15,17 @@ using ShiftState = unsigned;  // 0: no key held
 
 // What the component may do to the application it belongs to.
 struct TrayApplication {
-  std::function<void(bool visible)> ShowMainForm;
+  Callback<void(bool visible)> ShowMainForm;
   // The window of the application's active form, or 0.
-  std::function<WindowHandle()> ActiveFormWindow;
+  Callback<WindowHandle()> ActiveFormWindow;
   // While it says so, the mouse on the icon does nothing.
-  std::function<bool()> Busy;
+  Callback<bool()> Busy;
 };
 
 class TTrayIcon {
 public:
-  using NotifyEvent = std::function<void(TTrayIcon& sender)>;
-  using MouseEvent = std::function<void(TTrayIcon& sender, MouseButton, ShiftState, int x, int y)>;
+  using NotifyEvent = Callback<void(TTrayIcon& sender)>;
+  using MouseEvent = Callback<void(TTrayIcon& sender, MouseButton, ShiftState, int x, int y)>;
   enum Part : unsigned { kMessage = 1, kIcon = 2, kTip = 4 };
   static constexpr std::size_t kMaxToolTip = 62;
 

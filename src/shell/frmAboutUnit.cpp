@@ -59,4 +59,6 @@ void TfrmAbout::FormClose() {
   if (OnClose) OnClose();
 }
 
+TfrmAbout::~TfrmAbout() = default;
+
 }  // namespace hd

@@ -12,6 +12,7 @@ inline constexpr const char* kEmailAddress = "hushdesk@example.org";
 
 class TfrmAbout : public Form {
 public:
+  ~TfrmAbout() override;  // out of line: one unwind table header for the file
   TfrmAbout(IFormHost& host, IShell& shell, ISystem& system);
   // The controller's handler for the box closing.
   Event OnClose;

@@ -1,4 +1,4 @@
-// A control's event, or any void() callback: a lambda that captures a few
+// A control's event, or any small callback: a lambda that captures a few
 // words by value (this, a reference, a member function). std::function would
 // make a manager function for each of the program's lambdas and call it on
 // every copy and destruction; this keeps the lambda in place and one call per
@@ -7,30 +7,37 @@
 #include <cstddef>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 namespace hd {
 
-class Event {
+template <typename Signature>
+class Callback;
+
+template <typename Result, typename... Args>
+class Callback<Result(Args...)> {
 public:
-  Event() = default;
-  Event(std::nullptr_t) {}
-  template <typename Lambda, typename = std::enable_if_t<!std::is_same_v<std::decay_t<Lambda>, Event>>>
-  Event(Lambda lambda) : call_(&Call<Lambda>) {
+  Callback() = default;
+  Callback(std::nullptr_t) {}
+  template <typename Lambda, typename = std::enable_if_t<!std::is_same_v<std::decay_t<Lambda>, Callback>>>
+  Callback(Lambda lambda) : call_(&Call<Lambda>) {
     static_assert(sizeof(Lambda) <= sizeof(storage_) && alignof(Lambda) <= alignof(void*) &&
                       std::is_trivially_copyable_v<Lambda> && std::is_trivially_destructible_v<Lambda>,
-                  "an event holds a few words, copied as they are");
+                  "a callback holds a few words, copied as they are");
     new (storage_) Lambda(lambda);
   }
   explicit operator bool() const { return call_ != nullptr; }
-  void operator()() const { call_(storage_); }
+  Result operator()(Args... args) const { return call_(storage_, std::forward<Args>(args)...); }
 
 private:
   template <typename Lambda>
-  static void Call(const void* lambda) {
-    (*static_cast<const Lambda*>(lambda))();
+  static Result Call(const void* lambda, Args... args) {
+    return (*static_cast<const Lambda*>(lambda))(std::forward<Args>(args)...);
   }
   alignas(void*) unsigned char storage_[3 * sizeof(void*)] = {};
-  void (*call_)(const void*) = nullptr;
+  Result (*call_)(const void*, Args...) = nullptr;
 };
+
+using Event = Callback<void()>;
 
 }  // namespace hd

@@ -2,12 +2,12 @@
 #pragma once
 #include <cstdint>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include "platform/Shell.h"
 #include "platform/Types.h"
 #include "ui/Control.h"
+#include "ui/Event.h"
 
 namespace hd {
 
@@ -34,7 +34,7 @@ enum class InputEcho { AsTyped, Stars };
 // The longest text the input box's field takes from the keyboard.
 inline constexpr std::size_t kInputQueryMaxLength = 255;
 
-using MessageHandler = std::function<std::optional<LResult>(unsigned message, WParam, LParam)>;
+using MessageHandler = Callback<std::optional<LResult>(unsigned message, WParam, LParam)>;
 
 class IFormHost {
 public:

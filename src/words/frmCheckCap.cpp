@@ -202,4 +202,6 @@ void TfrmCapEdit::butCancelClick() { Hide(); }
 
 void TfrmCapEdit::butHelpClick() { help_.ShowHelpContext(kHelpWordsListEditor, ""); }
 
+TfrmCapEdit::~TfrmCapEdit() = default;
+
 }  // namespace hd

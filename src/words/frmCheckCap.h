@@ -1,11 +1,11 @@
 // The words list editor: one words list put together, then added to the book
 // or put in place of the list edited.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include "platform/Platform.h"
 #include "ui/FileDialog.h"
+#include "ui/Event.h"
 #include "ui/Form.h"
 #include "words/TWordsListUnit.h"
 
@@ -23,6 +23,7 @@ enum : int {
 
 class TfrmCapEdit : public Form {
 public:
+  ~TfrmCapEdit() override;  // out of line: one unwind table header for the file
   // The book and the list box that shows its captions belong to the
   // configuration window.
   TfrmCapEdit(Platform& platform, THtmlHelpViewer& help, TBook& book, ListBox& lbWords);
@@ -37,9 +38,9 @@ public:
 
   // The caption of a window the user chooses among the running ones, or
   // nothing when the user chose none.
-  std::function<std::optional<std::string>()> PickWindowCaption;
+  Callback<std::optional<std::string>()> PickWindowCaption;
   // Reports a failed file operation in the application's error box.
-  std::function<void(const std::string&)> ShowError;
+  Callback<void(const std::string&)> ShowError;
 
   GroupBox grpCaption;
   Edit edRuleCaption;

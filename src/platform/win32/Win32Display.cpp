@@ -30,4 +30,6 @@ long Win32Display::ChangeDisplaySettings(const DevMode& mode, unsigned flags) {
   return ::ChangeDisplaySettingsA(&record, flags);
 }
 
+Win32Display::~Win32Display() = default;
+
 }  // namespace hd

@@ -110,4 +110,6 @@ std::string Win32Files::SystemErrorText(std::uint32_t error) {
   return result;
 }
 
+Win32Files::~Win32Files() = default;
+
 }  // namespace hd

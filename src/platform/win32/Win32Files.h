@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Files : public IFiles {
 public:
+  ~Win32Files() override;  // out of line: one unwind table header for the file
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   bool FileSize(const std::string& path, std::uint64_t& size, std::uint32_t& error) override;

@@ -12,4 +12,6 @@ bool Win32Hotkeys::UnregisterHotKey(WindowHandle window, int id) {
   return ::UnregisterHotKey(reinterpret_cast<HWND>(window), id);
 }
 
+Win32Hotkeys::~Win32Hotkeys() = default;
+
 }  // namespace hd

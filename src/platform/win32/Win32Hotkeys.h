@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Hotkeys : public IHotkeys {
 public:
+  ~Win32Hotkeys() override;  // out of line: one unwind table header for the file
   bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) override;
   bool UnregisterHotKey(WindowHandle window, int id) override;
 };

@@ -29,4 +29,6 @@ void Win32HtmlHelp::Free() {
   library_ = htmlHelp_ = nullptr;
 }
 
+Win32HtmlHelp::~Win32HtmlHelp() = default;
+
 }  // namespace hd

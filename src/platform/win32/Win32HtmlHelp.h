@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32HtmlHelp : public IHtmlHelp {
 public:
+  ~Win32HtmlHelp() override;  // out of line: one unwind table header for the file
   bool Load() override;
   bool HasHtmlHelp() override { return htmlHelp_ != nullptr; }
   WindowHandle HtmlHelp(WindowHandle owner, const std::string& file, unsigned command, std::uintptr_t data) override;

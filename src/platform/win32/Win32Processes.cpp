@@ -71,4 +71,6 @@ bool Win32Processes::TerminateProcess(ProcessId processId, unsigned exitCode) {
 
 ProcessId Win32Processes::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
 
+Win32Processes::~Win32Processes() = default;
+
 }  // namespace hd

@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Processes : public IProcesses {
 public:
+  ~Win32Processes() override;  // out of line: one unwind table header for the file
   std::vector<ProcessEntry> SnapshotProcesses() override;
   std::optional<std::string> FirstModulePath(ProcessId processId) override;
   std::optional<std::string> QueryFullProcessImageName(ProcessId processId) override;

@@ -24,4 +24,6 @@ void Win32Profile::Flush(const std::string& file) {
   ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
 }
 
+Win32Profile::~Win32Profile() = default;
+
 }  // namespace hd

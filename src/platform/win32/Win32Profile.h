@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Profile : public IProfile {
 public:
+  ~Win32Profile() override;  // out of line: one unwind table header for the file
   std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                       const std::string& defaultValue, const std::string& file,
                                       unsigned bufferSize) override;

@@ -52,4 +52,6 @@ std::optional<std::string> Win32Registry::QueryStringValue(Handle key, const std
 
 void Win32Registry::CloseKey(Handle key) { ::RegCloseKey(K(key)); }
 
+Win32Registry::~Win32Registry() = default;
+
 }  // namespace hd

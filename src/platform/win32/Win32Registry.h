@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Registry : public IRegistry {
 public:
+  ~Win32Registry() override;  // out of line: one unwind table header for the file
   Handle CreateKey(RegistryRoot root, const std::string& path) override;
   Handle OpenKey(RegistryRoot root, const std::string& path) override;
   Handle OpenKeyToRead(RegistryRoot root, const std::string& path) override;

@@ -85,4 +85,6 @@ Handle Win32Shell::ResourceIcon(int resource) {
   return reinterpret_cast<Handle>(icon ? icon : ::LoadIconA(module, MAKEINTRESOURCEA(resource)));
 }
 
+Win32Shell::~Win32Shell() = default;
+
 }  // namespace hd

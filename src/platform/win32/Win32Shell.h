@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Shell : public IShell {
 public:
+  ~Win32Shell() override;  // out of line: one unwind table header for the file
   bool NotifyIcon(unsigned message, const NotifyIconData& data) override;
   std::intptr_t ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file, const std::string& parameters,
                              const std::string& directory, int showCommand) override;

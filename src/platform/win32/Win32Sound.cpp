@@ -331,4 +331,6 @@ bool Win32Sound::PlaySound(const std::string& path, unsigned flags) {
   return play && play(path.c_str(), nullptr, flags);
 }
 
+Win32Sound::~Win32Sound() = default;
+
 }  // namespace hd

@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Sound : public ISound {
 public:
+  ~Win32Sound() override;  // out of line: one unwind table header for the file
   bool WaveOutGetVolume(std::uint32_t& volume) override;
   bool WaveOutSetVolume(std::uint32_t volume) override;
   bool GetMasterVolumeLevelScalar(float& level) override;

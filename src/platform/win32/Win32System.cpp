@@ -190,4 +190,6 @@ SessionIdentity Win32System::CurrentSession() {
   return identity;
 }
 
+Win32System::~Win32System() = default;
+
 }  // namespace hd

@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32System : public ISystem {
 public:
+  ~Win32System() override;  // out of line: one unwind table header for the file
   Handle CreateMutex(const std::string& name, std::uint32_t& lastError) override;
   bool CloseHandle(Handle handle) override;
   std::string GetModuleFileName() override;

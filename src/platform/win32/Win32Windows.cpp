@@ -176,4 +176,6 @@ void Win32Windows::WaitForWindowChange(unsigned timeoutMs) {
   if (hook) ::UnhookWinEvent(hook);
 }
 
+Win32Windows::~Win32Windows() = default;
+
 }  // namespace hd

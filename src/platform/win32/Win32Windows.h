@@ -6,6 +6,7 @@ namespace hd {
 
 class Win32Windows : public IWindows {
 public:
+  ~Win32Windows() override;  // out of line: one unwind table header for the file
   WindowHandle GetWindow(WindowHandle window, unsigned command) override;
   std::vector<WindowHandle> TopLevelWindows() override;
   std::vector<WindowHandle> ChildWindows(WindowHandle parent) override;
