@@ -19,20 +19,20 @@ void KeepList(std::initializer_list<Control*> controls, Label& note, const std::
 }  // namespace
 
 void TfrmConfigure::DescribeSettingsFiles() {
-  const auto path = [this](const char* name) { return SettingsHome.readFrom + name; };
   const auto separator = [this] { return p_.system.DecimalSeparator(); };
   settingsFiles_ = SettingsSet(ExeDir);
   // Told once when it cannot be read; the password it holds is then not asked for.
-  settingsFiles_.Add({path("Main.cfg"), [=, this] { LoadMainSettings(*this, p_.profile, p_.files, path("Main.cfg")); },
-                      [=, this] {
-                        SaveMainSettings(*this, p_.profile, p_.files, path("Main.cfg"));
+  settingsFiles_.Add({SettingsFile("Main.cfg"),
+                      [this] { LoadMainSettings(*this, p_.profile, p_.files, SettingsFile("Main.cfg")); },
+                      [this] {
+                        SaveMainSettings(*this, p_.profile, p_.files, SettingsFile("Main.cfg"));
                         // The Run value follows the start-up choice of Main.cfg.
                         TellMachineRunValue(WriteAutorunValue(*this, p_.registry, p_.system.GetModuleFileName()));
                       },
                       [this] { return MainValues(*this); }, true, nullptr});
   const auto appList = [&](ListBox& list, const char* name, Callback<void(const std::string&)> keep) {
-    settingsFiles_.Add({path(name), [this, name, &list] { LoadFileList(list, p_.files, SettingsHome.readFrom + name); },
-                        [this, name, &list] { SaveFileList(list, p_.files, SettingsHome.readFrom + name); },
+    settingsFiles_.Add({SettingsFile(name), [this, name, &list] { LoadFileList(list, p_.files, SettingsFile(name)); },
+                        [this, name, &list] { SaveFileList(list, p_.files, SettingsFile(name)); },
                         [&list] { return FileListValues(list); }, true, keep});
   };
   appList(lbHideFiles, "HideAppList.lst", [this](const std::string& unread) {
@@ -51,14 +51,17 @@ void TfrmConfigure::DescribeSettingsFiles() {
                       [this] { return Book->FileTexts(); }, true, [this](const std::string& unread) {
                         KeepList({&lbWords, &butAdd, &butEdit, &butDelete, &butClear}, labWordsUnread, unread);
                       }});
-  settingsFiles_.Add({path("Sound.cfg"), [=, this] { LoadSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
-                      [=, this] { SaveSoundSettings(*this, p_.files, path("Sound.cfg"), separator()); },
+  settingsFiles_.Add({SettingsFile("Sound.cfg"),
+                      [=, this] { LoadSoundSettings(*this, p_.files, SettingsFile("Sound.cfg"), separator()); },
+                      [=, this] { SaveSoundSettings(*this, p_.files, SettingsFile("Sound.cfg"), separator()); },
                       [=, this] { return SoundValues(*this, separator()); }, false, nullptr});
-  settingsFiles_.Add({path("Video.cfg"), [=, this] { LoadVideoSettings(*this, p_.files, path("Video.cfg")); },
-                      [=, this] { SaveVideoSettings(*this, p_.files, path("Video.cfg")); },
+  settingsFiles_.Add({SettingsFile("Video.cfg"),
+                      [this] { LoadVideoSettings(*this, p_.files, SettingsFile("Video.cfg")); },
+                      [this] { SaveVideoSettings(*this, p_.files, SettingsFile("Video.cfg")); },
                       [this] { return VideoValues(*this); }, false, nullptr});
-  settingsFiles_.Add({path("HotKeys.cfg"), [=, this] { LoadHotKeys(*this, p_.files, path("HotKeys.cfg")); },
-                      [=, this] { SaveHotKeys(*this, p_.files, path("HotKeys.cfg")); },
+  settingsFiles_.Add({SettingsFile("HotKeys.cfg"),
+                      [this] { LoadHotKeys(*this, p_.files, SettingsFile("HotKeys.cfg")); },
+                      [this] { SaveHotKeys(*this, p_.files, SettingsFile("HotKeys.cfg")); },
                       [this] { return HotKeysValues(*this); }, false, nullptr});
 }
 
@@ -112,7 +115,9 @@ void TfrmConfigure::TellMachineRunValue(bool stays) {
              NoticeKind::Warning);
 }
 
-std::string TfrmConfigure::BookFile() const { return SettingsHome.readFrom + "Book\\File"; }
+std::string TfrmConfigure::SettingsFile(const char* name) const { return SettingsHome.readFrom + name; }
+
+std::string TfrmConfigure::BookFile() const { return SettingsFile("Book\\File"); }
 
 void TfrmConfigure::LoadBook() { hd::LoadBook(*Book, lbWords, p_.files, BookFile()); }
 

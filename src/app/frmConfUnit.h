@@ -198,6 +198,7 @@ public:
   // The words lists' files (loaded and saved with the settings).
   void LoadBook();
   void SaveBook();
+  std::string SettingsFile(const char* name) const;  // in the settings' folder
   std::string BookFile() const;  // "Book\\File" in the settings' folder
   std::unique_ptr<TBook> Book;
   // Enabling rules: controls that follow a check box or a choice.
